@@ -1,0 +1,17 @@
+# Writes a C++ source holding the bytes of INPUT as `extern const unsigned char NAME[]` and
+# `extern const std::size_t NAME_size`. Run with cmake -DINPUT=... -DOUTPUT=... -DNAME=... -P.
+file(READ "${INPUT}" hex HEX)
+string(LENGTH "${hex}" hexLength)
+math(EXPR size "${hexLength} / 2")
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n" bytes "${bytes}")
+set(text "// Generated from ${INPUT}; do not edit.\n#include <cstddef>\n\n")
+string(APPEND text "extern const unsigned char ${NAME}[] = {\n${bytes}\n};\n")
+string(APPEND text "extern const std::size_t ${NAME}_size = ${size};\n")
+if(EXISTS "${OUTPUT}")
+    file(READ "${OUTPUT}" old)
+    if(old STREQUAL text)
+        return()
+    endif()
+endif()
+file(WRITE "${OUTPUT}" "${text}")

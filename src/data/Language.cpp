@@ -1,0 +1,4 @@
+// Language.cpp: the program-wide language code.
+#include "data/Language.hpp"
+
+std::string language;

@@ -1,0 +1,115 @@
+// Renderer.hpp: 2D drawing on the 1024 x 768 logical screen, with the global drawing state.
+#pragma once
+
+#include "media/Image.hpp"
+#include "media/Picture.hpp"
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace media
+{
+class Font;
+
+enum class Blend
+{
+    Alpha, // ordinary transparency
+    Light  // adds the colour to what is below
+};
+
+// Colour, alpha, scale, rotation and blend mode are global: whoever draws sets them, and they
+// stay set until someone changes them.
+struct DrawState
+{
+    int red = 255;
+    int green = 255;
+    int blue = 255;
+    float alpha = 1;
+    float scaleX = 1;
+    float scaleY = 1;
+    float rotation = 0; // degrees, clockwise on screen, about the drawing handle
+    Blend blend = Blend::Alpha;
+};
+
+struct FPoint
+{
+    float x = 0;
+    float y = 0;
+};
+
+class Renderer
+{
+public:
+    static constexpr int logicalWidth = 1024;
+    static constexpr int logicalHeight = 768;
+
+    virtual ~Renderer() = default;
+
+    // --- drawing state
+    void setColor(int r, int g, int b);
+    void setAlpha(float a);
+    void setScale(float sx, float sy);
+    void setRotation(float degrees);
+    void setBlend(Blend blend) { state_.blend = blend; }
+    const DrawState& state() const { return state_; }
+
+    // Added to every drawing position (not to the viewport).
+    void setOrigin(float x, float y);
+    FPoint origin() const { return origin_; }
+    // Drawing outside this rectangle of the logical screen is clipped away.
+    void setViewport(int x, int y, int w, int h);
+    void setClearColor(int r, int g, int b);
+
+    // --- drawing
+    // Fills the whole logical screen with the clear colour.
+    void cls();
+    // A frame of the picture with its handle on (x, y).
+    void drawPicture(const Picture& picture, float x, float y, int frame = 0);
+    // A frame stretched to w x h (before the global scale), its top-left corner on (x, y).
+    void drawPictureRect(const Picture& picture, float x, float y, float w, float h, int frame = 0);
+    // Part of a frame (sx, sy, sw, sh in cell pixels) stretched to w x h, top-left on (x, y).
+    void drawSubPicture(const Picture& picture, float x, float y, float w, float h, float sx, float sy,
+                        float sw, float sh, int frame = 0);
+    // A filled rectangle from (x, y), scaled and rotated about (x, y).
+    void drawRect(float x, float y, float w, float h);
+    void drawLine(float x1, float y1, float x2, float y2);
+    // Text with its top-left corner on (x, y), scaled and rotated about (x, y).
+    void drawText(Font& font, std::string_view utf8, float x, float y);
+
+    // --- reading back
+    // Pixels of the current frame (logical coordinates), for screenshots and grabbed pictures.
+    Image readFrame(int x, int y, int w, int h);
+    Picture grabFrame(int x, int y, int w, int h, unsigned flags);
+
+    // --- for the picture and font caches
+    virtual std::unique_ptr<Texture> createTexture(const Image& image, bool filtered) = 0;
+
+protected:
+    struct Sprite
+    {
+        const Texture* texture = nullptr;
+        CellRect source;                  // in texture pixels
+        float x = 0, y = 0, w = 0, h = 0; // destination before rotation
+        float angle = 0;                  // degrees clockwise
+        float centerX = 0, centerY = 0;   // rotation centre, from the destination's corner
+        bool flipX = false, flipY = false;
+    };
+    virtual void backendClear(int r, int g, int b) = 0;
+    virtual void backendClip(const std::optional<CellRect>& rect) = 0;
+    virtual void backendSprite(const Sprite& sprite, const DrawState& state) = 0;
+    virtual void backendQuad(const FPoint (&corners)[4], const DrawState& state) = 0;
+    virtual void backendLine(float x1, float y1, float x2, float y2, const DrawState& state) = 0;
+    virtual Image backendRead(int x, int y, int w, int h) = 0;
+
+private:
+    // Draws source rectangle `src` of `data` (cell pixels at level 0) so that the point
+    // (hx, hy) of a w x h destination box lands on (x, y).
+    void placeSprite(const PictureData& data, CellRect src, float x, float y, float w, float h, float hx,
+                     float hy);
+
+    DrawState state_;
+    FPoint origin_;
+    int clearRed_ = 0, clearGreen_ = 0, clearBlue_ = 0;
+};
+} // namespace media

@@ -1,0 +1,32 @@
+// NullRenderer.hpp: a renderer that keeps the drawing state and draws nothing.
+#pragma once
+
+#include "media/Renderer.hpp"
+
+namespace media
+{
+class NullRenderer final : public Renderer
+{
+public:
+    std::unique_ptr<Texture> createTexture(const Image& image, bool filtered) override;
+
+    // What reached the backend, for tests: how many draws, and the last one.
+    using Sprite = Renderer::Sprite;
+    int drawCalls() const { return drawCalls_; }
+    const DrawState& lastState() const { return last_; }
+    const Sprite& lastSprite() const { return lastSprite_; }
+
+protected:
+    void backendClear(int, int, int) override {}
+    void backendClip(const std::optional<CellRect>&) override {}
+    void backendSprite(const Sprite& sprite, const DrawState& state) override;
+    void backendQuad(const FPoint (&)[4], const DrawState& state) override;
+    void backendLine(float, float, float, float, const DrawState& state) override;
+    Image backendRead(int x, int y, int w, int h) override;
+
+private:
+    int drawCalls_ = 0;
+    DrawState last_;
+    Sprite lastSprite_;
+};
+} // namespace media

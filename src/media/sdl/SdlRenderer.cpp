@@ -1,0 +1,147 @@
+// SdlRenderer.cpp
+#include "media/sdl/SdlRenderer.hpp"
+
+#include <cmath>
+
+namespace media::sdl
+{
+namespace
+{
+SDL_BlendMode blendOf(Blend blend)
+{
+    return blend == Blend::Light ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND;
+}
+
+Uint8 alphaByte(float alpha)
+{
+    return static_cast<Uint8>(std::lround(alpha * 255.0f));
+}
+} // namespace
+
+bool SdlRenderer::start(RendererPtr renderer, std::string& error)
+{
+    renderer_ = std::move(renderer);
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer_.get(), &info) == 0)
+        driverName_ = info.name;
+    frame_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_TARGET,
+                                   logicalWidth, logicalHeight));
+    if (!frame_) {
+        error = std::string("cannot make the frame texture: ") + SDL_GetError();
+        return false;
+    }
+    SDL_SetTextureBlendMode(frame_.get(), SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(frame_.get(), SDL_ScaleModeLinear);
+    bindFrame();
+    return true;
+}
+
+void SdlRenderer::stop()
+{
+    frame_.reset();
+    renderer_.reset();
+}
+
+void SdlRenderer::bindFrame()
+{
+    SDL_SetRenderTarget(renderer_.get(), frame_.get());
+    backendClip(clip_);
+}
+
+std::unique_ptr<Texture> SdlRenderer::createTexture(const Image& image, bool filtered)
+{
+    if (image.empty() || !renderer_)
+        return nullptr;
+    TexturePtr texture(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
+                                         image.width, image.height));
+    if (!texture)
+        return nullptr;
+    SDL_UpdateTexture(texture.get(), nullptr, image.rgba.data(), image.width * 4);
+    SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(texture.get(), filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    return std::make_unique<SdlTexture>(std::move(texture), image.width, image.height);
+}
+
+void SdlRenderer::backendClear(int r, int g, int b)
+{
+    SDL_SetRenderDrawColor(renderer_.get(), static_cast<Uint8>(r), static_cast<Uint8>(g),
+                           static_cast<Uint8>(b), 255);
+    SDL_RenderClear(renderer_.get());
+}
+
+void SdlRenderer::backendClip(const std::optional<CellRect>& rect)
+{
+    clip_ = rect;
+    if (rect) {
+        SDL_Rect r{rect->x, rect->y, rect->width, rect->height};
+        SDL_RenderSetClipRect(renderer_.get(), &r);
+    } else {
+        SDL_RenderSetClipRect(renderer_.get(), nullptr);
+    }
+}
+
+void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
+{
+    SDL_Texture* texture = static_cast<const SdlTexture*>(sprite.texture)->texture.get();
+    SDL_SetTextureColorMod(texture, static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
+                           static_cast<Uint8>(state.blue));
+    SDL_SetTextureAlphaMod(texture, alphaByte(state.alpha));
+    SDL_SetTextureBlendMode(texture, blendOf(state.blend));
+    SDL_Rect source{sprite.source.x, sprite.source.y, sprite.source.width, sprite.source.height};
+    SDL_FRect dest{sprite.x, sprite.y, sprite.w, sprite.h};
+    if (sprite.angle == 0 && !sprite.flipX && !sprite.flipY) {
+        SDL_RenderCopyF(renderer_.get(), texture, &source, &dest);
+        return;
+    }
+    SDL_FPoint centre{sprite.centerX, sprite.centerY};
+    int flip = (sprite.flipX ? SDL_FLIP_HORIZONTAL : 0) | (sprite.flipY ? SDL_FLIP_VERTICAL : 0);
+    SDL_RenderCopyExF(renderer_.get(), texture, &source, &dest, sprite.angle, &centre,
+                      static_cast<SDL_RendererFlip>(flip));
+}
+
+void SdlRenderer::setDrawColor(const DrawState& state)
+{
+    SDL_SetRenderDrawBlendMode(renderer_.get(), blendOf(state.blend));
+    SDL_SetRenderDrawColor(renderer_.get(), static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
+                           static_cast<Uint8>(state.blue), alphaByte(state.alpha));
+}
+
+void SdlRenderer::backendQuad(const FPoint (&c)[4], const DrawState& state)
+{
+    bool axisAligned = c[0].y == c[1].y && c[1].x == c[2].x && c[2].y == c[3].y && c[3].x == c[0].x;
+    if (axisAligned) {
+        float left = std::fmin(c[0].x, c[2].x);
+        float top = std::fmin(c[0].y, c[2].y);
+        SDL_FRect rect{left, top, std::fabs(c[2].x - c[0].x), std::fabs(c[2].y - c[0].y)};
+        setDrawColor(state);
+        SDL_RenderFillRectF(renderer_.get(), &rect);
+        return;
+    }
+    SDL_Color colour{static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
+                     static_cast<Uint8>(state.blue), alphaByte(state.alpha)};
+    SDL_Vertex vertices[4];
+    for (int i = 0; i < 4; ++i)
+        vertices[i] = SDL_Vertex{SDL_FPoint{c[i].x, c[i].y}, colour, SDL_FPoint{0, 0}};
+    const int indices[6] = {0, 1, 2, 0, 2, 3};
+    SDL_SetRenderDrawBlendMode(renderer_.get(), blendOf(state.blend));
+    SDL_RenderGeometry(renderer_.get(), nullptr, vertices, 4, indices, 6);
+}
+
+void SdlRenderer::backendLine(float x1, float y1, float x2, float y2, const DrawState& state)
+{
+    setDrawColor(state);
+    SDL_RenderDrawLineF(renderer_.get(), x1, y1, x2, y2);
+}
+
+Image SdlRenderer::backendRead(int x, int y, int w, int h)
+{
+    Image image(w, h);
+    SDL_Rect rect{x, y, w, h};
+    if (SDL_RenderReadPixels(renderer_.get(), &rect, SDL_PIXELFORMAT_RGBA32, image.rgba.data(), w * 4) != 0)
+        return {};
+    // The frame is opaque; what the texture's alpha holds after blending is not a picture's alpha.
+    for (std::size_t i = 3; i < image.rgba.size(); i += 4)
+        image.rgba[i] = 255;
+    return image;
+}
+} // namespace media::sdl

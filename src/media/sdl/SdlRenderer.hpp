@@ -1,0 +1,51 @@
+// SdlRenderer.hpp: drawing through SDL_Renderer into the 1024 x 768 frame texture.
+#pragma once
+
+#include "media/Renderer.hpp"
+#include "media/sdl/SdlHandles.hpp"
+
+#include <optional>
+#include <string>
+
+namespace media::sdl
+{
+class SdlTexture final : public Texture
+{
+public:
+    SdlTexture(TexturePtr t, int w, int h) : Texture(w, h), texture(std::move(t)) {}
+    TexturePtr texture;
+};
+
+class SdlRenderer final : public Renderer
+{
+public:
+    // Takes the SDL renderer and makes the frame texture everything is drawn into.
+    bool start(RendererPtr renderer, std::string& error);
+    void stop(); // releases the frame texture and the SDL renderer
+
+    std::unique_ptr<Texture> createTexture(const Image& image, bool filtered) override;
+
+    SDL_Renderer* sdl() const { return renderer_.get(); }
+    SDL_Texture* frame() const { return frame_.get(); }
+    // Switching the target to the window and back loses the clip rectangle: this restores it.
+    void bindFrame();
+    const std::string& driverName() const { return driverName_; }
+
+protected:
+    void backendClear(int r, int g, int b) override;
+    void backendClip(const std::optional<CellRect>& rect) override;
+    void backendSprite(const Sprite& sprite, const DrawState& state) override;
+    void backendQuad(const FPoint (&corners)[4], const DrawState& state) override;
+    void backendLine(float x1, float y1, float x2, float y2, const DrawState& state) override;
+    Image backendRead(int x, int y, int w, int h) override;
+
+private:
+    void setDrawColor(const DrawState& state);
+
+    // Declared so the frame texture goes before the renderer that made it.
+    RendererPtr renderer_;
+    TexturePtr frame_;
+    std::optional<CellRect> clip_;
+    std::string driverName_;
+};
+} // namespace media::sdl

@@ -1,0 +1,23 @@
+// Approach.hpp: how animated values move toward their targets.
+#pragma once
+
+#include "shell/Globals.hpp"
+
+#include <cmath>
+
+// Moves `value` toward `target` by speed x delta, stopping exactly on the target, never past it.
+inline void approach(float& value, float target, float speed)
+{
+    if (std::isnan(value))
+        value = target;
+    if (value < target) {
+        value += speed * delta;
+        if (value > target)
+            value = target;
+    }
+    if (value > target) {
+        value -= speed * delta;
+        if (value < target)
+            value = target;
+    }
+}

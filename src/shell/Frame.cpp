@@ -1,0 +1,94 @@
+// Frame.cpp
+#include "shell/Frame.hpp"
+
+#include "gui/TMouse.hpp"
+#include "media/Platform.hpp"
+#include "shell/Globals.hpp"
+#include "shell/Program.hpp"
+#include "shell/TDeltaTime.hpp"
+#include "shell/VirtualScreen.hpp"
+
+namespace
+{
+long long endedFrames = 0;
+
+// The window's close button, or Left-Alt held with F4 hit this frame.
+bool closeKeys()
+{
+    media::Input& input = media::input();
+    bool altF4 =
+        input.keyHits(media::key::F4) > 0
+        && (input.keyDown(media::key::LeftAlt) || input.keyPressedWith(media::key::F4, media::key::LeftAlt));
+    return input.closeRequested() || altF4;
+}
+} // namespace
+
+long long framesDone()
+{
+    return endedFrames;
+}
+
+void updateDelta()
+{
+    shell::Program& program = shell::program();
+    program.deltaTime->Update();
+    // A fixed-step run is the same on every machine: every frame is exactly one 60th.
+    delta = media::clock().fixedStep() ? 1.0f : program.deltaTime->CurrDelta();
+    media::display().pumpEvents(media::input());
+    program.feedScriptedInput(endedFrames + 1);
+}
+
+void beginFrame()
+{
+    updateDelta();
+    guiMouse().setCursor("normal");
+    guiMouse().update();
+    if (closeKeys()) {
+        shell::Program& program = shell::program();
+        program.shutdownGame();
+        shell::endProcess(0);
+    }
+}
+
+void endFrame(bool noPause)
+{
+    guiMouse().draw();
+    shell::Program& program = shell::program();
+    if (!noPause && program.mayPause() && !media::display().isActive())
+        pauseWhileInactive();
+    ++endedFrames;
+    program.frameEnded(endedFrames);
+    media::display().present();
+    media::clock().frameDone();
+    clearVirtualScreen();
+}
+
+void pauseWhileInactive()
+{
+    shell::Program& program = shell::program();
+    media::Renderer& gfx = media::gfx();
+    media::Picture frozen = gfx.grabFrame(0, 0, 1024, 768, media::Filtered);
+    media::Font& font = *program.pauseFont;
+    const std::string& text = program.pauseText;
+    while (!media::display().isActive()) {
+        gfx.cls();
+        updateDelta();
+        gfx.setColor(255, 255, 255);
+        gfx.setAlpha(1);
+        gfx.setScale(1, 1);
+        gfx.setRotation(0);
+        gfx.setBlend(media::Blend::Alpha);
+        gfx.drawPicture(frozen, 0, 0);
+        gfx.setColor(0, 0, 0);
+        gfx.setAlpha(0.5f);
+        gfx.drawRect(0, 0, 1024, 768);
+        gfx.setColor(255, 255, 255);
+        gfx.setAlpha(1);
+        int halfWidth = static_cast<int>(font.textWidth(text)) / 2;
+        int halfHeight = font.height() / 2;
+        gfx.drawText(font, text, static_cast<float>(512 - halfWidth), static_cast<float>(364 - halfHeight));
+        endFrame(true);
+        if (closeKeys())
+            shell::endProcess(0);
+    }
+}

@@ -1,0 +1,96 @@
+// LaunchOptions.cpp
+#include "shell/LaunchOptions.hpp"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace shell
+{
+namespace
+{
+template <typename Number>
+bool parseNumber(const std::string& text, Number& out)
+{
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, out);
+    return ec == std::errc() && ptr == end;
+}
+} // namespace
+
+bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string flag = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) {
+                error = flag + " needs a value";
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        std::string text;
+        if (flag == "--headless") {
+            options.headless = true;
+        } else if (flag == "--fixed-step") {
+            options.fixedStep = true;
+        } else if (flag == "--windowed") {
+            options.fullScreen = false;
+        } else if (flag == "--fullscreen") {
+            options.fullScreen = true;
+        } else if (flag == "--help" || flag == "-h") {
+            options.help = true;
+        } else if (flag == "--seed") {
+            std::uint32_t seed = 0;
+            if (!value(text))
+                return false;
+            if (!parseNumber(text, seed)) {
+                error = "--seed takes a whole number from 0 to 4294967295, not '" + text + "'";
+                return false;
+            }
+            options.seed = seed;
+        } else if (flag == "--frames") {
+            long long frames = 0;
+            if (!value(text))
+                return false;
+            if (!parseNumber(text, frames) || frames < 1) {
+                error = "--frames takes a whole number of at least 1, not '" + text + "'";
+                return false;
+            }
+            options.frames = frames;
+        } else if (flag == "--screenshot") {
+            if (!value(options.screenshot))
+                return false;
+        } else if (flag == "--input") {
+            if (!value(options.inputScript))
+                return false;
+        } else if (flag == "--user-dir") {
+            if (!value(options.userDir))
+                return false;
+        } else {
+            error = "unknown option '" + flag + "' (try --help)";
+            return false;
+        }
+    }
+    if (options.userDir.empty()) {
+        if (const char* env = std::getenv("ELDMERE_USER_DIR"); env && env[0])
+            options.userDir = env;
+    }
+    return true;
+}
+
+std::string usageText()
+{
+    return "Usage: eldmere [options]\n"
+           "  --windowed          play in a 1024 x 768 window this time\n"
+           "  --fullscreen        play full screen this time\n"
+           "  --headless          run without a window or sound (for tests)\n"
+           "  --fixed-step        every frame is exactly 1/60 s of game time\n"
+           "  --seed N            repeat the same random choices\n"
+           "  --frames N          end normally after N frames\n"
+           "  --screenshot PATH   write the last frame as a PNG when the game ends\n"
+           "  --input FILE        replay mouse and key input from FILE\n"
+           "  --user-dir DIR      keep settings and profiles in DIR\n"
+           "                      (also ELDMERE_USER_DIR; default $XDG_DATA_HOME/Eldmere)\n";
+}
+} // namespace shell

@@ -1,0 +1,113 @@
+// TestProgram.hpp: a program assembled on the null platform, installed for one test.
+#pragma once
+
+#include "gui/TMouse.hpp"
+#include "media/Platform.hpp"
+#include "media/null/NullDisplay.hpp"
+#include "shell/Globals.hpp"
+#include "shell/Program.hpp"
+#include "shell/TDeltaTime.hpp"
+#include "shell/VirtualScreen.hpp"
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace testing_support
+{
+// A clock a test moves by hand.
+class ManualClock final : public media::Clock
+{
+public:
+    std::int64_t millisecs() const override { return now; }
+    std::int64_t now = 0;
+};
+
+// A fresh temporary folder, removed again at the end of the test.
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() / ("eldmere-test-" + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    std::string path() const { return path_.generic_string(); }
+    std::string operator/(const std::string& name) const { return (path_ / name).generic_string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The working folder changed for the life of the object.
+class InFolder
+{
+public:
+    explicit InFolder(const std::string& folder) : old_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() { std::filesystem::current_path(old_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::filesystem::path old_;
+};
+
+// A program on the null platform with a manual clock, a frame timer and a mouse; the display
+// is opened as a 1024 x 768 window on a 1920 x 1080 desktop.
+class TestProgram
+{
+public:
+    explicit TestProgram(shell::LaunchOptions options = {}, media::Size desktop = {1920, 1080})
+    {
+        auto program = std::make_unique<shell::Program>(options);
+        auto clock = std::make_unique<ManualClock>();
+        clock_ = clock.get();
+        auto display = std::make_unique<media::NullDisplay>(desktop);
+        display_ = display.get();
+        program->platform = std::make_unique<media::Platform>(std::move(display), std::move(clock), 7);
+        media::install(program->platform.get());
+        program->deltaTime = TDeltaTime::Create(60);
+        program->mouse = std::make_unique<TMouse>();
+        desktopWidth = desktop.width;
+        desktopHeight = desktop.height;
+        program_ = program.get();
+        previous_ = shell::swapProgram(std::move(program));
+        openGraphics(1024, 768, false, false);
+    }
+    ~TestProgram()
+    {
+        auto mine = shell::swapProgram(std::move(previous_));
+        media::install(previous_platform());
+    }
+    TestProgram(const TestProgram&) = delete;
+    TestProgram& operator=(const TestProgram&) = delete;
+
+    shell::Program& program() { return *program_; }
+    ManualClock& clock() { return *clock_; }
+    media::NullDisplay& display() { return *display_; }
+    media::Input& input() { return program_->platform->input(); }
+
+private:
+    media::Platform* previous_platform()
+    {
+        return shell::hasProgram() ? shell::program().platform.get() : nullptr;
+    }
+
+    shell::Program* program_ = nullptr;
+    ManualClock* clock_ = nullptr;
+    media::NullDisplay* display_ = nullptr;
+    std::unique_ptr<shell::Program> previous_;
+};
+} // namespace testing_support

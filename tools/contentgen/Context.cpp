@@ -1,0 +1,57 @@
+// Context.cpp: saving pictures under the output folder and reporting failures.
+#include "Context.hpp"
+
+#include "ImageFile.hpp"
+
+#include <iostream>
+#include <utility>
+
+namespace contentgen
+{
+Context::Context(std::filesystem::path outDir, std::filesystem::path fontPath)
+    : outDir_(std::move(outDir)), fontPath_(std::move(fontPath))
+{}
+
+const FontFace& Context::font()
+{
+    if (!font_) {
+        font_ = std::make_unique<FontFace>(fontPath_);
+        if (!font_->valid()) {
+            fail(font_->error());
+        }
+    }
+    return *font_;
+}
+
+bool Context::save(const Canvas& canvas, const std::string& relative, int jpegQuality)
+{
+    return save(canvas.toImage(), relative, jpegQuality);
+}
+
+bool Context::save(const Image& image, const std::string& relative, int jpegQuality)
+{
+    const std::filesystem::path path = outDir_ / std::filesystem::path(relative);
+    const std::string extension = path.extension().string();
+    std::string error;
+    bool ok = false;
+    if (extension == ".png") {
+        ok = savePng(image, path, error);
+    } else if (extension == ".jpg") {
+        ok = saveJpeg(image, path, jpegQuality, error);
+    } else {
+        error = relative + ": no writer for '" + extension + "' files";
+    }
+    if (!ok) {
+        fail(error);
+        return false;
+    }
+    ++filesWritten_;
+    return true;
+}
+
+void Context::fail(const std::string& message)
+{
+    std::cerr << "contentgen: " << message << '\n';
+    failed_ = true;
+}
+} // namespace contentgen

@@ -1,0 +1,12 @@
+// Groups.hpp: one function per family of pictures, each in its own source file, adding that
+// family's generators to the registry. A new family: write Foo.cpp with addFoo(Registry&),
+// declare it here, call it from Registry::all() and list the file in CMakeLists.txt.
+#pragma once
+
+namespace contentgen
+{
+class Registry;
+
+void addShellArt(Registry& registry); // ShellArt.cpp: white light, probe, icon, cursors
+void addStartArt(Registry& registry); // StartArt.cpp: the start screen's backdrop
+} // namespace contentgen

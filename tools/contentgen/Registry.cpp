@@ -1,0 +1,44 @@
+// Registry.cpp: the list of generators and the choice of which to run.
+#include "Registry.hpp"
+
+#include "Groups.hpp"
+
+#include <algorithm>
+#include <utility>
+
+namespace contentgen
+{
+Registry Registry::all()
+{
+    Registry registry;
+    addShellArt(registry);
+    addStartArt(registry);
+    return registry;
+}
+
+void Registry::add(std::string group, std::string name, std::function<void(Context&)> run)
+{
+    generators_.push_back(Generator{std::move(group), std::move(name), std::move(run)});
+}
+
+std::vector<const Generator*> Registry::select(const std::vector<std::string>& only,
+                                               std::vector<std::string>& unknown) const
+{
+    std::vector<const Generator*> chosen;
+    for (const Generator& g : generators_) {
+        const bool wanted = only.empty() || std::find(only.begin(), only.end(), g.name) != only.end()
+                            || std::find(only.begin(), only.end(), g.group) != only.end();
+        if (wanted) {
+            chosen.push_back(&g);
+        }
+    }
+    for (const std::string& word : only) {
+        const bool known = std::any_of(generators_.begin(), generators_.end(),
+                                       [&](const Generator& g) { return g.name == word || g.group == word; });
+        if (!known) {
+            unknown.push_back(word);
+        }
+    }
+    return chosen;
+}
+} // namespace contentgen
