@@ -4,6 +4,8 @@
 #include "data/DataFiles.hpp"
 #include "media/Report.hpp"
 
+#include "support/TempFolder.hpp"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -23,30 +25,7 @@ namespace
 {
 namespace stdfs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        static std::atomic<int> counter{0};
-        path = stdfs::temp_directory_path()
-               / ("eldmere-data-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        stdfs::remove_all(path);
-        stdfs::create_directories(path);
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        stdfs::remove_all(path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string file(const std::string& name) const { return (path / name).string(); }
-
-    stdfs::path path;
-};
+using testing_support::TempFolder;
 
 void writeBytes(const std::string& path, const std::string& bytes)
 {

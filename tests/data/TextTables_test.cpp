@@ -4,6 +4,8 @@
 #include "data/Language.hpp"
 #include "media/Report.hpp"
 
+#include "support/TempFolder.hpp"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -19,37 +21,7 @@ namespace stdfs = std::filesystem;
 
 const char* const beyond = "(BEYOND TEXT ARRAY LENGTH!)";
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        static std::atomic<int> counter{0};
-        path = stdfs::temp_directory_path()
-               / ("eldmere-txt-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        stdfs::remove_all(path);
-        stdfs::create_directories(path);
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        stdfs::remove_all(path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // Writes `bytes` to `name` (folders created) and returns its path.
-    std::string write(const std::string& name, const std::string& bytes) const
-    {
-        stdfs::path file = path / name;
-        stdfs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-
-    stdfs::path path;
-};
+using testing_support::TempFolder;
 
 class TextTablesTest : public testing::Test
 {
@@ -119,7 +91,7 @@ TEST_F(TextTablesTest, LanguageCodeReplacesEveryLangMarker)
     folder.write("txt/pl/menu.txt", "Graj\n");
     folder.write("txt/en/menu.txt", "Play\n");
     folder.write("txt/pl/pl.txt", "both\n");
-    std::string base = folder.path.string();
+    std::string base = folder.path();
     language = "pl";
     EXPECT_EQ(getText(loadTextTable(base + "/txt/#LANG#/menu.txt"), 1), "Graj");
     EXPECT_EQ(getText(loadTextTable(base + "/txt/" + language + "/menu.txt"), 1), "Graj");
@@ -132,8 +104,8 @@ TEST_F(TextTablesTest, LanguageCodeReplacesEveryLangMarker)
 TEST_F(TextTablesTest, MissingTableIsReportedAndShowsPlaceholders)
 {
     language = "xx";
-    std::string path = folder.path.string() + "/txt/#LANG#/missing.txt";
-    std::string real = folder.path.string() + "/txt/xx/missing.txt";
+    std::string path = folder.path() + "/txt/#LANG#/missing.txt";
+    std::string real = folder.path() + "/txt/xx/missing.txt";
 
     EXPECT_FALSE(readTextTable(path).has_value());
     EXPECT_TRUE(reports.empty());

@@ -1,8 +1,11 @@
 // RunGame.cpp
 #include "RunGame.hpp"
 
-#include <chrono>
+#include "media/FileSystem.hpp"
+#include "media/ImageCodec.hpp"
+
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -28,15 +31,9 @@ std::string slurp(const std::string& path)
 }
 } // namespace
 
-Run runGame(const std::string& exe, const std::vector<std::string>& args, const std::string& folder,
-            const std::vector<std::string>& env, int seconds)
+Process::Process(const std::vector<std::string>& args, const SpawnOptions& options)
 {
-    Run run;
-    std::string outPath = folder + "/.stdout";
-    std::string errPath = folder + "/.stderr";
-
-    std::vector<std::string> argStrings{exe};
-    argStrings.insert(argStrings.end(), args.begin(), args.end());
+    std::vector<std::string> argStrings = args;
     std::vector<char*> argv;
     for (std::string& a : argStrings)
         argv.push_back(a.data());
@@ -45,7 +42,7 @@ Run runGame(const std::string& exe, const std::vector<std::string>& args, const 
     std::vector<std::string> envStrings;
     for (char** e = environ; *e; ++e)
         envStrings.emplace_back(*e);
-    envStrings.insert(envStrings.end(), env.begin(), env.end());
+    envStrings.insert(envStrings.end(), options.env.begin(), options.env.end());
     std::vector<char*> envp;
     for (std::string& e : envStrings)
         envp.push_back(e.data());
@@ -53,42 +50,109 @@ Run runGame(const std::string& exe, const std::vector<std::string>& args, const 
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    pid_t pid = 0;
-    int spawned = posix_spawn(&pid, exe.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const std::string out = options.stdoutPath.empty() ? "/dev/null" : options.stdoutPath;
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (!options.stderrPath.empty())
+        posix_spawn_file_actions_addopen(&actions, 2, options.stderrPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (!options.folder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, options.folder.c_str());
+    if (options.passFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, options.passFd, 3);
+    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+        pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        run.err = std::string("cannot start ") + exe + ": " + std::strerror(spawned);
-        return run;
+}
+
+Process::~Process()
+{
+    if (pid_ > 0 && !ended_) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
     }
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    int wstatus = 0;
-    while (true) {
-        pid_t done = waitpid(pid, &wstatus, WNOHANG);
-        if (done == pid)
-            break;
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &wstatus, 0);
-            run.timedOut = true;
+}
+
+int Process::wait(std::chrono::milliseconds limit)
+{
+    auto deadline = std::chrono::steady_clock::now() + limit;
+    while (pid_ > 0 && !ended_) {
+        int w = 0;
+        if (waitpid(pid_, &w, WNOHANG) == pid_) {
+            ended_ = true;
+            status_ = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
             break;
         }
+        if (std::chrono::steady_clock::now() > deadline)
+            break;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    if (!run.timedOut && WIFEXITED(wstatus))
-        run.status = WEXITSTATUS(wstatus);
-    run.out = slurp(outPath);
-    run.err = slurp(errPath);
-    std::filesystem::remove(outPath);
-    std::filesystem::remove(errPath);
+    return status_;
+}
+
+Run runGame(const std::string& exe, const std::vector<std::string>& args, const std::string& folder,
+            const std::vector<std::string>& env, int seconds)
+{
+    Run run;
+    SpawnOptions options;
+    options.env = env;
+    options.folder = folder;
+    options.stdoutPath = folder + "/.stdout";
+    options.stderrPath = folder + "/.stderr";
+    std::vector<std::string> all{exe};
+    all.insert(all.end(), args.begin(), args.end());
+    {
+        Process game(all, options);
+        if (!game.started()) {
+            run.err = "cannot start " + exe;
+            return run;
+        }
+        run.status = game.wait(std::chrono::seconds(seconds));
+        run.timedOut = !game.ended();
+    }
+    run.out = slurp(options.stdoutPath);
+    run.err = slurp(options.stderrPath);
+    std::filesystem::remove(options.stdoutPath);
+    std::filesystem::remove(options.stderrPath);
     return run;
+}
+
+std::string output(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (fgets(buffer, sizeof buffer, pipe))
+            out += buffer;
+        pclose(pipe);
+    }
+    return out;
 }
 
 std::string copyRunFolder(const std::string& from, const std::string& to)
 {
     std::filesystem::copy(from, to, std::filesystem::copy_options::recursive);
     return to;
+}
+
+media::Image readPng(const std::string& path)
+{
+    auto bytes = media::fs::readBytes(path);
+    std::string error;
+    auto decoded = bytes ? media::decodeImage(*bytes, error) : std::nullopt;
+    return decoded ? decoded->image : media::Image{};
+}
+
+double brightness(const media::Image& image, int x0, int y0, int w, int h)
+{
+    if (image.empty() || w <= 0 || h <= 0)
+        return 0;
+    double sum = 0;
+    for (int y = y0; y < y0 + h; ++y) {
+        for (int x = x0; x < x0 + w; ++x) {
+            const std::uint8_t* p = image.pixel(x, y);
+            sum += (p[0] + p[1] + p[2]) / 3.0;
+        }
+    }
+    return sum / (w * h);
 }
 } // namespace e2e

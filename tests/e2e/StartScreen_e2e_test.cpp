@@ -3,16 +3,18 @@
 #include "RunGame.hpp"
 
 #include "media/FileSystem.hpp"
-#include "media/ImageCodec.hpp"
-#include "support/TestProgram.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace
 {
+using e2e::brightness;
+using e2e::readPng;
 using testing_support::TempFolder;
 
 const std::string game = ELDMERE_GAME_EXE;
@@ -22,28 +24,6 @@ std::vector<std::string> headless(const std::string& userDir, const std::string&
 {
     return {"--headless",           "--fixed-step", "--seed", "5",          "--frames",
             std::to_string(frames), "--screenshot", shot,     "--user-dir", userDir};
-}
-
-media::Image readPng(const std::string& path)
-{
-    auto bytes = media::fs::readBytes(path);
-    if (!bytes)
-        return {};
-    std::string error;
-    auto decoded = media::decodeImage(*bytes, error);
-    return decoded ? decoded->image : media::Image{};
-}
-
-// Mean of (r + g + b) / 3 over a rectangle.
-double brightness(const media::Image& image, int x0, int y0, int w, int h)
-{
-    double sum = 0;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) {
-            const std::uint8_t* p = image.pixel(x, y);
-            sum += (p[0] + p[1] + p[2]) / 3.0;
-        }
-    return sum / (w * h);
 }
 
 // Pixels of the title's gold in a rectangle.

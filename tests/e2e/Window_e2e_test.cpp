@@ -3,22 +3,15 @@
 #include "RunGame.hpp"
 
 #include "media/FileSystem.hpp"
-#include "media/ImageCodec.hpp"
-#include "support/TestProgram.hpp"
+#include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace
 {
@@ -28,98 +21,10 @@ using namespace std::chrono_literals;
 const std::string game = ELDMERE_GAME_EXE;
 const std::string runDir = ELDMERE_RUN_DIR;
 
-// A child process, killed when the object goes.
-class Child
-{
-public:
-    // `passFd`, when given, becomes the child's descriptor 3.
-    Child(std::vector<std::string> args, const std::vector<std::string>& extraEnv = {},
-          const char* dir = nullptr, int passFd = -1)
-    {
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        for (char** e = environ; *e; ++e)
-            env_.emplace_back(*e);
-        env_.insert(env_.end(), extraEnv.begin(), extraEnv.end());
-        std::vector<char*> envp;
-        for (std::string& e : env_)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        if (dir)
-            posix_spawn_file_actions_addchdir_np(&actions, dir);
-        if (passFd >= 0)
-            posix_spawn_file_actions_adddup2(&actions, passFd, 3);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~Child()
-    {
-        if (pid_ > 0 && status_ < 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-
-    bool started() const { return pid_ > 0; }
-    // The exit status once it has ended within `limit`, else -1.
-    int wait(std::chrono::milliseconds limit)
-    {
-        auto deadline = std::chrono::steady_clock::now() + limit;
-        while (status_ < 0 && std::chrono::steady_clock::now() < deadline) {
-            int w = 0;
-            if (waitpid(pid_, &w, WNOHANG) == pid_) {
-                status_ = WIFEXITED(w) ? WEXITSTATUS(w) : 128;
-                break;
-            }
-            std::this_thread::sleep_for(20ms);
-        }
-        return status_;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int status_ = -1;
-    std::vector<std::string> env_;
-};
-
-std::string output(const std::string& command)
-{
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            out += buffer;
-        pclose(pipe);
-    }
-    return out;
-}
-
-media::Image readPng(const std::string& path)
-{
-    auto bytes = media::fs::readBytes(path);
-    std::string error;
-    auto decoded = bytes ? media::decodeImage(*bytes, error) : std::nullopt;
-    return decoded ? decoded->image : media::Image{};
-}
-
-double brightness(const media::Image& image, int x0, int y0, int w, int h)
-{
-    double sum = 0;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x) {
-            const std::uint8_t* p = image.pixel(x, y);
-            sum += (p[0] + p[1] + p[2]) / 3.0;
-        }
-    return sum / (w * h);
-}
+using e2e::brightness;
+using e2e::output;
+using e2e::Process;
+using e2e::readPng;
 
 class InAWindow : public ::testing::Test
 {
@@ -133,10 +38,12 @@ protected:
         // side by side never share a display.
         int fds[2];
         ASSERT_EQ(pipe(fds), 0);
+        e2e::SpawnOptions options;
+        options.passFd = fds[1];
         xvfb_ =
-            std::make_unique<Child>(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3", "-screen",
-                                                             "0", "1920x1080x24", "-nolisten", "tcp"},
-                                    std::vector<std::string>{}, nullptr, fds[1]);
+            std::make_unique<Process>(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3", "-screen",
+                                                               "0", "1920x1080x24", "-nolisten", "tcp"},
+                                      options);
         close(fds[1]);
         ASSERT_TRUE(xvfb_->started());
         std::string number;
@@ -170,12 +77,15 @@ protected:
     }
 
     // Starts the game, waits for its window, returns the window's size "WxH".
-    std::unique_ptr<Child> start(std::string& geometry)
+    std::unique_ptr<Process> start(std::string& geometry)
     {
-        auto child = std::make_unique<Child>(
-            std::vector<std::string>{game, "--frames", "100000", "--screenshot", folder / "shot.png",
-                                     "--user-dir", folder / "user"},
-            std::vector<std::string>{"DISPLAY=" + display_, "ASAN_OPTIONS=detect_leaks=0"}, runDir.c_str());
+        e2e::SpawnOptions options;
+        options.env = {"DISPLAY=" + display_, "ASAN_OPTIONS=detect_leaks=0"};
+        options.folder = runDir;
+        auto child = std::make_unique<Process>(std::vector<std::string>{game, "--frames", "100000",
+                                                                        "--screenshot", folder / "shot.png",
+                                                                        "--user-dir", folder / "user"},
+                                               options);
         std::string id = output(x("timeout 30 xdotool search --sync --name '^Eldmere$' | head -n 1"));
         if (!id.empty() && id.back() == '\n')
             id.pop_back();
@@ -189,7 +99,7 @@ protected:
 
     TempFolder folder;
     std::string display_;
-    std::unique_ptr<Child> xvfb_;
+    std::unique_ptr<Process> xvfb_;
     media::Image stillFrame_;
 };
 

@@ -8,10 +8,10 @@
 #include "shell/Program.hpp"
 #include "shell/TDeltaTime.hpp"
 #include "shell/VirtualScreen.hpp"
+#include "support/TempFolder.hpp"
 
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <string>
 
 namespace testing_support
@@ -22,30 +22,6 @@ class ManualClock final : public media::Clock
 public:
     std::int64_t millisecs() const override { return now; }
     std::int64_t now = 0;
-};
-
-// A fresh temporary folder, removed again at the end of the test.
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("eldmere-test-" + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    std::string path() const { return path_.generic_string(); }
-    std::string operator/(const std::string& name) const { return (path_ / name).generic_string(); }
-
-private:
-    std::filesystem::path path_;
 };
 
 // The working folder changed for the life of the object.
