@@ -64,6 +64,9 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
         } else if (flag == "--input") {
             if (!value(options.inputScript))
                 return false;
+        } else if (flag == "--level") {
+            if (!value(options.level))
+                return false;
         } else if (flag == "--user-dir") {
             if (!value(options.userDir))
                 return false;
@@ -90,6 +93,7 @@ std::string usageText()
            "  --frames N          end normally after N frames\n"
            "  --screenshot PATH   write the last frame as a PNG when the game ends\n"
            "  --input FILE        replay mouse and key input from FILE\n"
+           "  --level PATH        deal the level file PATH and show it\n"
            "  --user-dir DIR      keep settings and profiles in DIR\n"
            "                      (also ELDMERE_USER_DIR; default $XDG_DATA_HOME/Eldmere)\n";
 }

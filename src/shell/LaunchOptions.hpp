@@ -17,6 +17,7 @@ struct LaunchOptions
     std::string inputScript;           // replay mouse and key input from this file
     std::string userDir;               // the per-user data folder, instead of the usual one
     std::optional<bool> fullScreen;    // --fullscreen / --windowed for this run only
+    std::string level;                 // deal this level file and show it
     bool help = false;
 };
 

@@ -1,15 +1,19 @@
 // Program.cpp: start-up, the run and the end.
 #include "shell/Program.hpp"
 
+#include "cards/Cards.hpp"
 #include "data/Language.hpp"
 #include "data/TextTables.hpp"
 #include "gui/TMouse.hpp"
+#include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/ImageCodec.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
+#include "screens/LevelViewer.hpp"
 #include "screens/TOptions.hpp"
+#include "screens/TProfileManager.hpp"
 #include "shell/Control.hpp"
 #include "shell/Globals.hpp"
 #include "shell/StartScreen.hpp"
@@ -63,8 +67,11 @@ Program::Program(LaunchOptions options) : launch_(std::move(options)) {}
 Program::~Program()
 {
     // Everything that holds pictures goes before the platform that made them.
+    levelViewer.reset();
     mouse.reset();
     options.reset();
+    profileManager.reset();
+    levelManager.reset();
     mainMenu.reset();
     deltaTime.reset();
     whiteImage = {};
@@ -151,8 +158,11 @@ int Program::mainProgram()
     // 6.-7. The frame timer and the long-lived objects.
     deltaTime = TDeltaTime::Create(60);
     mainMenu = std::make_unique<StartScreen>();
+    levelManager = std::make_unique<TLevelManager>();
+    profileManager = std::make_unique<TProfileManager>();
     options = std::make_unique<TOptions>();
     mouse = std::make_unique<TMouse>();
+    levelViewer = std::make_unique<screens::LevelViewer>();
 
     // 9.-10.
     guiReloadKey = 1;
@@ -225,13 +235,22 @@ bool Program::initGame()
     mouse->loadCursor("normal", "gfx/kursor.png", 14, 6, 1, 0);
     mouse->loadCursor("over", "gfx/kursor2.png", 14, 6, 1, 0);
     mouse->setCursor("normal");
+    loadCards();
+    levelManager->_setupMagics();
+    // Until players can be chosen, the game plays for a guest kept in memory.
+    profileManager->useGuestProfile();
     mainMenu->setup();
+    levelViewer->setup();
     return true;
 }
 
 void Program::runGame()
 {
     mainMenu->_prepareDelta();
+    if (!launch_.level.empty()) {
+        levelViewer->mainLoop(launch_.level);
+        return;
+    }
     Control::start();
     Control::mainLoop();
 }

@@ -17,8 +17,15 @@ class Platform;
 } // namespace media
 
 class TDeltaTime;
+class TLevelManager;
 class TMouse;
 class TOptions;
+class TProfileManager;
+
+namespace screens
+{
+class LevelViewer;
+}
 
 namespace shell
 {
@@ -63,8 +70,11 @@ public:
     std::unique_ptr<media::Platform> platform; // first in, last out: everything below draws with it
     std::unique_ptr<TDeltaTime> deltaTime;
     std::unique_ptr<StartScreen> mainMenu; // stands in for the title screen
+    std::unique_ptr<TLevelManager> levelManager;
+    std::unique_ptr<TProfileManager> profileManager;
     std::unique_ptr<TOptions> options;
     std::unique_ptr<TMouse> mouse;
+    std::unique_ptr<screens::LevelViewer> levelViewer;
 
     media::Picture whiteImage;
     media::Picture pointImage;

@@ -96,8 +96,13 @@ Run runGame(const std::string& exe, const std::vector<std::string>& args, const 
     SpawnOptions options;
     options.env = env;
     options.folder = folder;
-    options.stdoutPath = folder + "/.stdout";
-    options.stderrPath = folder + "/.stderr";
+    // Beside the test, not in the game's folder: tests running side by side share that one.
+    static int runs = 0;
+    std::string base = (std::filesystem::temp_directory_path()
+                        / ("eldmere-run-" + std::to_string(getpid()) + "-" + std::to_string(++runs)))
+                           .generic_string();
+    options.stdoutPath = base + ".out";
+    options.stderrPath = base + ".err";
     std::vector<std::string> all{exe};
     all.insert(all.end(), args.begin(), args.end());
     {

@@ -9,4 +9,5 @@ class Registry;
 
 void addShellArt(Registry& registry); // ShellArt.cpp: white light, probe, icon, cursors
 void addStartArt(Registry& registry); // StartArt.cpp: the start screen's backdrop
+void addCardArt(Registry& registry);  // CardArt.cpp (+ CardFaces, CardBacks, CardOverlays): gfx/cards/
 } // namespace contentgen

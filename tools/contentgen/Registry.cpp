@@ -13,6 +13,7 @@ Registry Registry::all()
     Registry registry;
     addShellArt(registry);
     addStartArt(registry);
+    addCardArt(registry);
     return registry;
 }
 

@@ -1,0 +1,34 @@
+// TDim.hpp: a placement: a reference point, a size and the rectangle the pointer is tested in.
+#pragma once
+
+struct TDim
+{
+    float x = 0;
+    float y = 0;
+    float h = 0;
+    float w = 0;
+    float x1 = 0;
+    float y1 = 0;
+    float x2 = 0;
+    float y2 = 0;
+    float mx = 0;
+    float my = 0;
+
+    // The pointer rectangle with its top-left corner on the reference point.
+    void update()
+    {
+        x1 = x;
+        y1 = y;
+        x2 = x + w;
+        y2 = y + h;
+    }
+};
+
+// A placement that is just a point.
+inline TDim createPoint(float x, float y)
+{
+    TDim d;
+    d.x = x;
+    d.y = y;
+    return d;
+}

@@ -1,0 +1,28 @@
+// LevelHost.cpp
+#include "levels/LevelHost.hpp"
+
+namespace
+{
+// Until a screen shows a level (tests, tools): swords stay where they lie, and the deck stands
+// on a holder of the usual 450 x 170.
+class NoScreen final : public LevelHost
+{
+public:
+    void pickSword(TCard&) override {}
+    media::Size deckHolderSize() const override { return {450, 170}; }
+    bool runesOfEldmere() const override { return false; }
+};
+
+NoScreen noScreen;
+LevelHost* current = nullptr;
+} // namespace
+
+LevelHost& levelHost()
+{
+    return current ? *current : noScreen;
+}
+
+void setLevelHost(LevelHost* host)
+{
+    current = host;
+}
