@@ -118,6 +118,15 @@ void loadCards()
     }
 }
 
+void unloadCards()
+{
+    normalCardData.clear();
+    specialCardData.clear();
+    magicCardData.clear();
+    identities.clear();
+    graphics = CardGraphics{};
+}
+
 const CardGraphics& cardGraphics()
 {
     return graphics;

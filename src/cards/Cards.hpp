@@ -34,6 +34,8 @@ extern std::vector<TCardData*> magicCardData;   // ids above 300 (also in specia
 // game goes on with what could be read.
 void loadCards();
 const CardGraphics& cardGraphics();
+// Lets go of every identity and card picture (before the display closes).
+void unloadCards();
 
 // The first identity with the id among the normal cards, else among the special ones.
 TCardData* cardDataById(int id);

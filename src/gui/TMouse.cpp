@@ -96,6 +96,13 @@ int TMouse::inRect(int rx, int ry, int w, int h) const
     return (rx <= x && x <= rx + w && ry <= y && y <= ry + h) ? 1 : 0;
 }
 
+int TMouse::inDim(const TDim& d) const
+{
+    const float mx = static_cast<float>(x);
+    const float my = static_cast<float>(y);
+    return (d.x <= mx && mx <= d.x + d.w && d.y <= my && my <= d.y + d.h) ? 1 : 0;
+}
+
 TCursor& TMouse::addCursor(const std::string& id, int hx, int hy)
 {
     TCursor& c = listaKursorow.emplace_back();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "gui/TCursor.hpp"
+#include "gui/TDim.hpp"
 #include "media/Picture.hpp"
 
 #include <list>
@@ -26,6 +27,7 @@ public:
     int hide();
     // Whether the pointer is inside the rectangle, edges included.
     int inRect(int x, int y, int w, int h) const;
+    int inDim(const TDim& d) const;
     // A cursor from a picture file (an animated strip when frames >= 2) or from a loaded
     // picture; it becomes the current cursor.
     int loadCursor(const std::string& id, const std::string& path, int hx, int hy, int frames, int frameMs);

@@ -68,6 +68,7 @@ Program::~Program()
 {
     // Everything that holds pictures goes before the platform that made them.
     levelViewer.reset();
+    unloadCards();
     mouse.reset();
     options.reset();
     profileManager.reset();

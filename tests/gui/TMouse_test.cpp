@@ -71,6 +71,12 @@ TEST(TMouse, RectanglesIncludeTheirEdges)
     EXPECT_EQ(mouse.inRect(100, 200, 10, 20), 1);
     EXPECT_EQ(mouse.inRect(100, 200, 9, 20), 0);
     EXPECT_EQ(mouse.inRect(110, 220, 0, 0), 1);
+    TDim d = createPoint(100.5f, 200);
+    d.w = 9.5f;
+    d.h = 20;
+    EXPECT_EQ(mouse.inDim(d), 1);
+    d.w = 9.4f;
+    EXPECT_EQ(mouse.inDim(d), 0);
 }
 
 TEST(TMouse, CursorsByNameAnyCaseTheNewestWins)

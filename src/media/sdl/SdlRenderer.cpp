@@ -39,6 +39,7 @@ bool SdlRenderer::start(RendererPtr renderer, std::string& error)
 void SdlRenderer::stop()
 {
     frame_.reset();
+    alive_.reset();
     renderer_.reset();
 }
 
@@ -59,7 +60,7 @@ std::unique_ptr<Texture> SdlRenderer::createTexture(const Image& image, bool fil
     SDL_UpdateTexture(texture.get(), nullptr, image.rgba.data(), image.width * 4);
     SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(texture.get(), filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-    return std::make_unique<SdlTexture>(std::move(texture), image.width, image.height);
+    return std::make_unique<SdlTexture>(std::move(texture), image.width, image.height, alive_);
 }
 
 void SdlRenderer::backendClear(int r, int g, int b)

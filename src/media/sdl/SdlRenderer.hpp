@@ -4,16 +4,29 @@
 #include "media/Renderer.hpp"
 #include "media/sdl/SdlHandles.hpp"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace media::sdl
 {
+// A texture knows whether the renderer that made it still lives: SDL frees every texture with
+// its renderer, so a picture that outlives the renderer must not free its texture again.
 class SdlTexture final : public Texture
 {
 public:
-    SdlTexture(TexturePtr t, int w, int h) : Texture(w, h), texture(std::move(t)) {}
+    SdlTexture(TexturePtr t, int w, int h, std::weak_ptr<const bool> rendererAlive)
+        : Texture(w, h), texture(std::move(t)), alive_(std::move(rendererAlive))
+    {}
+    ~SdlTexture() override
+    {
+        if (alive_.expired())
+            static_cast<void>(texture.release());
+    }
     TexturePtr texture;
+
+private:
+    std::weak_ptr<const bool> alive_;
 };
 
 class SdlRenderer final : public Renderer
@@ -45,6 +58,7 @@ private:
     // Declared so the frame texture goes before the renderer that made it.
     RendererPtr renderer_;
     TexturePtr frame_;
+    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
     std::optional<CellRect> clip_;
     std::string driverName_;
 };
