@@ -2,8 +2,11 @@
 #include "cards/TCard.hpp"
 
 #include "cards/Cards.hpp"
+#include "cards/Flights.hpp"
 #include "cards/TCardData.hpp"
 #include "cards/TResource.hpp"
+#include "cards/UndoHistory.hpp"
+#include "effects/Captions.hpp"
 #include "gui/TMouse.hpp"
 #include "levels/LevelHost.hpp"
 #include "levels/Levels.hpp"
@@ -387,21 +390,18 @@ void TCard::setState(const std::string& s)
     state = media::text::toUpper(s);
 }
 
-void TCard::leaveTable()
-{
-    // The card lives on among the level's leaving cards: its own code may still be running.
-    if (myLevel) {
-        if (auto taken = myLevel->takeOffTable(*this))
-            myLevel->leavingCards.push_back(std::move(taken));
-    }
-}
-
 void TCard::flyOut2()
 {
-    // The hammer's flight off the table ends in unlocking the rocks; until cards fly, it
-    // leaves at once.
-    if (myLevel)
-        myLevel->utrudnienie1Odblokowane = 1;
+    showCaption(16, 512, 384, 3000);
+    // Nothing done before the rocks open can be taken back.
+    undoHistory.clear();
+    if (!myLevel)
+        return;
+    const float fromX = x;
+    const float fromY = y;
+    // The flight keeps the card alive from here on (its own code may still be running).
+    if (std::shared_ptr<TCard> taken = myLevel->takeOffTable(*this))
+        startFlyOut(std::move(taken), fromX, fromY, fromX, 900, 0);
 }
 
 void TCard::changeToSword()
@@ -436,7 +436,6 @@ void TCard::showSand()
     TLevel& level = *myLevel;
     level.utrudnienie1Odblokowane = 1;
     flyOut2();
-    leaveTable();
     level.CHECK_Cover(0);
 }
 
@@ -481,7 +480,6 @@ void TCard::CHECK_Cover(const std::vector<std::unique_ptr<TCard>>& cards, int in
             if (isSpecialCard(*this)) {
                 TLevel* level = myLevel;
                 flyOut2();
-                leaveTable();
                 if (level)
                     level->CHECK_Cover(0);
                 return;
@@ -502,7 +500,6 @@ void TCard::CHECK_Cover(const std::vector<std::unique_ptr<TCard>>& cards, int in
             if (isSpecialCard(*this)) {
                 TLevel* level = myLevel;
                 flyOut2();
-                leaveTable();
                 if (level)
                     level->CHECK_Cover(0);
                 return;

@@ -112,8 +112,6 @@ public:
     int _moreOver = 0;
 
 private:
-    // Leaves the table: out of the level's cards, flying off.
-    void leaveTable();
     void drawFace(float a);
 };
 

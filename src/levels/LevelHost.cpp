@@ -11,6 +11,7 @@ public:
     void pickSword(TCard&) override {}
     media::Size deckHolderSize() const override { return {450, 170}; }
     bool runesOfEldmere() const override { return false; }
+    void waitForCaption1() override {}
 };
 
 NoScreen noScreen;

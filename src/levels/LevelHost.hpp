@@ -15,6 +15,8 @@ public:
     virtual media::Size deckHolderSize() const = 0;
     // Whether playable cards show their hint glow whatever the level (the shop's hint aid).
     virtual bool runesOfEldmere() const = 0;
+    // The multiplier has reached its maximum: play pauses for the celebration.
+    virtual void waitForCaption1() = 0;
 };
 
 // The screen levels are shown on now; a screen that shows a level installs itself.

@@ -111,8 +111,6 @@ public:
     int newRecord = 0;
     int waterPom = 0;
 
-    // Cards that have left the table but are still on their way somewhere.
-    std::vector<std::unique_ptr<TCard>> leavingCards;
     // The file the level was read from, for messages.
     std::string path;
 };

@@ -2,8 +2,14 @@
 #include "screens/TProfile.hpp"
 
 #include "cards/Cards.hpp"
+#include "cards/TCardData.hpp"
+#include "cards/TMainGame.hpp"
 #include "cards/TSwordData.hpp"
+#include "levels/Levels.hpp"
+#include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
+
+#include <cstdio>
 
 #include <algorithm>
 
@@ -48,4 +54,80 @@ TCardData* TProfile::getAvailableRandomMagicCard() const
         return nullptr;
     return available[static_cast<std::size_t>(
         media::random().rand(0, static_cast<int>(available.size()) - 1))];
+}
+
+bool TProfile::haveSword(int id) const
+{
+    return std::any_of(swords.begin(), swords.end(),
+                       [id](const TSword& s) { return s.sd && s.sd->id == id; });
+}
+
+float TProfile::getSwordRotTemporary(const TCardData& identity) const
+{
+    std::vector<int> ranks;
+    for (const TSword& s : swords) {
+        if (s.sd && s.sd->cd)
+            ranks.push_back(s.sd->cd->seqN);
+    }
+    ranks.push_back(identity.seqN);
+    std::sort(ranks.begin(), ranks.end());
+    auto at = std::find(ranks.begin(), ranks.end(), identity.seqN);
+    return 254 + 1.8f * static_cast<float>(at - ranks.begin());
+}
+
+void TProfile::addMagicCard(TCardData* card)
+{
+    if (!card || getMagicCard(card->id))
+        return;
+    magicCards.push_back(card);
+    awaitingMagicCards.erase(std::remove(awaitingMagicCards.begin(), awaitingMagicCards.end(), card),
+                             awaitingMagicCards.end());
+    ++foundMagicCardsN;
+}
+
+void TProfile::addAwaitingMagicCard(TCardData* card)
+{
+    if (!card || getMagicCard(card->id)
+        || std::find(awaitingMagicCards.begin(), awaitingMagicCards.end(), card) != awaitingMagicCards.end())
+        return;
+    awaitingMagicCards.push_back(card);
+}
+
+void TProfile::UPDATE_levelAndStage(int levelScore)
+{
+    lastLevelScore = levelScore;
+    ALL_SCORES = std::max(ALL_SCORES, static_cast<float>(levelScore));
+}
+
+void TProfile::resetLog()
+{
+    logWaterTime = "0";
+    logRocksTime = "0";
+}
+
+std::string TProfile::levelPath(int stage, int level)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "data/levels/stage-%02d/level-%02d.lvl", stage, level);
+    return path;
+}
+
+void TProfile::loadMyLevel()
+{
+    questLevel = loadLevelFile(levelPath(stageID, levelID), 1, 1, 1);
+    mainGame().setLevel(questLevel);
+}
+
+std::string TProfile::getNextLevel()
+{
+    // The quest runs through the shipped level files in order, stage by stage, and round again.
+    ++levelID;
+    if (media::fs::pathType(levelPath(stageID, levelID)) == media::fs::PathType::Absent) {
+        ++stageID;
+        levelID = 1;
+        if (media::fs::pathType(levelPath(stageID, levelID)) == media::fs::PathType::Absent)
+            stageID = 1;
+    }
+    loadMyLevel();
+    return "MAIN-GAME";
 }

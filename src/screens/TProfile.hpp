@@ -4,18 +4,40 @@
 #include "cards/TSword.hpp"
 #include "screens/TShopItem.hpp"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class TCardData;
+class TLevel;
 
 class TProfile
 {
 public:
     // The item whose power is exactly `pwrID`, or none.
     const TShopItem* getMyItem(const std::string& pwrID) const;
-    // Whether a sword of that rank is on the rack.
+    // Whether a sword of that rank, or of that identity, is on the rack.
     bool haveSwordBySeq(int rank) const;
+    bool haveSword(int id) const;
+    // The rack angle a sword of this identity would take if it joined the rack now.
+    float getSwordRotTemporary(const TCardData& identity) const;
+    // 7 with the "MAX-MULTI-7" aid, else 5.
+    float getMaxDriveMultiplier() const { return getMyItem("MAX-MULTI-7") ? 7.0f : 5.0f; }
+    // A magic card found in play joins the collection (once).
+    void addMagicCard(TCardData* card);
+    // A magic card seen but not found waits for a later level (once).
+    void addAwaitingMagicCard(TCardData* card);
+    // Records a finished (or left) level's score.
+    void UPDATE_levelAndStage(int levelScore);
+    // The play-log values of one level start again.
+    void resetLog();
+
+    // The level of the quest position, dealt afresh and handed to the game screen.
+    void loadMyLevel();
+    // On to the next level of the quest; the screen that comes next.
+    std::string getNextLevel();
+    // Where the level of a quest position is kept.
+    static std::string levelPath(int stage, int level);
     // The owned magic card with that id, or none.
     TCardData* getMagicCard(int id) const;
     // Every magic card not owned yet, in list order, and one of them at random (or none).
@@ -27,6 +49,7 @@ public:
     int hintLevel() const { return (tryb == "QUEST" && stageID <= 1 && levelID < 4) ? 1 : 0; }
 
     std::string name;
+    std::shared_ptr<TLevel> questLevel; // the quest level in progress (shared with the game screen)
     int stageID = 1;
     int levelID = 1;
     int freeLevelNumber = 0;
@@ -35,7 +58,16 @@ public:
     std::vector<TShopItem> items;
     std::vector<TCardData*> magicCards;         // found (owned by the card lists)
     std::vector<TCardData*> awaitingMagicCards; // earned, not yet found in a level
-    std::string tryb = "QUEST";
-    int time = 0;
+    std::string where;
+    int longestDrive = 0;
+    float multiplier = 1;
+    int score = 0;
     int cardsLightUp = 1;
+    int foundMagicCardsN = 0;
+    std::string tryb = "QUEST";
+    int time = 0; // seconds of play in the current level
+    float ALL_SCORES = 0;
+    int lastLevelScore = 0; // the score the last level recorded
+    std::string logWaterTime = "0";
+    std::string logRocksTime = "0";
 };

@@ -1,10 +1,12 @@
 // Control.cpp
 #include "shell/Control.hpp"
 
+#include "cards/TMainGame.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
+#include "screens/TProfileManager.hpp"
 #include "shell/Program.hpp"
 #include "shell/StartScreen.hpp"
 
@@ -24,6 +26,21 @@ std::string Control::step(const std::string& id)
 {
     if (id == "MAIN-MENU")
         return shell::program().mainMenu->mainLoop();
+    if (id == "MAIN-GAME") {
+        TMainGame& game = *shell::program().mainGame;
+        if (!game.level && hasProfile())
+            profile().loadMyLevel();
+        game.draw();
+        return game.mainLoop();
+    }
+    if (id == "GET-NEXT-LEVEL")
+        return hasProfile() ? profile().getNextLevel() : "MAIN-MENU";
+    if (id == "RESTART-LEVEL") {
+        if (!hasProfile())
+            return "MAIN-MENU";
+        profile().loadMyLevel();
+        return "MAIN-GAME";
+    }
     if (id == "END")
         return id;
     // An identifier nothing answers to would be acted on for ever: go back to the title.

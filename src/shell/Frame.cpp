@@ -35,7 +35,7 @@ void updateDelta()
     // A fixed-step run is the same on every machine: every frame is exactly one 60th.
     delta = media::clock().fixedStep() ? 1.0f : program.deltaTime->CurrDelta();
     media::display().pumpEvents(media::input());
-    program.feedScriptedInput(endedFrames + 1);
+    program.feedInput(endedFrames + 1);
 }
 
 void beginFrame()

@@ -64,6 +64,8 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
         } else if (flag == "--input") {
             if (!value(options.inputScript))
                 return false;
+        } else if (flag == "--autoplay") {
+            options.autoplay = true;
         } else if (flag == "--level") {
             if (!value(options.level))
                 return false;
@@ -93,7 +95,8 @@ std::string usageText()
            "  --frames N          end normally after N frames\n"
            "  --screenshot PATH   write the last frame as a PNG when the game ends\n"
            "  --input FILE        replay mouse and key input from FILE\n"
-           "  --level PATH        deal the level file PATH and show it\n"
+           "  --level PATH        play the level file PATH, then end\n"
+           "  --autoplay          let the game play itself (with --level: that level)\n"
            "  --user-dir DIR      keep settings and profiles in DIR\n"
            "                      (also ELDMERE_USER_DIR; default $XDG_DATA_HOME/Eldmere)\n";
 }

@@ -17,7 +17,8 @@ struct LaunchOptions
     std::string inputScript;           // replay mouse and key input from this file
     std::string userDir;               // the per-user data folder, instead of the usual one
     std::optional<bool> fullScreen;    // --fullscreen / --windowed for this run only
-    std::string level;                 // deal this level file and show it
+    std::string level;                 // play this level file, then end
+    bool autoplay = false;             // our own player plays
     bool help = false;
 };
 

@@ -2,16 +2,19 @@
 #include "shell/Program.hpp"
 
 #include "cards/Cards.hpp"
+#include "cards/Swords.hpp"
+#include "cards/TMainGame.hpp"
 #include "data/Language.hpp"
 #include "data/TextTables.hpp"
+#include "effects/Captions.hpp"
 #include "gui/TMouse.hpp"
+#include "levels/Levels.hpp"
 #include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/ImageCodec.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
-#include "screens/LevelViewer.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 #include "shell/Control.hpp"
@@ -67,7 +70,10 @@ Program::Program(LaunchOptions options) : launch_(std::move(options)) {}
 Program::~Program()
 {
     // Everything that holds pictures goes before the platform that made them.
-    levelViewer.reset();
+    mainGame.reset();
+    captions.clear();
+    for (CaptionImage& c : captionImages)
+        c = {};
     unloadCards();
     mouse.reset();
     options.reset();
@@ -158,12 +164,12 @@ int Program::mainProgram()
 
     // 6.-7. The frame timer and the long-lived objects.
     deltaTime = TDeltaTime::Create(60);
+    mainGame = std::make_unique<TMainGame>();
     mainMenu = std::make_unique<StartScreen>();
     levelManager = std::make_unique<TLevelManager>();
     profileManager = std::make_unique<TProfileManager>();
     options = std::make_unique<TOptions>();
     mouse = std::make_unique<TMouse>();
-    levelViewer = std::make_unique<screens::LevelViewer>();
 
     // 9.-10.
     guiReloadKey = 1;
@@ -237,11 +243,15 @@ bool Program::initGame()
     mouse->loadCursor("over", "gfx/kursor2.png", 14, 6, 1, 0);
     mouse->setCursor("normal");
     loadCards();
+    loadSwords();
+    loadCaptionImages();
     levelManager->_setupMagics();
     // Until players can be chosen, the game plays for a guest kept in memory.
     profileManager->useGuestProfile();
     mainMenu->setup();
-    levelViewer->setup();
+    mainGame->setup();
+    if (launch_.autoplay)
+        enableAutoPlayer();
     return true;
 }
 
@@ -249,7 +259,10 @@ void Program::runGame()
 {
     mainMenu->_prepareDelta();
     if (!launch_.level.empty()) {
-        levelViewer->mainLoop(launch_.level);
+        // One level from a file, then the end.
+        mainGame->setLevel(loadLevelFile(launch_.level, 1, 1, 1));
+        mainGame->draw();
+        mainGame->mainLoop();
         return;
     }
     Control::start();
@@ -269,20 +282,27 @@ void Program::onExit()
     // Profiles and the play log are written here once the game keeps them.
 }
 
+void Program::enableAutoPlayer()
+{
+    if (!autoPlayer_)
+        autoPlayer_ = std::make_unique<AutoPlayer>();
+}
+
 bool Program::mayPause() const
 {
     // Scripted and headless runs never wait for a focus that may never come.
-    return !launch_.headless && !launch_.fixedStep && !script_;
+    return !launch_.headless && !launch_.fixedStep && !script_ && !autoPlayer_;
 }
 
-void Program::feedScriptedInput(long long frame)
+void Program::feedInput(long long frame)
 {
-    if (!script_)
-        return;
     const LetterBox& box = virtualScreen();
-    script_->feed(
-        frame, platform->input(), [&](float x) { return (x + box.offsetX) * box.scale; },
-        [&](float y) { return (y + box.offsetY) * box.scale; });
+    auto toX = [&](float x) { return (x + box.offsetX) * box.scale; };
+    auto toY = [&](float y) { return (y + box.offsetY) * box.scale; };
+    if (script_)
+        script_->feed(frame, platform->input(), toX, toY);
+    if (autoPlayer_)
+        autoPlayer_->feed(platform->input(), toX, toY);
 }
 
 void Program::frameEnded(long long frame)

@@ -3,6 +3,7 @@
 
 #include "media/Image.hpp"
 #include "media/Picture.hpp"
+#include "shell/AutoPlayer.hpp"
 #include "shell/InputScript.hpp"
 #include "shell/LaunchOptions.hpp"
 
@@ -17,15 +18,11 @@ class Platform;
 } // namespace media
 
 class TDeltaTime;
+class TMainGame;
 class TLevelManager;
 class TMouse;
 class TOptions;
 class TProfileManager;
-
-namespace screens
-{
-class LevelViewer;
-}
 
 namespace shell
 {
@@ -60,7 +57,10 @@ public:
 
     // --- what the frame functions ask of the run
     bool mayPause() const;
-    void feedScriptedInput(long long frame);
+    // Scripted input and our own player act here, before the frame reads the mouse.
+    void feedInput(long long frame);
+    // Lets our own player play from the next frame on.
+    void enableAutoPlayer();
     void frameEnded(long long frame);
     void writeScreenshot();
 
@@ -69,12 +69,12 @@ public:
     // --- the long-lived objects, in the order they are made
     std::unique_ptr<media::Platform> platform; // first in, last out: everything below draws with it
     std::unique_ptr<TDeltaTime> deltaTime;
+    std::unique_ptr<TMainGame> mainGame;
     std::unique_ptr<StartScreen> mainMenu; // stands in for the title screen
     std::unique_ptr<TLevelManager> levelManager;
     std::unique_ptr<TProfileManager> profileManager;
     std::unique_ptr<TOptions> options;
     std::unique_ptr<TMouse> mouse;
-    std::unique_ptr<screens::LevelViewer> levelViewer;
 
     media::Picture whiteImage;
     media::Picture pointImage;
@@ -89,6 +89,7 @@ private:
 
     LaunchOptions launch_;
     std::optional<InputScript> script_;
+    std::unique_ptr<AutoPlayer> autoPlayer_;
     media::Image lastFrame_;
     bool exitHandled_ = false;
 };

@@ -4,6 +4,7 @@
 #include "data/TextTables.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
+#include "shell/ActiveScreen.hpp"
 #include "shell/Approach.hpp"
 #include "shell/Frame.hpp"
 #include "shell/Globals.hpp"
@@ -59,11 +60,26 @@ void StartScreen::update()
     std::erase_if(ripples_, [](const Ripple& r) { return r.age >= 1; });
 
     TMouse& mouse = guiMouse();
+    const bool overPlay = overPlayButton(mouse.x, mouse.y);
+    approach(playGlow_, overPlay ? 1.0f : 0.0f, 0.08f);
+    if (overPlay)
+        mouse.setCursor("over");
     if (mouse.leftPressed && dFade == 0) {
+        if (overPlay) {
+            wynik = "MAIN-GAME";
+            dFade = 1;
+            return;
+        }
         if (ripples_.size() >= maxRipples)
             ripples_.erase(ripples_.begin());
         ripples_.push_back({static_cast<float>(mouse.x), static_cast<float>(mouse.y), 0});
     }
+}
+
+bool StartScreen::overPlayButton(int x, int y) const
+{
+    return x >= playButtonX() - 130 && x <= playButtonX() + 130 && y >= playButtonY() - 26
+           && y <= playButtonY() + 26;
 }
 
 void StartScreen::drawTextCentred(int size, const std::string& text, float centreY, int r, int g, int b,
@@ -109,6 +125,18 @@ void StartScreen::draw()
 
     drawTextCentred(132, title_, titleY, 236, 200, 120, 1);
     drawTextCentred(30, getText(texts_, 1), titleY + 96, 214, 220, 240, 0.95f);
+    // The button that begins play: gold words on a dark plate that lights under the mouse.
+    gfx.setBlend(media::Blend::Alpha);
+    gfx.setColor(10, 12, 30);
+    gfx.setAlpha(0.45f + 0.2f * playGlow_);
+    gfx.drawRect(playButtonX() - 130, playButtonY() - 26, 260, 52);
+    gfx.setBlend(media::Blend::Light);
+    gfx.setColor(255, 200, 120);
+    gfx.setAlpha(0.1f + 0.25f * playGlow_);
+    gfx.setScale(1.3f, 0.3f);
+    gfx.drawPicture(glow_, playButtonX(), playButtonY());
+    drawStandards();
+    drawTextCentred(34, getText(texts_, 3), playButtonY(), 246, 214, 130, 0.85f + 0.15f * playGlow_);
     drawTextCentred(22, getText(texts_, 2), 700, 190, 200, 230, 0.55f + 0.35f * breath);
 
     drawStandards();
@@ -118,6 +146,7 @@ void StartScreen::draw()
 
 std::string StartScreen::mainLoop()
 {
+    ScreenScope running(this);
     prepare();
     while (true) {
         update();

@@ -32,6 +32,11 @@ public:
     const std::vector<Ripple>& ripples() const { return ripples_; }
     static constexpr std::size_t maxRipples = 12;
 
+    // The button that starts play, by its centre.
+    float playButtonX() const { return 512; }
+    float playButtonY() const { return 585; }
+    bool overPlayButton(int x, int y) const;
+
 private:
     void drawTextCentred(int size, const std::string& text, float centreY, int r, int g, int b, float a);
 
@@ -40,6 +45,7 @@ private:
     std::string title_;
     TTxtFile texts_;
     std::vector<Ripple> ripples_;
-    float pulse_ = 0; // 0 .. 1, round and round
+    float pulse_ = 0;    // 0 .. 1, round and round
+    float playGlow_ = 0; // the button's hover light
 };
 } // namespace shell

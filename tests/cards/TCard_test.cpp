@@ -1,6 +1,7 @@
 // Which cards are free: covering, the obstacles, forced cards, and turning over.
 #include "cards/TCard.hpp"
 
+#include "cards/Flights.hpp"
 #include "cards/TCardData.hpp"
 #include "support/CardFixture.hpp"
 
@@ -92,10 +93,15 @@ TEST(Covering, FindingTheHammerUnlocksTheRocksOnTheTable)
     EXPECT_EQ(level->cards[0]->side, 0);
     ASSERT_EQ(level->cards.size(), 3u);
 
-    // The card on the hammer is played: the hammer is free, leaves, and the rocks open.
+    // The card on the hammer is played: the hammer is free and flies off; the rocks open when
+    // its first swell is over.
     level->takeOffTable(*level->cards[2]);
     level->CHECK_Cover(0);
     ASSERT_EQ(level->cards.size(), 1u);
+    EXPECT_EQ(level->utrudnienie1Odblokowane, 0);
+    for (int frame = 0; frame < 300 && !flyingCards.empty(); ++frame)
+        updateFlights();
+    EXPECT_TRUE(flyingCards.empty());
     EXPECT_EQ(level->utrudnienie1Odblokowane, 1);
     const TCard& rock = *level->cards[0];
     EXPECT_EQ(rock.state, "SHOW"); // turning face up, its rocks broken

@@ -1,0 +1,77 @@
+// BenchProgram.hpp: the game assembled in-process for a benchmark, on a chosen backend, with the
+// shipped content of the run folder loaded.
+#pragma once
+
+#include "cards/Cards.hpp"
+#include "cards/Swords.hpp"
+#include "cards/TMainGame.hpp"
+#include "data/Language.hpp"
+#include "effects/Captions.hpp"
+#include "gui/TMouse.hpp"
+#include "levels/TLevelManager.hpp"
+#include "media/Platform.hpp"
+#include "screens/TProfileManager.hpp"
+#include "shell/Program.hpp"
+#include "shell/StartScreen.hpp"
+#include "shell/TDeltaTime.hpp"
+#include "shell/VirtualScreen.hpp"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace bench
+{
+// Installs a program for the life of the object; `ok()` is false (and `error()` says why) when
+// the platform could not start.
+class BenchProgram
+{
+public:
+    explicit BenchProgram(media::Backend backend)
+    {
+        std::filesystem::current_path(ELDMERE_RUN_DIR);
+        shell::LaunchOptions options;
+        options.headless = true;
+        options.fixedStep = true;
+        auto program = std::make_unique<shell::Program>(options);
+        p_ = program.get();
+        old_ = shell::swapProgram(std::move(program));
+        media::PlatformOptions platformOptions;
+        platformOptions.backend = backend;
+        platformOptions.fixedStep = true;
+        platformOptions.seed = 1;
+        platformOptions.nullDesktop = {1024, 768};
+        p_->platform = media::createPlatform(platformOptions, error_);
+        if (!p_->platform)
+            return;
+        language = "en";
+        p_->windowTitle = "Eldmere";
+        p_->deltaTime = TDeltaTime::Create(60);
+        p_->mouse = std::make_unique<TMouse>();
+        p_->mouse->loadCursor("normal", "gfx/kursor.png", 14, 6, 1, 0);
+        p_->whiteImage = p_->platform->pictures().load("gfx/white.png");
+        p_->pointImage = p_->platform->pictures().load("gfx/point.png");
+        openGraphics(1024, 768, false, false);
+        loadCards();
+        loadSwords();
+        loadCaptionImages();
+        p_->levelManager = std::make_unique<TLevelManager>();
+        p_->profileManager = std::make_unique<TProfileManager>();
+        p_->profileManager->useGuestProfile();
+        p_->mainGame = std::make_unique<TMainGame>();
+        p_->mainGame->setup();
+    }
+    ~BenchProgram() { shell::swapProgram(std::move(old_)); }
+    BenchProgram(const BenchProgram&) = delete;
+    BenchProgram& operator=(const BenchProgram&) = delete;
+
+    bool ok() const { return p_->platform != nullptr; }
+    const std::string& error() const { return error_; }
+    shell::Program& program() { return *p_; }
+
+private:
+    shell::Program* p_ = nullptr;
+    std::unique_ptr<shell::Program> old_;
+    std::string error_;
+};
+} // namespace bench

@@ -1,0 +1,416 @@
+// TFlyingCard.cpp
+#include "cards/TFlyingCard.hpp"
+
+#include "cards/Cards.hpp"
+#include "cards/Flights.hpp"
+#include "cards/Swords.hpp"
+#include "cards/TCard.hpp"
+#include "cards/TCardData.hpp"
+#include "cards/TSword.hpp"
+#include "cards/TSwordData.hpp"
+#include "effects/Captions.hpp"
+#include "levels/TLevel.hpp"
+#include "media/Platform.hpp"
+#include "screens/TProfileManager.hpp"
+#include "shell/Globals.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+constexpr float degrees = 3.14159265358979f / 180.0f;
+
+float easeOut(float p)
+{
+    return std::sin(90.0f * p * degrees);
+}
+} // namespace
+
+TFlyingCard::~TFlyingCard() = default;
+
+TCardData* TFlyingCard::shownIdentity() const
+{
+    if (card)
+        return card->cd;
+    if (sword && sword->sd)
+        return sword->sd->cd;
+    return identity;
+}
+
+float TFlyingCard::countXSCaleBYRot(float angle)
+{
+    while (angle < 0)
+        angle += 360;
+    while (angle > 360)
+        angle -= 360;
+    if (angle == 0 || angle == 360) {
+        side = 1;
+        return 1;
+    }
+    if (angle == 180) {
+        side = 0;
+        return 1;
+    }
+    if (angle < 90) {
+        side = 1;
+        return 1 - angle / 90;
+    }
+    if (angle < 180) {
+        side = 0;
+        return angle == 90 ? 0 : (angle - 90) / 90;
+    }
+    if (angle < 270) {
+        side = 0;
+        return 1 - (angle - 180) / 90;
+    }
+    side = angle == 270 ? 0 : 1;
+    return (angle - 270) / 90;
+}
+
+void TFlyingCard::countPosition(float t)
+{
+    float s = easeOut(t);
+    x = x1 + 2 * s * (mx - x1) + s * s * (x1 - 2 * mx + x2);
+    y = y1 + 2 * s * (my - y1) + s * s * (y1 - 2 * my + y2);
+}
+
+int TFlyingCard::IamMagicCard() const
+{
+    TCardData* id = shownIdentity();
+    return id && id->isMagic() ? 1 : 0;
+}
+
+bool TFlyingCard::advance(float speed, bool useAllSpeed)
+{
+    if (koniec)
+        return true;
+    p = std::clamp(p + speed * delta * (useAllSpeed ? allSpeed : 1.0f), 0.0f, 1.0f);
+    if (p >= 1)
+        koniec = 1;
+    return false;
+}
+
+void TFlyingCard::setCorner()
+{
+    if (media::random().rand(0, 1) == 0) {
+        mx = x1;
+        my = y2;
+    } else {
+        mx = x2;
+        my = y1;
+    }
+}
+
+void TFlyingCard::setArc()
+{
+    mx = x1 + (x2 - x1) / 2;
+    my = y1 - 50;
+}
+
+void TFlyingCard::update_standard()
+{
+    if (advance(standardSpeed)) {
+        ended_ = true;
+        return;
+    }
+    float e = easeOut(p);
+    sx = countXSCaleBYRot(360 * e + (docelowySide == 0 ? 180.0f : 0.0f));
+    rot = 360 * e + e * docelowyRot;
+    countPosition(e);
+}
+
+void TFlyingCard::update_standard1()
+{
+    if (advance(standardSpeed)) {
+        ended_ = true;
+        return;
+    }
+    sx = 1;
+    side = docelowySide;
+    rot = 0;
+    countPosition(easeOut(p));
+}
+
+void TFlyingCard::update_card_to_spot()
+{
+    if (advance(0.03f)) {
+        ended_ = true;
+        return;
+    }
+    float e = easeOut(p);
+    sx = countXSCaleBYRot(360 * e);
+    rot = 360 * e + e * docelowyRot;
+    countPosition(e);
+    if (e > 0.85f)
+        bylDzwiek = 1;
+}
+
+void TFlyingCard::update_from_deck_to_spot()
+{
+    if (advance(0.03f)) {
+        ended_ = true;
+        return;
+    }
+    float e = easeOut(p);
+    rot = 0;
+    sx = countXSCaleBYRot(180 * e - 180.0f * static_cast<float>(docelowySide));
+    countPosition(e);
+}
+
+void TFlyingCard::update_from_deck_to_out()
+{
+    if (advance(0.01f)) {
+        ended_ = true;
+        return;
+    }
+    float e = easeOut(p);
+    rot = 360 * e + e * docelowyRot;
+    sx = countXSCaleBYRot(180 * e - 180.0f * static_cast<float>(docelowySide));
+    countPosition(e);
+}
+
+void TFlyingCard::update_from_spot_to_deck()
+{
+    if (advance(0.03f)) {
+        ended_ = true;
+        return;
+    }
+    float e = easeOut(p);
+    rot = 0;
+    sx = countXSCaleBYRot(180 * e);
+    countPosition(e);
+}
+
+void TFlyingCard::update_sword_to_deck()
+{
+    if (advance(0.02f)) {
+        ended_ = true;
+        return;
+    }
+    float e = easeOut(p);
+    sx = countXSCaleBYRot(360 * e);
+    rot = 360 * e;
+    countPosition(e);
+}
+
+void TFlyingCard::update_pick_sword1()
+{
+    if (advance(0.015f)) {
+        // Then straight to the target.
+        typ = "PICK-SWORD2";
+        x1 = x;
+        y1 = y;
+        mx = (x1 + x2) / 2;
+        my = (y1 + y2) / 2;
+        p = 0;
+        koniec = 0;
+        return;
+    }
+    float e = easeOut(p);
+    swordScale = 1 + 0.1f * easeOut(e);
+    if (p >= 0.5f)
+        swordRot = 0;
+}
+
+void TFlyingCard::update_pick_sword_fly_1()
+{
+    if (advance(0.015f)) {
+        // Then off the screen.
+        typ = "STANDARD";
+        x1 = x;
+        y1 = y;
+        mx = (x1 + x2) / 2;
+        my = (y1 + y2) / 2;
+        p = 0;
+        koniec = 0;
+        return;
+    }
+    float e = easeOut(p);
+    swordScale = 1 + 0.1f * easeOut(e);
+    if (p >= 0.5f)
+        swordRot = (2 * e - 1) * (swordStartRot + 360);
+}
+
+void TFlyingCard::update_pick_sword2()
+{
+    if (koniec) {
+        // Arrived: the sword joins the rack once, then the card fades away.
+        if (!byloPart) {
+            byloPart = 1;
+            if (card && card->cd && hasProfile())
+                addSwordToRack(profile(), *card->cd, docelowyRot);
+        }
+        alpha -= 0.05f * delta;
+        if (alpha < 0)
+            ended_ = true;
+        return;
+    }
+    advance(0.03f);
+    float e = easeOut(p);
+    sx = countXSCaleBYRot(360 * e);
+    swordRot = 360 * e + e * (docelowyRot + 90);
+    swordScale = 1.1f - 0.1f * easeOut(e);
+    countPosition(e);
+}
+
+void TFlyingCard::update_fly_out_step_one()
+{
+    p = std::min(1.0f, p + 0.03f * delta);
+    sScale = 1 + easeOut(p);
+    if (p < 1)
+        return;
+    if (level) {
+        level->utrudnienie1Odblokowane = 1;
+        level->CHECK_Cover(0);
+    }
+    typ = "FLY-OUT-STEP-TWO";
+}
+
+void TFlyingCard::update_fly_out_step_two()
+{
+    p = std::max(0.0f, p - 0.03f * delta);
+    sScale = 1 + easeOut(p);
+    if (p > 0)
+        return;
+    typ = "STANDARD";
+    standardSpeed = 0.01f;
+    koniec = 0;
+}
+
+bool TFlyingCard::update()
+{
+    if (ended_)
+        return true;
+    allSpeed = (cheatsOn && media::input().keyDown(media::key::letter('n'))) ? 0.02f : 1.0f;
+    if (media::clock().millisecs() < startTime)
+        return false;
+    if (typ == "STANDARD")
+        update_standard();
+    else if (typ == "STANDARD1")
+        update_standard1();
+    else if (typ == "CARD-TO-SPOT")
+        update_card_to_spot();
+    else if (typ == "FROM-DECK-TO-SPOT")
+        update_from_deck_to_spot();
+    else if (typ == "FROM-DECK-TO-OUT")
+        update_from_deck_to_out();
+    else if (typ == "FROM-SPOT-TO-DECK")
+        update_from_spot_to_deck();
+    else if (typ == "SWORD-TO-DECK")
+        update_sword_to_deck();
+    else if (typ == "PICK-SWORD1")
+        update_pick_sword1();
+    else if (typ == "PICK-SWORD-FLY-1")
+        update_pick_sword_fly_1();
+    else if (typ == "PICK-SWORD2")
+        update_pick_sword2();
+    else if (typ == "FLY-OUT-STEP-ONE")
+        update_fly_out_step_one();
+    else if (typ == "FLY-OUT-STEP-TWO")
+        update_fly_out_step_two();
+    return ended_;
+}
+
+void TFlyingCard::destroy()
+{
+    TCardData* id = shownIdentity();
+    if (typ == "STANDARD" || typ == "STANDARD1") {
+        if (card)
+            card->flyingCard = nullptr;
+    } else if (typ == "FROM-DECK-TO-SPOT") {
+        if (level && id)
+            level->spot.push_back(id);
+    } else if (typ == "CARD-TO-SPOT") {
+        if (level && id && (level->spot.empty() || level->spot.back() != id))
+            level->spot.push_back(id);
+        if (id && id->isMagic() && id->notFound == 1) {
+            id->notFound = 0;
+            if (hasProfile())
+                profile().addMagicCard(id);
+            showCaption(13, 512, 384, 3000);
+        }
+    } else if (typ == "SWORD-TO-DECK") {
+        if (level && id)
+            level->spot.push_back(id);
+        TCard::hintA = 0;
+        TCard::dHintA = 1;
+    }
+    land();
+}
+
+void TFlyingCard::land()
+{
+    if (card && card->flyingCard == this)
+        card->flyingCard = nullptr;
+    if (levelCheck && level)
+        level->CHECK_Cover(1);
+    if (moveToDeck && level && shownIdentity())
+        level->deck.insert(level->deck.begin(), shownIdentity());
+}
+
+void TFlyingCard::draw_pickUp_sword()
+{
+    media::Renderer& gfx = media::gfx();
+    gfx.setScale(sx * swordScale, swordScale);
+    gfx.setRotation(swordRot);
+    gfx.setAlpha(std::max(0.0f, alpha));
+    gfx.setBlend(media::Blend::Alpha);
+    gfx.setColor(255, 255, 255);
+    TCardData* id = shownIdentity();
+    if (side == 1 && id) {
+        id->draw(x, y, 0, 0);
+    } else {
+        int back = level ? std::clamp(level->numerRewersu, 0, 5) : 0;
+        gfx.drawPicture(cardGraphics().revers[static_cast<std::size_t>(back)], x, y);
+    }
+}
+
+void TFlyingCard::_drawDeckCardOut()
+{
+    media::Renderer& gfx = media::gfx();
+    gfx.setColor(255, 255, 255);
+    gfx.setBlend(media::Blend::Alpha);
+    gfx.setScale(1, 1);
+    gfx.setRotation(0);
+    gfx.setAlpha(1);
+    int back = level ? std::clamp(level->numerRewersu, 0, 5) : 0;
+    gfx.drawPicture(cardGraphics().revers[static_cast<std::size_t>(back)], x1, y1);
+}
+
+void TFlyingCard::draw()
+{
+    if (x == 0 && y == 0)
+        return;
+    if (media::clock().millisecs() < startTime) {
+        if (typ == "FROM-DECK-TO-OUT")
+            _drawDeckCardOut();
+        return;
+    }
+    if (typ.rfind("PICK-SWORD", 0) == 0) {
+        draw_pickUp_sword();
+        return;
+    }
+    media::Renderer& gfx = media::gfx();
+    const bool flyOut = typ == "FLY-OUT-STEP-ONE" || typ == "FLY-OUT-STEP-TWO";
+    gfx.setScale(flyOut ? sScale : sx, flyOut ? sScale : 1);
+    gfx.setRotation(rot);
+    gfx.setAlpha(alpha);
+    gfx.setBlend(media::Blend::Alpha);
+    gfx.setColor(255, 255, 255);
+    TCardData* id = shownIdentity();
+    if (side == 1) {
+        if (sword && id)
+            gfx.drawPicture(id->img, x, y, 0);
+        else if (id)
+            id->draw(x, y, 0, 0);
+    } else {
+        const CardGraphics& g = cardGraphics();
+        int back = level ? std::clamp(level->numerRewersu, 0, 5) : 0;
+        gfx.drawPicture(IamMagicCard() ? g.reversGold : g.revers[static_cast<std::size_t>(back)], x, y);
+        if (card && card->utrudnienie3)
+            gfx.drawPicture(g.snow, x, y);
+    }
+    gfx.setScale(1, 1);
+    gfx.setRotation(0);
+}

@@ -1,0 +1,89 @@
+// TFlyingCard.hpp: one card moving between the table, the deck, the spot, the sword rack and
+// the edges of the screen; on arrival it makes the change the movement stands for.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class TCard;
+class TCardData;
+class TLevel;
+class TSword;
+
+class TFlyingCard
+{
+public:
+    TFlyingCard() = default;
+    ~TFlyingCard();
+    TFlyingCard(const TFlyingCard&) = delete;
+    TFlyingCard& operator=(const TFlyingCard&) = delete;
+
+    // The width of a card turned by `angle` degrees about its upright axis; sets `side`.
+    float countXSCaleBYRot(float angle);
+    // The point at curve parameter t on the flight's curve, into x and y.
+    void countPosition(float t);
+    void draw_pickUp_sword();
+    void _drawDeckCardOut();
+    void draw();
+    int IamMagicCard() const;
+    void update_standard();
+    void update_standard1();
+    void update_card_to_spot();
+    void update_from_deck_to_spot();
+    void update_from_deck_to_out();
+    void update_from_spot_to_deck();
+    void update_sword_to_deck();
+    void update_pick_sword1();
+    void update_pick_sword_fly_1();
+    void update_pick_sword2();
+    void update_fly_out_step_one();
+    void update_fly_out_step_two();
+    // One frame of the flight; true once it has ended (its arrival made).
+    bool update();
+    // The arrival: what the movement stands for happens now.
+    void destroy();
+
+    // What flies: a table card, a bare identity (from the deck or the spot) or a rack sword.
+    TCard* card = nullptr;            // the flying table card; owned by `ownedCard` once off the table
+    TCardData* identity = nullptr;    // a bare identity
+    TSword* sword = nullptr;          // a rack sword (owned by the player)
+    std::shared_ptr<TCard> ownedCard; // keeps a card that has left the table alive in flight
+    TLevel* level = nullptr;          // the level it belongs to
+
+    float p = 0;
+    float x1 = 0, y1 = 0;
+    float x2 = 0, y2 = 0;
+    float mx = 0, my = 0;
+    float x = 0, y = 0;
+    int side = 0;
+    int docelowySide = 0;
+    float sx = 1;
+    TSword* swordPom = nullptr;
+    float swordScale = 1;
+    float swordRot = 0;
+    float swordStartRot = 0;
+    float rot = 0;
+    float docelowyRot = 0;
+    std::string typ = "STANDARD";
+    long long startTime = 0;
+    float alpha = 1;
+    int levelCheck = 0;
+    int moveToDeck = 0;
+    int koniec = 0;
+    float sScale = 1;
+    float standardSpeed = 0.01f;
+    int byloPart = 0;
+    float allSpeed = 1;
+    int bylDzwiek = 0;
+
+    // The identity the flight shows and, on the spot, stands for.
+    TCardData* shownIdentity() const;
+
+private:
+    // Advances p by speed; true on the frame that should end the flight (after a one-frame rest).
+    bool advance(float speed, bool useAllSpeed = true);
+    void setCorner();
+    void setArc();
+    void land(); // arrival work common to every kind
+    bool ended_ = false;
+};

@@ -1,0 +1,884 @@
+// TMainGame.cpp: the rules of play, the deck and drives, the end of a level.
+#include "cards/TMainGame.hpp"
+
+#include "cards/Cards.hpp"
+#include "cards/Flights.hpp"
+#include "cards/TCard.hpp"
+#include "cards/TCardData.hpp"
+#include "cards/TResource.hpp"
+#include "cards/UndoHistory.hpp"
+#include "effects/Captions.hpp"
+#include "effects/LongDriveStreams.hpp"
+#include "gui/TMouse.hpp"
+#include "levels/Levels.hpp"
+#include "levels/TLevel.hpp"
+#include "media/Platform.hpp"
+#include "media/Report.hpp"
+#include "screens/LevelSummary.hpp"
+#include "screens/TProfileManager.hpp"
+#include "shell/ActiveScreen.hpp"
+#include "shell/Approach.hpp"
+#include "shell/Frame.hpp"
+#include "shell/Globals.hpp"
+#include "shell/Program.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace
+{
+int rnd(int lo, int hi)
+{
+    return media::random().rand(lo, hi);
+}
+
+long long now()
+{
+    return media::clock().millisecs();
+}
+
+TProfile* player()
+{
+    return hasProfile() ? &profile() : nullptr;
+}
+
+bool owns(const char* item)
+{
+    return hasProfile() && profile().getMyItem(item) != nullptr;
+}
+
+// The ten-times multiplier: multipliers grow in tenths, and scores are multiplied exactly.
+long long multiplierTenths(float driveMN)
+{
+    return std::lround(static_cast<double>(driveMN) * 10.0);
+}
+
+// "12.5" style: one decimal, as the game shows multipliers.
+std::string oneDecimalText(float value)
+{
+    long long a = multiplierTenths(value);
+    return std::to_string(a / 10) + "." + std::to_string(a % 10);
+}
+} // namespace
+
+TMainGame& mainGame()
+{
+    return *shell::program().mainGame;
+}
+
+TMainGame::TMainGame()
+{
+    id = "MAIN-GAME";
+}
+
+TMainGame::~TMainGame()
+{
+    setLevelHost(nullptr);
+}
+
+void TMainGame::setup()
+{
+    glow_ = shell::program().whiteImage;
+    glow_.midHandle();
+    // The table is drawn once and kept as a picture: a full-screen glow every frame is costly.
+    media::gfx().cls();
+    drawTable();
+    table_ = media::gfx().grabFrame(0, 0, 1024, 768, media::Filtered);
+    media::gfx().cls();
+    summary_ = std::make_unique<screens::LevelSummary>();
+    summary_->setup();
+}
+
+void TMainGame::setState(const std::string& name)
+{
+    std::string upper;
+    for (char c : name)
+        upper += static_cast<char>((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c);
+    state = upper;
+}
+
+void TMainGame::setLevel(std::shared_ptr<TLevel> newLevel)
+{
+    level = std::move(newLevel);
+    if (!level)
+        return;
+    setLevelHost(this);
+    level->CHECK_Cover(1);
+    level->jestMagic = 0;
+    if (TProfile* p = player())
+        p->resetLog();
+    for (const auto& card : level->cards) {
+        card->update();
+        if (isMagicCard(*card)) {
+            level->jestMagic = 1;
+            TProfile* p = player();
+            card->cd->newMagicCard = (p && p->getMagicCard(card->cd->id)) ? 0 : 1;
+        }
+    }
+}
+
+// --- rules
+
+int TMainGame::checkSequence(const TCardData* a, const TCardData* b)
+{
+    if (!a || !b)
+        return 0; // nothing on the spot: nothing can follow
+    const int x = a->seqN;
+    const int y = b->seqN;
+    return (x - 1 == y || x + 1 == y || (x == 2 && y == 14) || (x == 14 && y == 2)) ? 1 : 0;
+}
+
+TCardData* TMainGame::getFirstCard() const
+{
+    if (!flyingToSpot.empty())
+        return flyingToSpot.back()->shownIdentity();
+    if (level && !level->spot.empty())
+        return level->spot.back();
+    return nullptr;
+}
+
+void TMainGame::addScore(float points)
+{
+    if (level)
+        level->score += points;
+}
+
+void TMainGame::addResource(std::unique_ptr<TResource> resource)
+{
+    resource->level = level.get();
+    resource->flyToCash();
+    flyingResources.push_back(std::move(resource));
+}
+
+void TMainGame::addColumnResource(TCard& card)
+{
+    if (!card.res)
+        return;
+    card.res->x = card.x;
+    card.res->y = card.y;
+    addResource(std::move(card.res));
+}
+
+void TMainGame::addDriveResource()
+{
+    auto coin = std::make_unique<TResource>(1, 10);
+    coin->x = 843;
+    coin->y = 81;
+    addResource(std::move(coin));
+}
+
+void TMainGame::pickSword(TCard& card)
+{
+    if (!level || !card.cd)
+        return;
+    const bool column =
+        card.res != nullptr
+        || std::find(level->columns.begin(), level->columns.end(), &card) != level->columns.end();
+    std::shared_ptr<TCard> taken = level->takeOffTable(card);
+    if (!taken)
+        return;
+    level->CHECK_Cover(0);
+    TProfile* p = player();
+    if (p && p->haveSword(card.cd->id)) {
+        // The player has this sword already: the card just leaves.
+        TFlyingCard& f = startStandard(card, card.x, card.y, 1200, 500, 0);
+        f.ownedCard = taken;
+    } else {
+        // The sword flies to its place on the rack.
+        float angle = p ? p->getSwordRotTemporary(*card.cd) : 254;
+        constexpr float degrees = 3.14159265358979f / 180.0f;
+        float tx = static_cast<float>(static_cast<int>(920 + std::cos(angle * degrees) * 694));
+        float ty = static_cast<float>(static_cast<int>(1034 + std::sin(angle * degrees) * 294));
+        startPickSword(taken, tx, ty);
+    }
+    if (column)
+        addColumnResource(card);
+}
+
+void TMainGame::useCard(TCard& card)
+{
+    if (!level || !card.cd)
+        return;
+    if (card.cd->isSword()) {
+        pickSword(card);
+        return;
+    }
+    if (!checkSequence(card.cd, getFirstCard())) {
+        card.negA = 1;
+        return;
+    }
+    TDim spot = level->COUNT_spotDim();
+    const bool column =
+        card.res != nullptr
+        || std::find(level->columns.begin(), level->columns.end(), &card) != level->columns.end();
+    // Off the table first, so the undo record holds the card itself; nothing is seen between.
+    std::shared_ptr<TCard> taken = level->takeOffTable(card);
+    if (!taken)
+        return;
+    recordCardPlayed(*level, taken, spot);
+    if (card.utrudnienie2) {
+        bool lastIce = std::none_of(level->cards.begin(), level->cards.end(),
+                                    [](const auto& c) { return c->utrudnienie2 != 0; });
+        if (lastIce)
+            showCaption(17, 512, 384, 3000);
+    }
+    level->CHECK_Cover(0);
+    startCardToSpot(taken, static_cast<float>(static_cast<int>(spot.x)),
+                    static_cast<float>(static_cast<int>(spot.y)), 0);
+    LongDrive_add();
+    if (level->driveN > MIN_LONG_DRIVE)
+        addDriveResource();
+    else
+        addScore(card.cd->isMagic() ? 6.0f : 3.0f);
+    if (column)
+        addColumnResource(card);
+    TCard::hintA = 0;
+    TCard::dHintA = 1;
+}
+
+// --- deck and drives
+
+void TMainGame::LongDrive_add()
+{
+    const int old = level->driveN;
+    level->driveN += 1;
+    if (old == MIN_LONG_DRIVE)
+        showCaption(14, 512, 200, 3000);
+    dEndCAlpha = level->driveN > MIN_LONG_DRIVE ? 1.0f : 0.0f;
+    if (TProfile* p = player()) {
+        if (level->driveN > p->longestDrive) {
+            p->longestDrive = level->driveN;
+            level->newRecord = 1;
+        }
+    }
+}
+
+void TMainGame::LongDrive_end()
+{
+    if (level->driveN > 5) {
+        TDim from = level->COUNT_firstDeckCardDim();
+        startLongDriveStream(*level, level->driveN, from.x, from.y);
+    }
+    remDriveN = level->driveN;
+    guiMouse().clear();
+    level->driveN = 0;
+}
+
+void TMainGame::addDeckCard()
+{
+    TCard::hintA = 0;
+    TCard::dHintA = 0;
+    if (level->deck.empty() && endHandA < 1)
+        return;
+    _prepareDeckCard();
+    guiMouse().clear();
+    TCard::hintA = 0;
+    TCard::dHintA = 0;
+}
+
+void TMainGame::_prepareDeckCard()
+{
+    if (level->deck.empty()) {
+        dAlpha = 0;
+        END_LEVEL();
+        return;
+    }
+    TCardData* identity = level->deck.front();
+    level->deck.erase(level->deck.begin());
+    deckAlpha = dDeckAlpha = 0;
+    deckCardOver = 0;
+    TDim deckPoint = level->COUNT_firstDeckCardDim();
+    TDim spotPoint = level->COUNT_spotDim();
+    if (identity->isSword()) {
+        // A sword from the deck goes to the rack, not to the spot; the drive goes on.
+        auto card = std::make_shared<TCard>();
+        card->myLevel = level.get();
+        card->cd = identity;
+        card->side = 1;
+        card->x = deckPoint.x;
+        card->y = deckPoint.y;
+        level->CHECK_Cover(0);
+        if (hasProfile() && profile().haveSword(identity->id))
+            startPickSwordFly(card);
+        else
+            startPickSword(card, static_cast<float>(swordShowX), static_cast<float>(swordShowY));
+        return;
+    }
+    recordDeckCard(*level, identity, spotPoint, deckPoint);
+    startDeckToSpot(identity, deckPoint.x, deckPoint.y, spotPoint.x, spotPoint.y, 0, level.get());
+    if (level->driveN != 0)
+        LongDrive_end();
+}
+
+TDim TMainGame::deckArea() const
+{
+    media::Size holder = deckHolderSize();
+    TDim d;
+    d.x = static_cast<float>(static_cast<int>(level->deckHolderX + 50));
+    d.y = static_cast<float>(static_cast<int>(level->deckHolderY + 25));
+    d.w = static_cast<float>(holder.width - 240);
+    d.h = static_cast<float>(holder.height - 45);
+    return d;
+}
+
+void TMainGame::_update_deckCardOver()
+{
+    if (deckOver && owns("SHOW-CARD")) {
+        if (!deckCardOver) {
+            deckCardOver = 1;
+            deckWaitTime = now() + CONST_WAIT_TIME;
+        }
+        dDeckAlpha = now() > deckWaitTime ? 1.0f : 0.0f;
+    } else {
+        deckCardOver = 0;
+        dDeckAlpha = 0;
+    }
+}
+
+void TMainGame::_update_deckOver()
+{
+    TMouse& mouse = guiMouse();
+    deckOver = mouse.inDim(deckArea());
+    _update_deckCardOver();
+    if (deckOver && mouse.leftPressed) {
+        TProfile* p = player();
+        if (p && p->tryb == "QUEST" && p->stageID == 1 && p->levelID == 2 && !goodCards.empty()) {
+            // The lesson of this level: play the card first.
+            kartaPominieta = 1;
+        } else if (level->deck.empty() && level->driveN > 5) {
+            LongDrive_end();
+        } else if (dEndCAlpha != 0) {
+            dEndCAlpha = 0;
+            pendingDeckTurn = true;
+        } else {
+            addDeckCard();
+        }
+    }
+    approach(deckAlpha, dDeckAlpha, 0.02f);
+    if (deckOver) {
+        bool playable = std::any_of(showedCards.begin(), showedCards.end(),
+                                    [&](const TCard* c) { return checkSequence(c->cd, getFirstCard()); });
+        dDeckOverA = (runesOfEldmere_ && playable) ? 0.0f : 1.0f;
+    } else {
+        dDeckOverA = 0;
+    }
+    approach(deckOverA, dDeckOverA, 0.1f);
+}
+
+void TMainGame::_updateGUI()
+{
+    const float before = endCAlpha;
+    approach(endCAlpha, dEndCAlpha, 0.1f);
+    if (endCAlpha < before && endCAlpha == dEndCAlpha && pendingDeckTurn) {
+        pendingDeckTurn = false;
+        addDeckCard();
+    }
+}
+
+// --- the end of a level
+
+void TMainGame::deckCardsFlyOut()
+{
+    int delay = 100 * static_cast<int>(level->deck.size());
+    float step = 13;
+    float x = level->deckHolderX + 85;
+    const float y = level->deckY;
+    while (!level->deck.empty()) {
+        x += step;
+        step = std::max(0.0f, step - 0.8f);
+        TFlyingCard& f = startDeckToOut(level->deck.front(), x, y, 700, -200, delay, level.get());
+        f.mx = 0;
+        f.my = 300;
+        level->deck.erase(level->deck.begin());
+        delay -= 100;
+    }
+}
+
+void TMainGame::END_LEVEL()
+{
+    // Coins and drive lights still on their way are counted now: the score is recorded below.
+    landResources();
+    landLongDriveStreams();
+    pomDeckCardsLeft = static_cast<int>(level->deck.size());
+    TProfile* p = player();
+    for (const auto& card : level->cards) {
+        if (isMagicCard(*card) && card->cd->notFound == 1 && p)
+            p->addAwaitingMagicCard(card->cd);
+    }
+    deckCardsFlyOut();
+    const int n = static_cast<int>(level->cards.size());
+    static const int bonuses[5] = {1000, 500, 250, 100, 50};
+    const int bonus = n < 5 ? bonuses[n] : 0;
+    long long total = static_cast<long long>(level->score) + bonus;
+    if (owns("KASA+5"))
+        total += static_cast<long long>(level->score * 0.05f);
+    const long long recorded = total * multiplierTenths(level->driveMN) / 10;
+    if (p)
+        p->UPDATE_levelAndStage(static_cast<int>(recorded));
+    if (n == 0) {
+        showCaption(10, 512, 384, 2000);
+        setState("PERFECT");
+        LongDrive_end();
+        waitTime = now() + 1000;
+    } else if (n <= 4) {
+        showCaption(n - 1, 512, 384, 2000);
+        setState("CAPTION");
+    } else {
+        level->driveN = 0;
+        setState("END");
+    }
+    char line[512];
+    std::snprintf(line, sizeof line, "level %s score %lld cards-left %d deck-left %d longest-drive %d",
+                  level->path.c_str(), recorded, n, pomDeckCardsLeft, level->longestDrive);
+    resultLine_ = line;
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+    if (summary_)
+        summary_->setResult(level->score, bonus, n, multiplierTenths(level->driveMN), recorded);
+}
+
+// --- other steps of play
+
+void TMainGame::_update_time()
+{
+    if (now() > secondTime) {
+        secondTime = now() + 1000;
+        if (TProfile* p = player())
+            p->time += 1;
+    }
+}
+
+void TMainGame::_update_hint()
+{
+    const bool lightUp = hasProfile() && profile().cardsLightUp != 0;
+    TCardData* first = getFirstCard();
+    for (const auto& card : level->cards)
+        card->hint = (lightUp && card->odkryta && checkSequence(card->cd, first)) ? 1 : 0;
+    TCard::_updatehint();
+}
+
+void TMainGame::_update_cardOver()
+{
+    over = nullptr;
+    showedCards.clear();
+    goodCards.clear();
+    const bool hintLevel = hasProfile() && profile().hintLevel();
+    TCardData* first = getFirstCard();
+    for (const auto& card : level->cards) {
+        if (card->update())
+            over = card.get();
+        else
+            card->dOverA = 0;
+        if (card->side == 1 && card->odkryta) {
+            showedCards.push_back(card.get());
+            if (hintLevel && checkSequence(card->cd, first))
+                goodCards.push_back(card.get());
+        }
+    }
+    if (!over)
+        return;
+    over->dOverA = checkSequence(over->cd, first) ? 1.0f : 0.0f;
+    if (cheatsOn && media::input().keyHits(media::key::letter('e')))
+        over->changeToSword();
+    if (guiMouse().leftPressed)
+        useCard(*over);
+}
+
+void TMainGame::_updateEndA()
+{
+    if (level->deck.empty() && level->driveN < 6) {
+        dEndHandA = 1;
+    } else {
+        dEndHandA = 0;
+        endHandA = 0;
+    }
+    approach(endHandA, dEndHandA, 0.05f);
+}
+
+void TMainGame::_updateMouseLook()
+{
+    if ((over && over->dOverA == 1) || deckCardOver)
+        guiMouse().setCursor("over");
+}
+
+// --- states
+
+void TMainGame::waitForCaption()
+{
+    setState("WAIT-FOR-CAPTION");
+    waitingTime = now() + 3000;
+}
+
+void TMainGame::waitForCaption1()
+{
+    // Only play pauses for the celebration; a level that is ending goes on ending.
+    if (state == "NORMAL")
+        setState("WAIT-FOR-CAPTION1");
+}
+
+void TMainGame::_update_STATE_begin()
+{
+    if (!flyingCards.empty())
+        return;
+    setState("NORMAL");
+    dAlpha = 1;
+    showCaption(15, 512, 300, 2000).pSpeed = 0.02f;
+    level->CHECK_front_Swords();
+}
+
+void TMainGame::_update_STATE_normal()
+{
+    kartaPominieta = 0;
+    _update_cardOver();
+    if (state != "NORMAL")
+        return;
+    _update_deckOver();
+    if (state != "NORMAL")
+        return;
+    _update_time();
+    _update_hint();
+    if (level->cards.empty() && flyingCards.empty())
+        END_LEVEL();
+}
+
+void TMainGame::_update_STATE_wait_for_caption1()
+{
+    waitForCaption();
+}
+
+void TMainGame::_update_STATE_wait_for_caption()
+{
+    if (now() > waitingTime)
+        setState("NORMAL");
+}
+
+void TMainGame::_update_STATE_perfect()
+{
+    if (now() > waitTime) {
+        waitTime = now() + 1500;
+        setState("PERFECT-2");
+    }
+}
+
+void TMainGame::_update_STATE_perfect2()
+{
+    if (now() > waitTime) {
+        waitTime = now() + 1500;
+        setState("PERFECT-3");
+    }
+}
+
+void TMainGame::_update_STATE_perfect3()
+{
+    if (guiMouse().leftPressed || (captions.empty() && now() > waitTime))
+        setState("END");
+}
+
+void TMainGame::_update_STATE_caption()
+{
+    dAlpha = 0;
+    if (guiMouse().leftPressed || captions.empty())
+        setState("END");
+}
+
+void TMainGame::_update_STATE_end()
+{
+    std::string result = summary_ ? summary_->mainLoop(this) : std::string();
+    if (result == "MAPA")
+        wynik = "MAPA";
+    else if (result == "LOSE-STAGE")
+        wynik = "LOSE-STAGE";
+    else
+        wynik = "GET-NEXT-LEVEL";
+    fade = dFade = 1;
+}
+
+void TMainGame::_updateState()
+{
+    if (state == "BEGIN")
+        _update_STATE_begin();
+    else if (state == "NORMAL")
+        _update_STATE_normal();
+    else if (state == "WAIT-FOR-CAPTION1")
+        _update_STATE_wait_for_caption1();
+    else if (state == "WAIT-FOR-CAPTION")
+        _update_STATE_wait_for_caption();
+    else if (state == "PERFECT")
+        _update_STATE_perfect();
+    else if (state == "PERFECT-2")
+        _update_STATE_perfect2();
+    else if (state == "PERFECT-3")
+        _update_STATE_perfect3();
+    else if (state == "CAPTION")
+        _update_STATE_caption();
+    else if (state == "END")
+        _update_STATE_end();
+}
+
+void TMainGame::update()
+{
+    beginFrame();
+    _updateState();
+    updateFlights();
+    updateLongDriveStreams();
+    updateCaptions();
+    updateResources();
+    _updateEndA();
+    _updateFade();
+    _updateAlpha();
+    _updateGUI();
+    _updateMouseLook();
+}
+
+// --- the opening deal
+
+namespace
+{
+void resetLooks(TCard& card)
+{
+    card.specFrameAlpha.fill(0);
+    card.startA = 0;
+    card.waterFrame = 0;
+    if (isSpecialCard(card))
+        card.side = 1;
+}
+} // namespace
+
+void TMainGame::_prepareBegin_1()
+{
+    int k = 0;
+    for (const auto& card : level->cards) {
+        resetLooks(*card);
+        startStandard(*card, -200, static_cast<float>(rnd(-100, 868)), card->x, card->y, 20 * k++);
+    }
+}
+
+void TMainGame::_prepareBegin_2()
+{
+    int k = 0;
+    for (const auto& card : level->cards) {
+        resetLooks(*card);
+        startStandard1(*card, card->x, static_cast<float>(rnd(-200, -120)), card->x, card->y, 20 * k++);
+    }
+}
+
+void TMainGame::_prepareBegin_3()
+{
+    int k = 0;
+    for (const auto& card : level->cards) {
+        resetLooks(*card);
+        float fromX = card->x > 512 ? 1024 + card->x / 2 : -card->x / 2;
+        startStandard1(*card, fromX, 768 + card->y / 2, card->x, card->y, 20 * k++);
+    }
+}
+
+void TMainGame::_prepareBegin()
+{
+    clearFlights();
+    level->CHECK_Cover(1);
+    switch (rnd(1, 3)) {
+    case 1: _prepareBegin_1(); break;
+    case 2: _prepareBegin_2(); break;
+    default: _prepareBegin_3(); break;
+    }
+}
+
+void TMainGame::_prepareSelf()
+{
+    setState("BEGIN");
+    fade = 1;
+    dFade = 0;
+    secondTime = now() + 1000;
+    undoHistory.clear();
+    if (TProfile* p = player())
+        p->where = "MAIN-GAME";
+    alpha = dAlpha = 0;
+    deckAlpha = dDeckAlpha = 0;
+    endHandA = dEndHandA = 0;
+    endCAlpha = dEndCAlpha = 0;
+    pendingDeckTurn = false;
+    if (level->soundID < 1)
+        level->soundID = 1;
+    runesOfEldmere_ = owns("HINT") ? 1 : 0;
+    wynik.clear();
+    resultLine_.clear();
+}
+
+void TMainGame::prepare()
+{
+    setLevelHost(this);
+    clearLongDriveStreams();
+    flyingResources.clear();
+    _prepareBegin();
+    // An empty spot takes the first deck card; swords at the front of the deck go to the rack.
+    while (level->spot.empty() && flyingToSpot.empty() && !level->deck.empty())
+        _prepareDeckCard();
+    _prepareSelf();
+    _prepareDelta();
+}
+
+std::string TMainGame::mainLoop()
+{
+    if (!level || level->cards.empty()) {
+        // A level with nothing on the table would count as cleared: it is not played.
+        media::reportLine((level ? level->path : std::string("(no level)"))
+                          + ": holds no table cards; it is not played");
+        return "MAIN-MENU";
+    }
+    ScreenScope running(this);
+    prepare();
+    while (true) {
+        update();
+        draw();
+        endFrame(false);
+        _controlKEYBOARD();
+        if (fadedOut())
+            break;
+    }
+    finish();
+    return wynik;
+}
+
+void TMainGame::finish()
+{
+    captions.clear();
+    clearLongDriveStreams();
+    flyingResources.clear();
+}
+
+void TMainGame::_controlKEYBOARD()
+{
+    if (!cheatsOn || !level)
+        return;
+    media::Input& input = media::input();
+    using media::key::letter;
+    if (input.keyHits(media::key::Space))
+        prepare();
+    if (input.keyHits(media::key::Escape))
+        shell::endProcess(0);
+    if (input.keyHits(media::key::F1)) {
+        wynik = "RESTART-LEVEL";
+        dFade = 1;
+    }
+    if (input.keyHits(letter('w')) && state == "NORMAL")
+        END_LEVEL();
+    if (input.keyHits(letter('q')))
+        level->driveMN = static_cast<float>(multiplierTenths(level->driveMN) + 1) / 10.0f;
+    if (input.keyHits(letter('a')))
+        level->driveMN = static_cast<float>(multiplierTenths(level->driveMN) - 1) / 10.0f;
+    if (input.keyHits(letter('i')))
+        LongDrive_add();
+    if (input.keyHits(letter('h'))) {
+        level->driveN = 50;
+        LongDrive_end();
+    }
+    for (int back = 0; back < 6; ++back) {
+        if (input.keyHits(media::key::Digit0 + 1 + back))
+            level->setRewers(back);
+    }
+}
+
+// --- the plain presentation: the table, deck, spot, score, drive and multiplier
+
+void TMainGame::drawText(int size, const std::string& text, float x, float y, int r, int g, int b, float a)
+{
+    media::Renderer& gfx = media::gfx();
+    media::Font& font = media::fonts().get(size);
+    gfx.setBlend(media::Blend::Alpha);
+    gfx.setScale(1, 1);
+    gfx.setRotation(0);
+    gfx.setColor(8, 10, 12);
+    gfx.setAlpha(a * 0.6f);
+    gfx.drawText(font, text, x + 2, y + 2);
+    gfx.setColor(r, g, b);
+    gfx.setAlpha(a);
+    gfx.drawText(font, text, x, y);
+}
+
+void TMainGame::drawTable()
+{
+    media::Renderer& gfx = media::gfx();
+    drawStandards();
+    gfx.setColor(22, 40, 34);
+    gfx.drawRect(0, 0, 1024, 768);
+    gfx.setBlend(media::Blend::Light);
+    gfx.setColor(90, 130, 100);
+    gfx.setAlpha(0.35f);
+    gfx.setScale(4.5f, 3.2f);
+    gfx.drawPicture(glow_, 512, 360);
+    drawStandards();
+}
+
+void TMainGame::drawDeckAndSpot()
+{
+    media::Renderer& gfx = media::gfx();
+    const CardGraphics& g = cardGraphics();
+    drawStandards();
+    gfx.setColor(12, 22, 18);
+    gfx.setAlpha(0.55f + 0.2f * deckOverA);
+    gfx.drawRect(level->deckHolderX, level->deckHolderY, 450, 170);
+    drawStandards();
+    float step = 13;
+    float x = level->deckHolderX + 85;
+    const auto back = static_cast<std::size_t>(std::clamp(level->numerRewersu, 0, 5));
+    // The pile: the front card (turned next) lies on top, at the right.
+    for (std::size_t i = 0; i < level->deck.size(); ++i) {
+        x += step;
+        step = std::max(0.0f, step - 0.8f);
+        gfx.drawPicture(g.revers[back], x, level->deckY);
+    }
+    if (!level->deck.empty() && deckAlpha > 0) {
+        TDim top = level->COUNT_firstDeckCardDim();
+        gfx.setAlpha(deckAlpha);
+        level->deck.front()->draw(top.x, top.y, 0, 0);
+        gfx.setAlpha(1);
+    }
+    TDim spot = level->COUNT_spotDim();
+    if (level->spot.size() >= 2)
+        level->spot[level->spot.size() - 2]->draw(spot.x, spot.y, 0, 0);
+    if (!level->spot.empty())
+        level->spot.back()->draw(spot.x, spot.y, 0, 0);
+    if (endHandA > 0) {
+        const std::string label = "End the level";
+        media::Font& font = media::fonts().get(26);
+        float w = font.textWidth(label);
+        drawText(26, label, level->deckHolderX + 145 - w / 2 + 30, level->deckY - 15, 246, 214, 130,
+                 endHandA);
+    }
+    if (level->driveN > 5 && endCAlpha > 0) {
+        TDim top = level->COUNT_firstDeckCardDim();
+        drawText(22, "Cash in the drive", top.x - 40 + (level->deck.empty() ? 60.0f : 0.0f), top.y - 95, 255,
+                 230, 160, endCAlpha);
+    }
+}
+
+void TMainGame::drawHud()
+{
+    const float a = std::max(alpha, 0.0f);
+    drawText(28, "Score " + std::to_string(static_cast<long long>(level->score)), 40, 28, 240, 232, 214, a);
+    drawText(28, "Drive " + std::to_string(level->driveN), 420, 28, 240, 232, 214, a);
+    drawText(28, "Multiplier x" + oneDecimalText(level->driveMN), 720, 28, 246, 214, 130, a);
+}
+
+void TMainGame::draw()
+{
+    if (!level)
+        return;
+    drawStandards();
+    if (table_.empty())
+        drawTable();
+    else
+        media::gfx().drawPicture(table_, 0, 0);
+    for (const auto& card : level->cards)
+        card->draw();
+    drawDeckAndSpot();
+    drawFlights();
+    drawLongDriveStreams();
+    drawCaptions();
+    drawResources();
+    drawHud();
+    drawStandards();
+    _drawBlackFade();
+    drawStandards();
+}

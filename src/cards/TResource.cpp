@@ -1,0 +1,97 @@
+// TResource.cpp
+#include "cards/TResource.hpp"
+
+#include "levels/TLevel.hpp"
+#include "media/Platform.hpp"
+#include "shell/Globals.hpp"
+#include "shell/Program.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+std::list<std::unique_ptr<TResource>> flyingResources;
+
+namespace
+{
+constexpr float degrees = 3.14159265358979f / 180.0f;
+}
+
+void TResource::flyToCash()
+{
+    state = "FLY";
+    x1 = x;
+    y1 = y;
+    x2 = 512;
+    y2 = 80;
+    if (media::random().rand(0, 1) == 1) {
+        mx = 512;
+        my = y1;
+    } else {
+        mx = x1;
+        my = 80;
+    }
+    per = 0;
+}
+
+void TResource::_update_fly()
+{
+    per = std::min(1.0f, per + 0.05f * delta);
+    float s = std::sin(90.0f * per * degrees);
+    x = x1 + 2 * s * (mx - x1) + s * s * (x1 - 2 * mx + x2);
+    y = y1 + 2 * s * (my - y1) + s * s * (y1 - 2 * my + y2);
+}
+
+bool TResource::update()
+{
+    if (state != "FLY")
+        return false;
+    _update_fly();
+    return per >= 1;
+}
+
+void TResource::addToProfile()
+{
+    if (level)
+        level->score += static_cast<float>(ammount);
+}
+
+void TResource::draw() const
+{
+    // A gold coin, turning once on its way.
+    media::Renderer& gfx = media::gfx();
+    float turn = std::fabs(std::cos(per * 180.0f * degrees));
+    gfx.setBlend(media::Blend::Alpha);
+    gfx.setRotation(0);
+    gfx.setScale(1, 1);
+    gfx.setAlpha(1);
+    gfx.setColor(120, 80, 20);
+    gfx.drawRect(x - 11 * turn - 1, y - 12, 22 * turn + 2, 24);
+    gfx.setColor(240, 196, 90);
+    gfx.drawRect(x - 10 * turn, y - 11, 20 * turn, 22);
+    gfx.setColor(255, 255, 255);
+}
+
+void updateResources()
+{
+    for (auto it = flyingResources.begin(); it != flyingResources.end();) {
+        if ((*it)->update()) {
+            (*it)->addToProfile();
+            it = flyingResources.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void drawResources()
+{
+    for (const auto& r : flyingResources)
+        r->draw();
+}
+
+void landResources()
+{
+    for (const auto& r : flyingResources)
+        r->addToProfile();
+    flyingResources.clear();
+}

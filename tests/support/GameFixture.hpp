@@ -1,0 +1,108 @@
+// GameFixture.hpp: the game screen on the null platform, with the fixture's cards and a level
+// made to measure; frames are run by hand with the clock advancing 1000/60 ms each.
+#pragma once
+
+#include "cards/Flights.hpp"
+#include "cards/TMainGame.hpp"
+#include "cards/TResource.hpp"
+#include "effects/Captions.hpp"
+#include "effects/LongDriveStreams.hpp"
+#include "shell/Frame.hpp"
+#include "support/CardFixture.hpp"
+
+#include <memory>
+
+namespace testing_support
+{
+class GameFixture
+{
+public:
+    explicit GameFixture(shell::LaunchOptions options = {}) : cards_(options)
+    {
+        shell::Program& p = cards_.program().program();
+        p.mainGame = std::make_unique<TMainGame>();
+        p.mainGame->setup();
+        game = p.mainGame.get();
+    }
+    ~GameFixture()
+    {
+        clearFlights();
+        captions.clear();
+        clearLongDriveStreams();
+        flyingResources.clear();
+        cards_.program().program().mainGame.reset();
+    }
+    GameFixture(const GameFixture&) = delete;
+    GameFixture& operator=(const GameFixture&) = delete;
+
+    // A level of these table cards with this deck (front first), taken by the game screen and
+    // prepared as play begins; the opening deal is landed and play is under way.
+    TLevel& play(const std::vector<CardSpec>& table, const std::vector<int>& deck,
+                 const std::vector<int>& spot = {})
+    {
+        auto made = levelOf(table);
+        for (int id : deck)
+            made->deck.push_back(cardDataById(id));
+        for (int id : spot)
+            made->spot.push_back(cardDataById(id));
+        made->deckX = 460;
+        made->deckY = 685;
+        made->COUNT_deckHolder();
+        made->init_COLUMNS();
+        game->setLevel(std::shared_ptr<TLevel>(std::move(made)));
+        game->prepare();
+        frames(200, [&] { return game->state == "NORMAL"; });
+        return *game->level;
+    }
+
+    // One frame of the game screen, the clock moving on by a 60th of a second.
+    void frame()
+    {
+        game->update();
+        cards_.program().clock().now += 17;
+    }
+    template <typename Until>
+    int frames(int most, Until until)
+    {
+        for (int i = 0; i < most; ++i) {
+            if (until())
+                return i;
+            frame();
+        }
+        return most;
+    }
+    void frames(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            frame();
+    }
+    // Lands everything in the air.
+    void settle()
+    {
+        frames(600,
+               [] { return flyingCards.empty() && flyingResources.empty() && !longDriveStreamsPending(); });
+    }
+
+    // A click on a logical point in the next frame.
+    void click(float x, float y)
+    {
+        media::Input& input = cards_.program().input();
+        input.feedMouseMove(x, y);
+        input.feedMouseButton(1, true);
+        input.feedMouseButton(1, false);
+        frame();
+    }
+    void clickCard(const TCard& card) { click(card.x, card.y); }
+    void clickDeck()
+    {
+        TDim d = game->deckArea();
+        click(d.x + d.w / 2, d.y + d.h / 2);
+    }
+
+    CardFixture& cards() { return cards_; }
+    TMainGame* game = nullptr;
+
+private:
+    CardFixture cards_;
+};
+} // namespace testing_support
