@@ -747,10 +747,30 @@ void TMainGame::finish()
     flyingResources.clear();
 }
 
+void TMainGame::goMenu()
+{
+    // Whatever is in the air lands first, so the level is whole when it is taken up again.
+    landAllFlights();
+    landResources();
+    landLongDriveStreams();
+    if (hasProfile() && profile().tryb != "QUEST") {
+        level->driveN = 0;
+        level->driveMN = 1;
+    }
+    wynik = "MAIN-MENU";
+    fade = dFade = 1;
+}
+
 void TMainGame::_controlKEYBOARD()
 {
-    if (!cheatsOn || !level)
+    if (!level)
         return;
+    if (!cheatsOn) {
+        // Until the in-game menu exists, Escape leaves for the title screen.
+        if (media::input().keyHits(media::key::Escape) && state == "NORMAL")
+            goMenu();
+        return;
+    }
     media::Input& input = media::input();
     using media::key::letter;
     if (input.keyHits(media::key::Space))

@@ -74,6 +74,8 @@ public:
     void prepare();
     std::string mainLoop();
     void finish();
+    // Leaves the level for the title screen; it can be taken up again from where it stands.
+    void goMenu();
     void _controlKEYBOARD();
     void setState(const std::string& name);
     // Takes the level to be played next (shared with the player's saved quest level).

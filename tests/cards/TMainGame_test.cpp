@@ -138,6 +138,23 @@ TEST(Deck, TheEmptyDeckEndsTheLevelOnlyOnceTheEndControlShows)
     EXPECT_EQ(profile().lastLevelScore, 250);
 }
 
+TEST(Leaving, EscapeLandsWhatIsInTheAirAndLeavesForTheTitle)
+{
+    GameFixture f;
+    TLevel& level = f.play({{300, 300, 3}, {700, 300, 9}}, {20, 21}, {2});
+    f.clickCard(*level.cards.front());
+    ASSERT_FALSE(flyingToSpot.empty());
+    f.cards().program().input().feedKey(media::key::Escape, true);
+    f.frame();
+    f.game->_controlKEYBOARD();
+    EXPECT_EQ(f.game->wynik, "MAIN-MENU");
+    EXPECT_TRUE(f.game->fadedOut());
+    EXPECT_TRUE(flyingCards.empty());
+    ASSERT_EQ(level.spot.size(), 2u);
+    EXPECT_EQ(level.spot.back()->id, 3); // the played card reached the spot, not nowhere
+    EXPECT_EQ(level.cards.size(), 1u);
+}
+
 struct EndCase
 {
     const char* what;
