@@ -2,6 +2,7 @@
 // headless, and how many levels a second are played with drawing off.
 #include "BenchProgram.hpp"
 
+#include "effects/TEmitter.hpp"
 #include "levels/Levels.hpp"
 #include "shell/ActiveScreen.hpp"
 #include "shell/Frame.hpp"
@@ -82,4 +83,49 @@ void LevelsPerSecondDrawingOff(benchmark::State& state)
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(LevelsPerSecondDrawingOff)->Unit(benchmark::kMillisecond)->Iterations(8);
+} // namespace
+
+namespace
+{
+// The busiest frames: the celebration of a perfect level on the largest shipped level, headless.
+void PerfectCelebrationFrame(benchmark::State& state)
+{
+    bench::BenchProgram setup(media::Backend::Headless);
+    if (!setup.ok()) {
+        state.SkipWithError(setup.error().c_str());
+        return;
+    }
+    TMainGame& game = *setup.program().mainGame;
+    ScreenScope running(&game);
+    std::vector<double> frameMs;
+    std::size_t mostEmitters = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        int levels = 0;
+        deal(game, levels); // the three peaks: 28 cards
+        while (game.state != "NORMAL")
+            playFrame(game, levels, true);
+        while (!game.level->cards.empty())
+            game.level->takeOffTable(*game.level->cards.back());
+        game.END_LEVEL();
+        state.ResumeTiming();
+        while (game.state == "PERFECT" || game.state == "PERFECT-2" || game.state == "PERFECT-3") {
+            auto start = std::chrono::steady_clock::now();
+            game.update();
+            game.draw();
+            endFrame(true);
+            frameMs.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            mostEmitters = std::max(mostEmitters, emitters.size());
+        }
+        state.PauseTiming();
+        game.finish();
+        state.ResumeTiming();
+    }
+    std::sort(frameMs.begin(), frameMs.end());
+    state.counters["median_ms"] = frameMs.empty() ? 0 : frameMs[frameMs.size() / 2];
+    state.counters["max_ms"] = frameMs.empty() ? 0 : frameMs.back();
+    state.counters["emitters"] = static_cast<double>(mostEmitters);
+}
+BENCHMARK(PerfectCelebrationFrame)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace

@@ -7,6 +7,7 @@
 #include "cards/TResource.hpp"
 #include "cards/UndoHistory.hpp"
 #include "effects/Captions.hpp"
+#include "effects/ParticleKinds.hpp"
 #include "gui/TMouse.hpp"
 #include "levels/LevelHost.hpp"
 #include "levels/Levels.hpp"
@@ -423,6 +424,10 @@ void TCard::changeToNormal()
 void TCard::showUp()
 {
     setState("SHOW");
+    if (utrudnienie1)
+        generateRockParticles(x, y);
+    if (utrudnienie3)
+        generateSnowParticles(x, y);
     utrudnienie1 = 0;
     utrudnienie3 = 0;
     odkryta = 1;

@@ -9,6 +9,7 @@
 #include "cards/TSword.hpp"
 #include "cards/TSwordData.hpp"
 #include "effects/Captions.hpp"
+#include "effects/ParticleKinds.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
 #include "screens/TProfileManager.hpp"
@@ -240,6 +241,8 @@ void TFlyingCard::update_pick_sword2()
             byloPart = 1;
             if (card && card->cd && hasProfile())
                 addSwordToRack(profile(), *card->cd, docelowyRot);
+            for (int i = 0; i < 250; ++i)
+                particleSwordSparkle(x, y, media::random().rand(0, 1000));
         }
         alpha -= 0.05f * delta;
         if (alpha < 0)

@@ -9,6 +9,8 @@
 #include "cards/UndoHistory.hpp"
 #include "effects/Captions.hpp"
 #include "effects/LongDriveStreams.hpp"
+#include "effects/ParticleKinds.hpp"
+#include "effects/TEmitter.hpp"
 #include "gui/TMouse.hpp"
 #include "levels/Levels.hpp"
 #include "levels/TLevel.hpp"
@@ -218,15 +220,19 @@ void TMainGame::useCard(TCard& card)
         return;
     recordCardPlayed(*level, taken, spot);
     if (card.utrudnienie2) {
+        generateWaterParticles(card.x, card.y);
         bool lastIce = std::none_of(level->cards.begin(), level->cards.end(),
                                     [](const auto& c) { return c->utrudnienie2 != 0; });
         if (lastIce)
             showCaption(17, 512, 384, 3000);
     }
+    if (card.utrudnienie1)
+        generateRockParticles(card.x, card.y);
     level->CHECK_Cover(0);
     startCardToSpot(taken, static_cast<float>(static_cast<int>(spot.x)),
                     static_cast<float>(static_cast<int>(spot.y)), 0);
     LongDrive_add();
+    generateFlyToComboParticles(card.x, card.y);
     if (level->driveN > MIN_LONG_DRIVE)
         addDriveResource();
     else
@@ -420,6 +426,7 @@ void TMainGame::END_LEVEL()
         showCaption(10, 512, 384, 2000);
         setState("PERFECT");
         LongDrive_end();
+        celebratePerfect(1);
         waitTime = now() + 1000;
     } else if (n <= 4) {
         showCaption(n - 1, 512, 384, 2000);
@@ -544,6 +551,7 @@ void TMainGame::_update_STATE_normal()
 
 void TMainGame::_update_STATE_wait_for_caption1()
 {
+    celebrateMaximum();
     waitForCaption();
 }
 
@@ -557,6 +565,7 @@ void TMainGame::_update_STATE_perfect()
 {
     if (now() > waitTime) {
         waitTime = now() + 1500;
+        celebratePerfect(2);
         setState("PERFECT-2");
     }
 }
@@ -565,6 +574,7 @@ void TMainGame::_update_STATE_perfect2()
 {
     if (now() > waitTime) {
         waitTime = now() + 1500;
+        celebratePerfect(3);
         setState("PERFECT-3");
     }
 }
@@ -621,7 +631,8 @@ void TMainGame::update()
     beginFrame();
     _updateState();
     updateFlights();
-    updateLongDriveStreams();
+    updateEmitters();
+    updateParticles();
     updateCaptions();
     updateResources();
     _updateEndA();
@@ -708,7 +719,9 @@ void TMainGame::_prepareSelf()
 void TMainGame::prepare()
 {
     setLevelHost(this);
-    clearLongDriveStreams();
+    // Nothing of an earlier level's effects goes on into this one.
+    emitters.clear();
+    particles.clear();
     flyingResources.clear();
     _prepareBegin();
     // An empty spot takes the first deck card; swords at the front of the deck go to the rack.
@@ -743,7 +756,8 @@ std::string TMainGame::mainLoop()
 void TMainGame::finish()
 {
     captions.clear();
-    clearLongDriveStreams();
+    emitters.clear();
+    particles.clear();
     flyingResources.clear();
 }
 
@@ -894,10 +908,10 @@ void TMainGame::draw()
         card->draw();
     drawDeckAndSpot();
     drawFlights();
-    drawLongDriveStreams();
     drawCaptions();
-    drawResources();
     drawHud();
+    drawParticles();
+    drawResources();
     drawStandards();
     _drawBlackFade();
     drawStandards();

@@ -86,6 +86,8 @@ public:
     // What the level asks of the screen.
     media::Size deckHolderSize() const override { return {450, 170}; }
     bool runesOfEldmere() const override { return runesOfEldmere_ != 0; }
+    // The lamp the drive's light gathers at, by the multiplier.
+    std::pair<float, float> comboPoint() const override { return {760, 110}; }
 
     // The deck's click area.
     TDim deckArea() const;

@@ -1,6 +1,7 @@
 // TResource.cpp
 #include "cards/TResource.hpp"
 
+#include "effects/ParticleKinds.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
 #include "shell/Globals.hpp"
@@ -46,6 +47,13 @@ bool TResource::update()
     if (state != "FLY")
         return false;
     _update_fly();
+    const long long now = media::clock().millisecs();
+    if (now > time) {
+        time = now + 25;
+        for (int i = 0; i < 25; ++i)
+            particleCoin(x + static_cast<float>(media::random().rand(-5, 5)),
+                         y + static_cast<float>(media::random().rand(-5, 5)));
+    }
     return per >= 1;
 }
 
@@ -53,6 +61,11 @@ void TResource::addToProfile()
 {
     if (level)
         level->score += static_cast<float>(ammount);
+    for (int i = 0; i < 50; ++i)
+        particleCoin(x + static_cast<float>(media::random().rand(-25, 25)),
+                     y + static_cast<float>(media::random().rand(-25, 25)));
+    // The cash panel shakes and glows.
+    particlePanelGlow(512, 74, 2);
 }
 
 void TResource::draw() const

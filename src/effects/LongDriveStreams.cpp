@@ -2,66 +2,84 @@
 #include "effects/LongDriveStreams.hpp"
 
 #include "effects/Captions.hpp"
+#include "effects/TEmitter.hpp"
 #include "levels/LevelHost.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
 #include "screens/TProfileManager.hpp"
-#include "shell/Program.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace
 {
-struct Stream
-{
-    TLevel* level = nullptr;
-    int driveN = 0;
-    float fromX = 0, fromY = 0;
-    long long startAt = 0;
-    long long arriveAt = 0;
-};
-std::vector<Stream> streams;
-
 constexpr float degrees = 3.14159265358979f / 180.0f;
-
-// The light runs from the deck through (700, 500) to the multiplier at (843, 80).
-void pointOnCurve(const Stream& s, float h, float& x, float& y)
-{
-    float t = std::sin(90.0f * h * degrees);
-    x = (1 - t) * (1 - t) * s.fromX + 2 * (1 - t) * t * 700 + t * t * 843;
-    y = (1 - t) * (1 - t) * s.fromY + 2 * (1 - t) * t * 500 + t * t * 80;
-}
 
 // Multipliers grow in tenths: keep them exactly on a tenth.
 float tenths(float value)
 {
     return std::round(value * 10.0f) / 10.0f;
 }
+
+// The red and green waves from the multiplier display (843, 80) to the combo point.
+void comboWaves()
+{
+    auto [cx, cy] = levelHost().comboPoint();
+    for (int wave = 0; wave < 2; ++wave) {
+        const float w = wave == 0 ? 30.0f : -30.0f;
+        int index = 0;
+        for (float h = 0;; h += 0.025f) {
+            if (h > 1)
+                h = 1;
+            float x = 843 + (cx - 843) * h;
+            float y = cy + w * std::sin(360.0f * h * degrees) + std::fabs(cy - 80) * (1 - h);
+            int kind = (wave == 0 || index == 0) ? 2 : 3;
+            TEmitter& e = newEmitter(kind, x, y, static_cast<int>(400 * h), 50,
+                                     static_cast<int>(400 * std::sin(90.0f * h * degrees)));
+            e.pom = 1 - h;
+            ++index;
+            if (h >= 1)
+                break;
+        }
+    }
+}
 } // namespace
 
 void startLongDriveStream(TLevel& level, int driveN, float fromX, float fromY)
 {
-    // Lights along the curve every 0.015 of the way, each 1000 ms x its place later; the last
-    // burns for 10 ms a play and arrives when it goes out.
-    float lastH = 0;
-    for (float h = 0; h < 1; h += 0.015f)
-        lastH = h;
-    const long long now = media::clock().millisecs();
-    Stream s;
-    s.level = &level;
-    s.driveN = driveN;
-    s.fromX = fromX;
-    s.fromY = fromY;
-    s.startAt = now;
-    s.arriveAt = now + static_cast<long long>(lastH * 1000) + static_cast<long long>(300.0f * driveN / 30.0f);
-    streams.push_back(s);
+    const int duration = static_cast<int>(300.0f * static_cast<float>(driveN) / 30.0f);
+    TEmitter* last = nullptr;
+    for (float h = 0; h < 1; h += 0.015f) {
+        float t = std::sin(90.0f * h * degrees);
+        float x = (1 - t) * (1 - t) * fromX + 2 * (1 - t) * t * 700 + t * t * 843;
+        float y = (1 - t) * (1 - t) * fromY + 2 * (1 - t) * t * 500 + t * t * 80;
+        last = &newEmitter(1, x, y, static_cast<int>(h * 1000), 1, duration);
+    }
+    if (last) {
+        last->driveN = driveN;
+        last->level = &level;
+    }
     if (driveN > level.longestDrive)
         level.longestDrive = driveN;
 }
 
-void longDriveArrives(TLevel& level, int driveN)
+bool longDriveStreamsPending()
+{
+    return std::any_of(emitters.begin(), emitters.end(),
+                       [](const auto& e) { return e->typ == 1 && e->driveN > 0; });
+}
+
+void landLongDriveStreams()
+{
+    for (auto& e : emitters) {
+        if (e->typ == 1 && e->driveN > 0 && e->level) {
+            longDriveArrives(*e->level, e->driveN, false);
+            e->driveN = 0;
+        }
+    }
+}
+
+void longDriveArrives(TLevel& level, int driveN, bool streams)
 {
     const float before = level.driveMN;
     level.driveMN = tenths(level.driveMN + static_cast<float>(driveN - 5) / 10.0f);
@@ -74,70 +92,61 @@ void longDriveArrives(TLevel& level, int driveN)
         levelHost().waitForCaption1();
         showSpecCaption(maximum >= 7 ? 12 : 11, 512, 384, 4000);
     }
+    if (streams)
+        comboWaves();
 }
 
-void updateLongDriveStreams()
+void celebrationStream(int kind, float p0x, float p0y, float mx, float my, float p2x, float p2y, float step,
+                       float amplitude, float waves)
 {
-    const long long now = media::clock().millisecs();
-    // An arrival may start nothing new, but take the due ones out first all the same.
-    std::vector<Stream> due;
-    for (auto it = streams.begin(); it != streams.end();) {
-        if (now > it->arriveAt) {
-            due.push_back(*it);
-            it = streams.erase(it);
-        } else {
-            ++it;
-        }
+    float previousX = p0x;
+    float previousY = p0y;
+    for (float h = 0;; h += step) {
+        if (h > 1)
+            h = 1;
+        float s = std::sin(90.0f * h * degrees);
+        float bx = p0x + 2 * s * (mx - p0x) + s * s * (p0x - 2 * mx + p2x);
+        float by = p0y + 2 * s * (my - p0y) + s * s * (p0y - 2 * my + p2y);
+        float theta = std::atan2(by - previousY, bx - previousX) / degrees;
+        float w = amplitude * std::sin(360.0f * waves * h * degrees);
+        float ox = w * std::cos((theta - 90) * degrees);
+        float oy = w * std::sin((theta - 90) * degrees);
+        newEmitter(kind, bx + ox, by + oy, static_cast<int>(2000 * h), 1, static_cast<int>(1300 * h));
+        previousX = bx;
+        previousY = by;
+        if (h >= 1)
+            break;
     }
-    for (const Stream& s : due)
-        longDriveArrives(*s.level, s.driveN);
 }
 
-void drawLongDriveStreams()
+namespace
 {
-    if (!shell::hasProgram())
-        return;
-    media::Renderer& gfx = media::gfx();
-    media::Picture glow = shell::program().whiteImage;
-    glow.midHandle();
-    const long long now = media::clock().millisecs();
-    gfx.setBlend(media::Blend::Light);
-    gfx.setRotation(0);
-    for (const Stream& s : streams) {
-        // A short trail of light travelling along the curve.
-        float head = std::clamp(static_cast<float>(now - s.startAt) / 1000.0f, 0.0f, 1.0f);
-        for (int k = 0; k < 8; ++k) {
-            float h = head - 0.02f * static_cast<float>(k);
-            if (h < 0)
-                break;
-            float x = 0, y = 0;
-            pointOnCurve(s, h, x, y);
-            gfx.setColor(255, 230, 160);
-            gfx.setAlpha(0.5f * (1 - static_cast<float>(k) / 8));
-            gfx.setScale(0.18f, 0.18f);
-            gfx.drawPicture(glow, x, y);
-        }
+float R(int lo, int hi)
+{
+    return static_cast<float>(media::random().rand(lo, hi));
+}
+} // namespace
+
+void celebrateMaximum()
+{
+    celebrationStream(4, 1024, 0, 0, 400, 600, 800, 0.003f, 100, 6);
+    celebrationStream(5, 0, 768, 0, 0, 1200, R(10, 150), 0.0025f, 150, 4);
+    celebrationStream(6, 1024, R(200, 500), 0, 768, 0, R(10, 150), 0.002f, 50, 10);
+}
+
+void celebratePerfect(int step)
+{
+    if (step == 1) {
+        celebrationStream(17, 0, 0, 1024, 384, 0, 768, 0.003f, 100, 2);
+        celebrationStream(18, 512, 0, 0, 1000, 1024, 768, 0.0025f, 150, 2);
+        celebrationStream(19, 512, 768, 1024, -100, 0, 0, 0.002f, 50, 2);
+    } else if (step == 2) {
+        celebrationStream(14, 0, 0, 1024, 384, 0, 768, 0.003f, 100, 2);
+        celebrationStream(15, 512, 0, 0, 1000, 1024, 768, 0.0025f, 150, 2);
+        celebrationStream(16, 512, 768, 1024, -100, 0, 0, 0.002f, 50, 2);
+    } else {
+        celebrationStream(13, 1024, 768, 0, 768, R(200, 300), 0, 0.002f, 50, 10);
+        celebrationStream(15, 512, 0, 0, 1000, 1024, 768, 0.0025f, 150, 2);
+        celebrationStream(10, 0, 0, 0, 768, 1024, 540, 0.003f, 100, 6);
     }
-    gfx.setBlend(media::Blend::Alpha);
-    gfx.setScale(1, 1);
-    gfx.setAlpha(1);
-    gfx.setColor(255, 255, 255);
-}
-
-bool longDriveStreamsPending()
-{
-    return !streams.empty();
-}
-
-void landLongDriveStreams()
-{
-    std::vector<Stream> all;
-    all.swap(streams);
-    for (const Stream& s : all)
-        longDriveArrives(*s.level, s.driveN);
-}
-
-void clearLongDriveStreams()
-{
-    streams.clear();
 }

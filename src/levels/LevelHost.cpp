@@ -12,6 +12,7 @@ public:
     media::Size deckHolderSize() const override { return {450, 170}; }
     bool runesOfEldmere() const override { return false; }
     void waitForCaption1() override {}
+    std::pair<float, float> comboPoint() const override { return {843, 80}; }
 };
 
 NoScreen noScreen;

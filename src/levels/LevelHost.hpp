@@ -3,6 +3,8 @@
 
 #include "media/Display.hpp"
 
+#include <utility>
+
 class TCard;
 
 class LevelHost
@@ -17,6 +19,8 @@ public:
     virtual bool runesOfEldmere() const = 0;
     // The multiplier has reached its maximum: play pauses for the celebration.
     virtual void waitForCaption1() = 0;
+    // Where the light of a drive gathers on the screen (the multiplier's lamp).
+    virtual std::pair<float, float> comboPoint() const = 0;
 };
 
 // The screen levels are shown on now; a screen that shows a level installs itself.

@@ -1,6 +1,8 @@
 // Frame.cpp
 #include "shell/Frame.hpp"
 
+#include "effects/TEmitter.hpp"
+#include "effects/TParticle.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
 #include "shell/Globals.hpp"
@@ -66,6 +68,9 @@ void endFrame(bool noPause)
 void pauseWhileInactive()
 {
     shell::Program& program = shell::program();
+    // Everything that runs on its own clock waits with the game.
+    TEmitter::pauseAll();
+    TParticle::pauseAll();
     media::Renderer& gfx = media::gfx();
     media::Picture frozen = gfx.grabFrame(0, 0, 1024, 768, media::Filtered);
     media::Font& font = *program.pauseFont;
@@ -91,4 +96,6 @@ void pauseWhileInactive()
         if (closeKeys())
             shell::endProcess(0);
     }
+    TEmitter::resumeAll();
+    TParticle::resumeAll();
 }

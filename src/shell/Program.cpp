@@ -7,6 +7,7 @@
 #include "data/Language.hpp"
 #include "data/TextTables.hpp"
 #include "effects/Captions.hpp"
+#include "effects/TEmitter.hpp"
 #include "gui/TMouse.hpp"
 #include "levels/Levels.hpp"
 #include "levels/TLevelManager.hpp"
@@ -72,6 +73,9 @@ Program::~Program()
     // Everything that holds pictures goes before the platform that made them.
     mainGame.reset();
     captions.clear();
+    emitters.clear();
+    particles.clear();
+    particleImages.clear();
     for (CaptionImage& c : captionImages)
         c = {};
     unloadCards();
@@ -245,6 +249,7 @@ bool Program::initGame()
     loadCards();
     loadSwords();
     loadCaptionImages();
+    TParticle::setup();
     levelManager->_setupMagics();
     // Until players can be chosen, the game plays for a guest kept in memory.
     profileManager->useGuestProfile();

@@ -2,7 +2,10 @@
 // of complaint, and the files agree with each other.
 #include "cards/Cards.hpp"
 #include "data/DataFiles.hpp"
+#include "data/Language.hpp"
 #include "data/TextTables.hpp"
+#include "effects/Captions.hpp"
+#include "effects/TParticle.hpp"
 #include "levels/Levels.hpp"
 #include "media/FileSystem.hpp"
 #include "media/ImageCodec.hpp"
@@ -46,6 +49,7 @@ protected:
         media::setReportSink([this](std::string_view line) { reports.emplace_back(line); });
         program = std::make_unique<TestProgram>();
         here = std::make_unique<InFolder>(runDir);
+        language = "en";
         program->program().profileManager = std::make_unique<TProfileManager>();
         program->program().profileManager->useGuestProfile();
     }
@@ -130,6 +134,23 @@ TEST_F(ShippedContent, TheCardsAreCompleteAndLoadQuietly)
     EXPECT_EQ(g.mask.height(), 140);
     EXPECT_EQ(g.ice.frames(), 9);
     EXPECT_EQ(g.rocks.frames(), 9);
+}
+
+TEST_F(ShippedContent, ParticlesAndCaptionsAreAllThere)
+{
+    TParticle::setup();
+    EXPECT_GE(particleImages.size(), 29u);
+    for (std::size_t k = 0; k < particleImages.size(); ++k)
+        EXPECT_FALSE(particleImages[k].empty()) << "particle picture " << k;
+    loadCaptionImages();
+    for (int i : {0, 1, 2, 3, 10, 11, 12, 13, 14, 15, 16, 17}) {
+        EXPECT_FALSE(captionImages[static_cast<std::size_t>(i)].picture.empty()) << "caption " << i;
+        EXPECT_NE(captionImages[static_cast<std::size_t>(i)].words, "(BEYOND TEXT ARRAY LENGTH!)") << i;
+    }
+    EXPECT_TRUE(reports.empty()) << ::testing::PrintToString(reports);
+    particleImages.clear();
+    for (CaptionImage& c : captionImages)
+        c = {};
 }
 
 TEST_F(ShippedContent, EveryLevelDealsQuietlyAndIsPlayable)

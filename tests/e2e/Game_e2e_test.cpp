@@ -80,6 +80,38 @@ INSTANTIATE_TEST_SUITE_P(Shipped, AutoplayEveryLevel, ::testing::ValuesIn(shippe
                              return name;
                          });
 
+TEST(Game, APerfectLevelIsCelebrated)
+{
+    TempFolder t;
+    // With this seed our player clears level 2 at about frame 530.
+    e2e::Run run = e2e::runGame(game,
+                                {"--headless", "--fixed-step", "--seed", "11", "--autoplay", "--level",
+                                 "data/levels/stage-01/level-02.lvl", "--frames", "600", "--screenshot",
+                                 t / "perfect.png", "--user-dir", t / "user"},
+                                runDir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_NE(run.out.find("cards-left 0"), std::string::npos) << run.out;
+    media::Image shot = readPng(t / "perfect.png");
+    ASSERT_FALSE(shot.empty());
+    // The gold caption in the middle, and streams of coloured light across the table.
+    int gold = 0;
+    int lights = 0;
+    for (int y = 0; y < 600; ++y) {
+        for (int x = 0; x < 1024; ++x) {
+            const std::uint8_t* p = shot.pixel(x, y);
+            bool inCaption = x > 300 && x < 720 && y > 330 && y < 440;
+            if (inCaption && p[0] > 200 && p[1] > 140 && p[2] < 120)
+                ++gold;
+            int top = std::max({p[0], p[1], p[2]});
+            int bottom = std::min({p[0], p[1], p[2]});
+            if (!inCaption && top > 200 && top - bottom > 100)
+                ++lights;
+        }
+    }
+    EXPECT_GT(gold, 3000);
+    EXPECT_GT(lights, 1500);
+}
+
 TEST(Game, AScriptedFirstMovePlaysTheLeftCard)
 {
     TempFolder t;

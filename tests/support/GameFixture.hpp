@@ -7,6 +7,7 @@
 #include "cards/TResource.hpp"
 #include "effects/Captions.hpp"
 #include "effects/LongDriveStreams.hpp"
+#include "effects/TEmitter.hpp"
 #include "shell/Frame.hpp"
 #include "support/CardFixture.hpp"
 
@@ -28,7 +29,8 @@ public:
     {
         clearFlights();
         captions.clear();
-        clearLongDriveStreams();
+        emitters.clear();
+        particles.clear();
         flyingResources.clear();
         cards_.program().program().mainGame.reset();
     }

@@ -8,8 +8,9 @@
 
 namespace contentgen
 {
-Context::Context(std::filesystem::path outDir, std::filesystem::path fontPath)
-    : outDir_(std::move(outDir)), fontPath_(std::move(fontPath))
+Context::Context(std::filesystem::path outDir, std::filesystem::path fontPath,
+                 std::filesystem::path contentDir)
+    : outDir_(std::move(outDir)), fontPath_(std::move(fontPath)), contentDir_(std::move(contentDir))
 {}
 
 const FontFace& Context::font()

@@ -1,4 +1,5 @@
-// Context.hpp: what a generator gets: where to write, the font, and a place to report.
+// Context.hpp: what a generator gets: where to write, the font, the source content folder
+// (for pictures drawn from authored text), and a place to report.
 #pragma once
 
 #include "Canvas.hpp"
@@ -14,7 +15,9 @@ namespace contentgen
 class Context
 {
 public:
-    Context(std::filesystem::path outDir, std::filesystem::path fontPath);
+    // contentDir may be empty when no generator that reads authored files is run.
+    Context(std::filesystem::path outDir, std::filesystem::path fontPath,
+            std::filesystem::path contentDir = {});
 
     // The game's typeface, loaded on first use (a failure is reported once; the face then
     // draws nothing and the run fails).
@@ -31,10 +34,13 @@ public:
     bool failed() const { return failed_; }
     int filesWritten() const { return filesWritten_; }
     const std::filesystem::path& outDir() const { return outDir_; }
+    // The source content folder (content/ of the project), or empty if none was given.
+    const std::filesystem::path& contentDir() const { return contentDir_; }
 
 private:
     std::filesystem::path outDir_;
     std::filesystem::path fontPath_;
+    std::filesystem::path contentDir_;
     std::unique_ptr<FontFace> font_;
     bool failed_ = false;
     int filesWritten_ = 0;

@@ -14,6 +14,8 @@ Registry Registry::all()
     addShellArt(registry);
     addStartArt(registry);
     addCardArt(registry);
+    addParticleArt(registry);
+    addCaptionArt(registry);
     return registry;
 }
 

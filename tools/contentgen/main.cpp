@@ -1,6 +1,8 @@
 // contentgen: draws the game's pictures into its run folder.
-//   contentgen --out DIR [--font TTF] [--only NAME...] [--list]
+//   contentgen --out DIR [--font TTF] [--content DIR] [--only NAME...] [--list]
 // NAME is a generator (the file it writes, e.g. gfx/white.png) or a group (e.g. shell).
+// --content names the source content folder: the caption pictures take their words from its
+// language tables (a "*" in a generator's name stands for every language found there).
 
 #include "Context.hpp"
 #include "Registry.hpp"
@@ -20,6 +22,7 @@ struct Options
 {
     std::string outDir;
     std::string font = CONTENTGEN_DEFAULT_FONT;
+    std::string contentDir;
     std::vector<std::string> only;
     bool list = false;
     bool quiet = false;
@@ -27,8 +30,10 @@ struct Options
 
 void usage()
 {
-    std::cerr << "usage: contentgen --out DIR [--font TTF] [--only NAME...] [--list] [--quiet]\n"
-                 "  NAME is a generator (the file it writes) or a group of generators\n";
+    std::cerr
+        << "usage: contentgen --out DIR [--font TTF] [--content DIR] [--only NAME...] [--list] [--quiet]\n"
+           "  NAME is a generator (the file it writes) or a group of generators\n"
+           "  --content is the source content folder, read for the captions' words\n";
 }
 
 bool parse(int argc, char** argv, Options& options)
@@ -36,8 +41,11 @@ bool parse(int argc, char** argv, Options& options)
     std::vector<std::string> args(argv + 1, argv + argc);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if ((a == "--out" || a == "--font") && i + 1 < args.size()) {
-            (a == "--out" ? options.outDir : options.font) = args[++i];
+        if ((a == "--out" || a == "--font" || a == "--content") && i + 1 < args.size()) {
+            std::string& value = a == "--out"    ? options.outDir
+                                 : a == "--font" ? options.font
+                                                 : options.contentDir;
+            value = args[++i];
         } else if (a == "--only") {
             while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
                 options.only.push_back(args[++i]);
@@ -80,7 +88,7 @@ int main(int argc, char** argv)
 
     using Clock = std::chrono::steady_clock;
     const auto started = Clock::now();
-    contentgen::Context context(options.outDir, options.font);
+    contentgen::Context context(options.outDir, options.font, options.contentDir);
     for (const contentgen::Generator* g : chosen) {
         const auto begun = Clock::now();
         g->run(context);
