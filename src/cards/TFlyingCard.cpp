@@ -92,21 +92,15 @@ bool TFlyingCard::advance(float speed, bool useAllSpeed)
     return false;
 }
 
-void TFlyingCard::setCorner()
+void TFlyingCard::headStraightOn(const char* kind)
 {
-    if (media::random().rand(0, 1) == 0) {
-        mx = x1;
-        my = y2;
-    } else {
-        mx = x2;
-        my = y1;
-    }
-}
-
-void TFlyingCard::setArc()
-{
-    mx = x1 + (x2 - x1) / 2;
-    my = y1 - 50;
+    typ = kind;
+    x1 = x;
+    y1 = y;
+    mx = (x1 + x2) / 2;
+    my = (y1 + y2) / 2;
+    p = 0;
+    koniec = 0;
 }
 
 void TFlyingCard::update_standard()
@@ -199,13 +193,7 @@ void TFlyingCard::update_pick_sword1()
 {
     if (advance(0.015f)) {
         // Then straight to the target.
-        typ = "PICK-SWORD2";
-        x1 = x;
-        y1 = y;
-        mx = (x1 + x2) / 2;
-        my = (y1 + y2) / 2;
-        p = 0;
-        koniec = 0;
+        headStraightOn("PICK-SWORD2");
         return;
     }
     float e = easeOut(p);
@@ -218,13 +206,7 @@ void TFlyingCard::update_pick_sword_fly_1()
 {
     if (advance(0.015f)) {
         // Then off the screen.
-        typ = "STANDARD";
-        x1 = x;
-        y1 = y;
-        mx = (x1 + x2) / 2;
-        my = (y1 + y2) / 2;
-        p = 0;
-        koniec = 0;
+        headStraightOn("STANDARD");
         return;
     }
     float e = easeOut(p);

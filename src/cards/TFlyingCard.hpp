@@ -82,8 +82,8 @@ public:
 private:
     // Advances p by speed; true on the frame that should end the flight (after a one-frame rest).
     bool advance(float speed, bool useAllSpeed = true);
-    void setCorner();
-    void setArc();
+    // The next kind of the flight, in a straight line from here to its end point.
+    void headStraightOn(const char* kind);
     void land(); // arrival work common to every kind
     bool ended_ = false;
 };

@@ -11,6 +11,7 @@
 #include "effects/LongDriveStreams.hpp"
 #include "effects/ParticleKinds.hpp"
 #include "effects/TEmitter.hpp"
+#include "gui/ShadowedText.hpp"
 #include "gui/TMouse.hpp"
 #include "levels/Levels.hpp"
 #include "levels/TLevel.hpp"
@@ -817,17 +818,7 @@ void TMainGame::_controlKEYBOARD()
 
 void TMainGame::drawText(int size, const std::string& text, float x, float y, int r, int g, int b, float a)
 {
-    media::Renderer& gfx = media::gfx();
-    media::Font& font = media::fonts().get(size);
-    gfx.setBlend(media::Blend::Alpha);
-    gfx.setScale(1, 1);
-    gfx.setRotation(0);
-    gfx.setColor(8, 10, 12);
-    gfx.setAlpha(a * 0.6f);
-    gfx.drawText(font, text, x + 2, y + 2);
-    gfx.setColor(r, g, b);
-    gfx.setAlpha(a);
-    gfx.drawText(font, text, x, y);
+    drawShadowedText(media::fonts().get(size), text, x, y, r, g, b, a);
 }
 
 void TMainGame::drawTable()

@@ -2,6 +2,7 @@
 #include "shell/StartScreen.hpp"
 
 #include "data/TextTables.hpp"
+#include "gui/ShadowedText.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
 #include "shell/ActiveScreen.hpp"
@@ -85,18 +86,11 @@ bool StartScreen::overPlayButton(int x, int y) const
 void StartScreen::drawTextCentred(int size, const std::string& text, float centreY, int r, int g, int b,
                                   float a)
 {
-    media::Renderer& gfx = media::gfx();
     media::Font& font = media::fonts().get(size);
     float x = 512 - font.textWidth(text) / 2;
     float y = centreY - font.height() / 2.0f;
-    gfx.setBlend(media::Blend::Alpha);
     // A soft dark shadow keeps the letters readable on the sky.
-    gfx.setColor(8, 6, 20);
-    gfx.setAlpha(a * 0.55f);
-    gfx.drawText(font, text, x + 2, y + 3);
-    gfx.setColor(r, g, b);
-    gfx.setAlpha(a);
-    gfx.drawText(font, text, x, y);
+    drawShadowedText(font, text, x, y, r, g, b, a, 2, 3);
 }
 
 void StartScreen::draw()
