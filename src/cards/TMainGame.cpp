@@ -103,6 +103,8 @@ void TMainGame::setState(const std::string& name)
 
 void TMainGame::setLevel(std::shared_ptr<TLevel> newLevel)
 {
+    // Flights point into the level they belong to: they go before it does.
+    clearFlights();
     level = std::move(newLevel);
     if (!level)
         return;

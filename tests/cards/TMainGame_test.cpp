@@ -138,6 +138,21 @@ TEST(Deck, TheEmptyDeckEndsTheLevelOnlyOnceTheEndControlShows)
     EXPECT_EQ(profile().lastLevelScore, 250);
 }
 
+TEST(Leaving, ANewLevelMayComeWhileTheOldOneIsStillDealing)
+{
+    GameFixture f;
+    f.play({{300, 300, 3}, {700, 300, 9}}, {20, 21}, {2});
+    f.game->prepare(); // the deal is in the air again
+    ASSERT_FALSE(flyingCards.empty());
+    auto next = testing_support::levelOf({{400, 300, 5}});
+    next->deck.push_back(cardDataById(20));
+    f.game->setLevel(std::shared_ptr<TLevel>(std::move(next)));
+    EXPECT_TRUE(flyingCards.empty());
+    f.game->prepare();
+    f.frames(100);
+    EXPECT_EQ(f.game->level->cards.size(), 1u);
+}
+
 TEST(Leaving, EscapeLandsWhatIsInTheAirAndLeavesForTheTitle)
 {
     GameFixture f;
