@@ -5,6 +5,7 @@
 #include "cards/TCardData.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
+#include "screens/Sounds.hpp"
 #include "screens/TProfileManager.hpp"
 
 #include <algorithm>
@@ -142,6 +143,7 @@ TFlyingCard& startPickSword(std::shared_ptr<TCard> card, float x2, float y2)
     f.swordRot = f.swordStartRot = cardRot;
     f.swordScale = 1;
     f.docelowyRot = (hasProfile() && identity) ? profile().getSwordRotTemporary(*identity) : 0;
+    playMySound("spec-card-find");
     return f;
 }
 

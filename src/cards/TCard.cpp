@@ -14,6 +14,7 @@
 #include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
 #include "media/Text.hpp"
+#include "screens/Sounds.hpp"
 #include "screens/TProfileManager.hpp"
 #include "shell/Approach.hpp"
 #include "shell/Globals.hpp"
@@ -394,6 +395,7 @@ void TCard::setState(const std::string& s)
 void TCard::flyOut2()
 {
     showCaption(16, 512, 384, 3000);
+    playMySound("rocks-uncover");
     // Nothing done before the rocks open can be taken back.
     undoHistory.clear();
     if (!myLevel)
@@ -424,10 +426,14 @@ void TCard::changeToNormal()
 void TCard::showUp()
 {
     setState("SHOW");
-    if (utrudnienie1)
+    if (utrudnienie1) {
         generateRockParticles(x, y);
-    if (utrudnienie3)
+        playMySound("stone");
+    }
+    if (utrudnienie3) {
         generateSnowParticles(x, y);
+        playMySound("snow");
+    }
     utrudnienie1 = 0;
     utrudnienie3 = 0;
     odkryta = 1;

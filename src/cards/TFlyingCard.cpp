@@ -12,6 +12,7 @@
 #include "effects/ParticleKinds.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
+#include "screens/Sounds.hpp"
 #include "screens/TProfileManager.hpp"
 #include "shell/Globals.hpp"
 
@@ -137,8 +138,10 @@ void TFlyingCard::update_card_to_spot()
     sx = countXSCaleBYRot(360 * e);
     rot = 360 * e + e * docelowyRot;
     countPosition(e);
-    if (e > 0.85f)
+    if (e > 0.85f && !bylDzwiek) {
         bylDzwiek = 1;
+        playMySound("card-holder");
+    }
 }
 
 void TFlyingCard::update_from_deck_to_spot()
@@ -314,6 +317,7 @@ void TFlyingCard::destroy()
             if (hasProfile())
                 profile().addMagicCard(id);
             showCaption(13, 512, 384, 3000);
+            playMySound("rocks-uncover");
         }
     } else if (typ == "SWORD-TO-DECK") {
         if (level && id)

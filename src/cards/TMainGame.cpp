@@ -7,17 +7,23 @@
 #include "cards/TCardData.hpp"
 #include "cards/TResource.hpp"
 #include "cards/UndoHistory.hpp"
+#include "data/TextTables.hpp"
 #include "effects/Captions.hpp"
 #include "effects/LongDriveStreams.hpp"
 #include "effects/ParticleKinds.hpp"
 #include "effects/TEmitter.hpp"
+#include "gui/Fonts.hpp"
 #include "gui/ShadowedText.hpp"
+#include "gui/TButton.hpp"
+#include "gui/TGui.hpp"
 #include "gui/TMouse.hpp"
 #include "levels/Levels.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
+#include "media/Text.hpp"
 #include "screens/LevelSummary.hpp"
+#include "screens/Sounds.hpp"
 #include "screens/TProfileManager.hpp"
 #include "shell/ActiveScreen.hpp"
 #include "shell/Approach.hpp"
@@ -91,6 +97,25 @@ void TMainGame::setup()
     media::gfx().cls();
     summary_ = std::make_unique<screens::LevelSummary>();
     summary_->setup();
+    _setupFontsAndText();
+    Gui = loadGui("gfx/gui/mainGame/mainGame.gui");
+}
+
+void TMainGame::_setupFontsAndText()
+{
+    // Every font is the game's own typeface; the path is kept as the screen has always named it.
+    const std::string face = "gfx/fonts/bookman.ttf";
+    endDriveFont = &loadFont(face, 20);
+    scoreFont = &loadFont(face, 24);
+    const TTxtFile texts = loadTextTable("txt/#LANG#/mainGame.txt");
+    txtMultiplier = media::text::trim(getText(texts, 1));
+    txtDrive = media::text::trim(getText(texts, 2));
+    txtScore = media::text::trim(getText(texts, 3));
+    txtEndHand = media::text::trim(getText(texts, 4));
+    txtEndDrive = media::text::trim(getText(texts, 5));
+    txtDolar = media::text::trim(getText(texts, 6));
+    txtUndo = media::text::trim(getText(texts, 8));
+    cyfry = loadDigitFont();
 }
 
 void TMainGame::setState(const std::string& name)
@@ -211,6 +236,7 @@ void TMainGame::useCard(TCard& card)
     }
     if (!checkSequence(card.cd, getFirstCard())) {
         card.negA = 1;
+        playMySound("bad");
         return;
     }
     TDim spot = level->COUNT_spotDim();
@@ -226,8 +252,11 @@ void TMainGame::useCard(TCard& card)
         generateWaterParticles(card.x, card.y);
         bool lastIce = std::none_of(level->cards.begin(), level->cards.end(),
                                     [](const auto& c) { return c->utrudnienie2 != 0; });
-        if (lastIce)
+        playMySound("plusk");
+        if (lastIce) {
             showCaption(17, 512, 384, 3000);
+            playMySound("rocks-uncover");
+        }
     }
     if (card.utrudnienie1)
         generateRockParticles(card.x, card.y);
@@ -240,6 +269,7 @@ void TMainGame::useCard(TCard& card)
         addDriveResource();
     else
         addScore(card.cd->isMagic() ? 6.0f : 3.0f);
+    playMySound("card-fly-" + std::to_string(rnd(0, 1)));
     if (column)
         addColumnResource(card);
     TCard::hintA = 0;
@@ -254,6 +284,8 @@ void TMainGame::LongDrive_add()
     level->driveN += 1;
     if (old == MIN_LONG_DRIVE)
         showCaption(14, 512, 200, 3000);
+    if (level->driveN > MIN_LONG_DRIVE && dEndCAlpha == 0)
+        playMySound("combo-start");
     dEndCAlpha = level->driveN > MIN_LONG_DRIVE ? 1.0f : 0.0f;
     if (TProfile* p = player()) {
         if (level->driveN > p->longestDrive) {
@@ -268,6 +300,7 @@ void TMainGame::LongDrive_end()
     if (level->driveN > 5) {
         TDim from = level->COUNT_firstDeckCardDim();
         startLongDriveStream(*level, level->driveN, from.x, from.y);
+        playMySound("end-combo");
     }
     remDriveN = level->driveN;
     guiMouse().clear();
@@ -282,6 +315,7 @@ void TMainGame::addDeckCard()
         return;
     _prepareDeckCard();
     guiMouse().clear();
+    playMySound("deck-card");
     TCard::hintA = 0;
     TCard::dHintA = 0;
 }
@@ -377,6 +411,10 @@ void TMainGame::_update_deckOver()
 
 void TMainGame::_updateGUI()
 {
+    if (Gui) {
+        Gui->setGuiAlpha(alpha);
+        Gui->update();
+    }
     const float before = endCAlpha;
     approach(endCAlpha, dEndCAlpha, 0.1f);
     if (endCAlpha < before && endCAlpha == dEndCAlpha && pendingDeckTurn) {
@@ -428,13 +466,16 @@ void TMainGame::END_LEVEL()
     if (n == 0) {
         showCaption(10, 512, 384, 2000);
         setState("PERFECT");
+        playMySound("end-level-perfect");
         LongDrive_end();
         celebratePerfect(1);
         waitTime = now() + 1000;
     } else if (n <= 4) {
         showCaption(n - 1, 512, 384, 2000);
         setState("CAPTION");
+        playMySound("end-level-normal");
     } else {
+        playMySound("end-level-normal");
         level->driveN = 0;
         setState("END");
     }
@@ -493,6 +534,25 @@ void TMainGame::_update_cardOver()
         over->changeToSword();
     if (guiMouse().leftPressed)
         useCard(*over);
+}
+
+void TMainGame::_updateUndo()
+{
+    // The player's undos are not counted yet: with none left the button rests, inactive, at the
+    // edge, and the tab stays tucked away.
+    const int undos = 0;
+    dUndoA = (undos != 0 && !undoHistory.empty()) ? 1.0f : 0.0f;
+    approach(undoA, dUndoA, 0.05f);
+    if (!Gui)
+        return;
+    if (auto undo = Gui->getItemAs<TButton>("undo")) {
+        undo->_txt = txtUndo + " x" + std::to_string(undos);
+        undo->setState(1, undoA > 0 ? 1 : 0);
+        undo->setPosition(static_cast<int>(77 + 105 * undoA), static_cast<int>(undo->dim.y));
+        undo->countDims();
+    }
+    if (auto back = Gui->getItem("undoBack"))
+        back->setPosition(static_cast<int>(105 * undoA), static_cast<int>(back->dim.y));
 }
 
 void TMainGame::_updateEndA()
@@ -641,6 +701,7 @@ void TMainGame::update()
     _updateEndA();
     _updateFade();
     _updateAlpha();
+    _updateUndo();
     _updateGUI();
     _updateMouseLook();
 }
@@ -712,8 +773,10 @@ void TMainGame::_prepareSelf()
     endHandA = dEndHandA = 0;
     endCAlpha = dEndCAlpha = 0;
     pendingDeckTurn = false;
+    playMySound("cards-move");
     if (level->soundID < 1)
         level->soundID = 1;
+    playLevelSound(level->soundID);
     runesOfEldmere_ = owns("HINT") ? 1 : 0;
     wynik.clear();
     resultLine_.clear();
@@ -748,6 +811,8 @@ std::string TMainGame::mainLoop()
         update();
         draw();
         endFrame(false);
+        if (Gui && Gui->clickedItem("menu"))
+            goMenu();
         _controlKEYBOARD();
         if (fadedOut())
             break;
@@ -758,6 +823,7 @@ std::string TMainGame::mainLoop()
 
 void TMainGame::finish()
 {
+    hideMusic();
     captions.clear();
     emitters.clear();
     particles.clear();
@@ -818,9 +884,24 @@ void TMainGame::_controlKEYBOARD()
 
 // --- the plain presentation: the table, deck, spot, score, drive and multiplier
 
-void TMainGame::drawText(int size, const std::string& text, float x, float y, int r, int g, int b, float a)
+void TMainGame::drawText(media::Font& font, const std::string& text, float x, float y, int r, int g, int b,
+                         float a)
 {
-    drawShadowedText(media::fonts().get(size), text, x, y, r, g, b, a);
+    drawShadowedText(font, text, x, y, r, g, b, a);
+}
+
+void TMainGame::drawLabelledNumber(const std::string& label, const std::string& digits, float x, float y,
+                                   float a)
+{
+    drawText(*scoreFont, label, x, y, 240, 232, 214, a);
+    // The digits stand on the label's baseline; their strip is drawn from its top-centre.
+    const float digitsX = x + scoreFont->textWidth(label) + 10 + CyfryFont::cellWidth / 2.0f;
+    const float digitsY = y + static_cast<float>(scoreFont->ascent()) - 28;
+    media::Renderer& gfx = media::gfx();
+    gfx.setColor(255, 255, 255);
+    gfx.setAlpha(a);
+    cyfry.drawDigits(digits, digitsX, digitsY);
+    gfx.setAlpha(1);
 }
 
 void TMainGame::drawTable()
@@ -867,31 +948,31 @@ void TMainGame::drawDeckAndSpot()
     if (!level->spot.empty())
         level->spot.back()->draw(spot.x, spot.y, 0, 0);
     if (endHandA > 0) {
-        const std::string label = "End the level";
-        media::Font& font = media::fonts().get(26);
-        float w = font.textWidth(label);
-        drawText(26, label, level->deckHolderX + 145 - w / 2 + 30, level->deckY - 15, 246, 214, 130,
+        media::Font& font = *endDriveFont;
+        float w = font.textWidth(txtEndHand);
+        drawText(font, txtEndHand, level->deckHolderX + 145 - w / 2 + 30, level->deckY - 12, 246, 214, 130,
                  endHandA);
     }
     if (level->driveN > 5 && endCAlpha > 0) {
         TDim top = level->COUNT_firstDeckCardDim();
-        drawText(22, "Cash in the drive", top.x - 40 + (level->deck.empty() ? 60.0f : 0.0f), top.y - 95, 255,
-                 230, 160, endCAlpha);
+        drawText(*endDriveFont, txtEndDrive, top.x - 40 + (level->deck.empty() ? 60.0f : 0.0f), top.y - 95,
+                 255, 230, 160, endCAlpha);
     }
 }
 
 void TMainGame::drawHud()
 {
     const float a = std::max(alpha, 0.0f);
-    drawText(28, "Score " + std::to_string(static_cast<long long>(level->score)), 40, 28, 240, 232, 214, a);
-    drawText(28, "Drive " + std::to_string(level->driveN), 420, 28, 240, 232, 214, a);
-    drawText(28, "Multiplier x" + oneDecimalText(level->driveMN), 720, 28, 246, 214, 130, a);
+    drawLabelledNumber(txtScore, std::to_string(static_cast<long long>(level->score)), 40, 28, a);
+    drawLabelledNumber(txtDrive, std::to_string(level->driveN), 420, 28, a);
+    // The multiplier's point would stand apart in the digit strip: it keeps the face.
+    drawText(*scoreFont, txtMultiplier + " x" + oneDecimalText(level->driveMN), 720, 28, 246, 214, 130, a);
 }
 
 void TMainGame::draw()
 {
-    if (!level)
-        return;
+    if (!level || !scoreFont)
+        return; // nothing to show before a level, nor before setup()
     drawStandards();
     if (table_.empty())
         drawTable();
@@ -903,6 +984,7 @@ void TMainGame::draw()
     drawFlights();
     drawCaptions();
     drawHud();
+    _drawGui();
     drawParticles();
     drawResources();
     drawStandards();

@@ -2,6 +2,7 @@
 // score.
 #pragma once
 
+#include "gui/CyfryFont.hpp"
 #include "gui/TDim.hpp"
 #include "levels/LevelHost.hpp"
 #include "media/Picture.hpp"
@@ -16,6 +17,10 @@ class TCardData;
 class TLevel;
 class TResource;
 
+namespace media
+{
+class Font;
+}
 namespace screens
 {
 class LevelSummary;
@@ -30,8 +35,11 @@ public:
     void setup() override;
     void draw() override;
     void update() override;
-    // The delayed deck turn waits for the long-drive sign to fade out.
+    // The widgets fade with the screen and take the pointer; then the delayed deck turn, which
+    // waits for the long-drive sign to fade out.
     void _updateGUI();
+    // The undo button's caption, and its tab sliding in from the left edge while undo is possible.
+    void _updateUndo();
 
     void addDeckCard();
     void addScore(float points);
@@ -119,12 +127,23 @@ public:
     int deckOver = 0;
     // A deck click waiting for the long-drive sign to fade (only a click sets it).
     bool pendingDeckTurn = false;
+    float undoA = 0, dUndoA = 0;
+    // The screen's texts, from its language table.
+    std::string txtMultiplier, txtDrive, txtScore, txtEndHand, txtEndDrive, txtDolar, txtUndo;
+    // The fonts, owned by the font cache.
+    media::Font* endDriveFont = nullptr;
+    media::Font* scoreFont = nullptr;
+    // The gold digits of the score and the drive counter.
+    CyfryFont cyfry;
 
 private:
     void drawTable();
     void drawDeckAndSpot();
     void drawHud();
-    void drawText(int size, const std::string& text, float x, float y, int r, int g, int b, float a);
+    void _setupFontsAndText();
+    void drawText(media::Font& font, const std::string& text, float x, float y, int r, int g, int b, float a);
+    // A label in the score font from (x, y), the gold digits after it.
+    void drawLabelledNumber(const std::string& label, const std::string& digits, float x, float y, float a);
 
     int runesOfEldmere_ = 0;
     std::string resultLine_;

@@ -4,6 +4,7 @@
 #include "effects/ParticleKinds.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
+#include "screens/Sounds.hpp"
 #include "shell/Globals.hpp"
 #include "shell/Program.hpp"
 
@@ -64,6 +65,7 @@ void TResource::addToProfile()
     for (int i = 0; i < 50; ++i)
         particleCoin(x + static_cast<float>(media::random().rand(-25, 25)),
                      y + static_cast<float>(media::random().rand(-25, 25)));
+    playMySound("coin-" + std::to_string(media::random().rand(1, 2)));
     // The cash panel shakes and glows.
     particlePanelGlow(512, 74, 2);
 }

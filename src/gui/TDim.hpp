@@ -24,7 +24,20 @@ struct TDim
     }
 };
 
-// A placement that is just a point.
+// A placement of w x h whose rectangle starts at (x, y).
+inline TDim createDim(float x, float y, float w, float h)
+{
+    TDim d;
+    d.x = x;
+    d.y = y;
+    d.w = w;
+    d.h = h;
+    d.update();
+    return d;
+}
+
+// A placement that is just a point: no size, and the rectangle left at the origin until the
+// widget works it out.
 inline TDim createPoint(float x, float y)
 {
     TDim d;

@@ -1,22 +1,53 @@
 // Platform.cpp: choosing and installing the backend.
 #include "media/Platform.hpp"
 
+#include "media/Report.hpp"
+#include "media/null/NullAudio.hpp"
 #include "media/null/NullDisplay.hpp"
+#include "media/openal/OpenAlDevice.hpp"
 #include "media/sdl/SdlDisplay.hpp"
 
 #include <cassert>
 #include <chrono>
+#include <cstdlib>
 
 namespace media
 {
 namespace
 {
 Platform* current = nullptr;
-}
 
-Platform::Platform(std::unique_ptr<Display> display, std::unique_ptr<Clock> clock, std::uint32_t seed)
-    : display_(std::move(display)), clock_(std::move(clock)), random_(seed), pictures_(display_->renderer())
-{}
+std::unique_ptr<AudioDevice> chooseAudio(const PlatformOptions& options, const Clock& clock)
+{
+    if (options.backend == Backend::Null)
+        return std::make_unique<NullAudio>(clock);
+    const char* drivers = std::getenv("ALSOFT_DRIVERS");
+    bool configured = drivers && drivers[0];
+    if (options.backend == Backend::Headless && !configured)
+        return std::make_unique<NullAudio>(clock);
+    std::string error;
+    if (auto device = openal::OpenAlDevice::openDefault(error))
+        return device;
+    // OpenAL reads its driver list once per process, so naming its null driver now would not
+    // be heard; its loopback device needs no driver at all.
+    std::string loopbackError;
+    if (auto device = openal::OpenAlDevice::openLoopback(clock, loopbackError)) {
+        reportLine("No sound: " + error + "; the game plays silently");
+        return device;
+    }
+    reportLine("No sound: " + error + ", and " + loopbackError + "; the game plays silently");
+    return std::make_unique<NullAudio>(clock);
+}
+} // namespace
+
+Platform::Platform(std::unique_ptr<Display> display, std::unique_ptr<Clock> clock, std::uint32_t seed,
+                   std::unique_ptr<AudioDevice> audio)
+    : display_(std::move(display)), clock_(std::move(clock)), audio_(std::move(audio)), random_(seed),
+      pictures_(display_->renderer())
+{
+    if (!audio_)
+        audio_ = std::make_unique<NullAudio>(*clock_);
+}
 
 Platform::~Platform()
 {
@@ -41,7 +72,8 @@ std::unique_ptr<Platform> createPlatform(const PlatformOptions& options, std::st
         clock = std::make_unique<SystemClock>();
     std::uint32_t seed = options.seed.value_or(static_cast<std::uint32_t>(
         std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFFFFu));
-    auto created = std::make_unique<Platform>(std::move(display), std::move(clock), seed);
+    std::unique_ptr<AudioDevice> audio = chooseAudio(options, *clock);
+    auto created = std::make_unique<Platform>(std::move(display), std::move(clock), seed, std::move(audio));
     install(created.get());
     return created;
 }
@@ -80,6 +112,11 @@ Input& input()
 Clock& clock()
 {
     return platform().clock();
+}
+
+AudioDevice& audio()
+{
+    return platform().audio();
 }
 
 Random& random()

@@ -1,6 +1,7 @@
 // Platform.hpp: the media services of one run, chosen once at start-up.
 #pragma once
 
+#include "media/AudioDevice.hpp"
 #include "media/Clock.hpp"
 #include "media/Display.hpp"
 #include "media/FontCache.hpp"
@@ -35,7 +36,9 @@ struct PlatformOptions
 class Platform
 {
 public:
-    Platform(std::unique_ptr<Display> display, std::unique_ptr<Clock> clock, std::uint32_t seed);
+    // Without an audio device, the platform plays silently (NullAudio on its clock).
+    Platform(std::unique_ptr<Display> display, std::unique_ptr<Clock> clock, std::uint32_t seed,
+             std::unique_ptr<AudioDevice> audio = nullptr);
     ~Platform();
     Platform(const Platform&) = delete;
     Platform& operator=(const Platform&) = delete;
@@ -44,6 +47,7 @@ public:
     Renderer& renderer() { return display_->renderer(); }
     Input& input() { return input_; }
     Clock& clock() { return *clock_; }
+    AudioDevice& audio() { return *audio_; }
     Random& random() { return random_; }
     PictureCache& pictures() { return pictures_; }
     FontCache& fonts() { return fonts_; }
@@ -51,6 +55,7 @@ public:
 private:
     std::unique_ptr<Display> display_;
     std::unique_ptr<Clock> clock_;
+    std::unique_ptr<AudioDevice> audio_; // after the clock: a silent device keeps time by it
     Input input_;
     Random random_;
     PictureCache pictures_;
@@ -59,6 +64,12 @@ private:
 
 // Creates the platform and installs it for the accessors. Nothing (and `error`) when the
 // display cannot be started.
+//
+// Sound never stops the game from starting. A window opens the default sound device; without
+// one (no sound card) OpenAL's loopback device mixes silently on the game clock, and failing
+// that the game plays silently (one console line either way). Headless runs play silently
+// unless ALSOFT_DRIVERS is set, which opens OpenAL as configured (tests record the mix with
+// its "wave" driver); the Null backend always plays silently.
 std::unique_ptr<Platform> createPlatform(const PlatformOptions& options, std::string& error);
 
 // Installs a platform for the accessors (nullptr uninstalls); createPlatform does it itself.
@@ -70,6 +81,7 @@ Renderer& gfx();
 Display& display();
 Input& input();
 Clock& clock();
+AudioDevice& audio();
 Random& random();
 PictureCache& pictures();
 FontCache& fonts();

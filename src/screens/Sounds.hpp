@@ -8,3 +8,7 @@
 void playMySound(const std::string& name);
 // A music piece by name ("title", "level-3", ...).
 void playMyMusic(const std::string& name);
+// The music of a level's sound number ("level-" + n), loaded when first needed.
+void playLevelSound(int n);
+// The music fades away.
+void hideMusic();

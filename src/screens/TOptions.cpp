@@ -5,7 +5,9 @@
 #include "gui/TMouse.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
+#include "screens/TGlobalSnd.hpp"
 #include "shell/Globals.hpp"
+#include "shell/Program.hpp"
 #include "shell/VirtualScreen.hpp"
 
 #include <algorithm>
@@ -48,6 +50,10 @@ void TOptions::loadOptions()
     customCursor = asFlag(file.getFloat("settings::customCursor"));
     musicVol = storedVolume(file.getFloat("settings::musicVolume"));
     soundVol = storedVolume(file.getFloat("settings::soundVolume"));
+    if (shell::hasProgram() && shell::program().globalSnd) {
+        shell::program().globalSnd->setMusicVol(musicVol);
+        shell::program().globalSnd->setSoundVol(soundVol);
+    }
 }
 
 bool TOptions::saveOptions()

@@ -5,6 +5,7 @@
 #include "effects/TParticle.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
+#include "screens/TGlobalSnd.hpp"
 #include "shell/Globals.hpp"
 #include "shell/Program.hpp"
 #include "shell/TDeltaTime.hpp"
@@ -50,6 +51,8 @@ void beginFrame()
         program.shutdownGame();
         shell::endProcess(0);
     }
+    if (TGlobalSnd* sounds = shell::program().globalSnd.get())
+        sounds->update();
 }
 
 void endFrame(bool noPause)
@@ -62,6 +65,8 @@ void endFrame(bool noPause)
     program.frameEnded(endedFrames);
     media::display().present();
     media::clock().frameDone();
+    // Every frame, the loading screen's and the pause's too, so streamed music never runs dry.
+    media::audio().update();
     clearVirtualScreen();
 }
 
@@ -69,6 +74,8 @@ void pauseWhileInactive()
 {
     shell::Program& program = shell::program();
     // Everything that runs on its own clock waits with the game.
+    if (program.globalSnd)
+        program.globalSnd->pauseSounds();
     TEmitter::pauseAll();
     TParticle::pauseAll();
     media::Renderer& gfx = media::gfx();
@@ -96,6 +103,8 @@ void pauseWhileInactive()
         if (closeKeys())
             shell::endProcess(0);
     }
+    if (program.globalSnd)
+        program.globalSnd->resumeSounds();
     TEmitter::resumeAll();
     TParticle::resumeAll();
 }

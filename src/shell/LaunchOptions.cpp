@@ -89,7 +89,7 @@ std::string usageText()
     return "Usage: eldmere [options]\n"
            "  --windowed          play in a 1024 x 768 window this time\n"
            "  --fullscreen        play full screen this time\n"
-           "  --headless          run without a window or sound (for tests)\n"
+           "  --headless          run without a window; silent unless ALSOFT_DRIVERS is set\n"
            "  --fixed-step        every frame is exactly 1/60 s of game time\n"
            "  --seed N            repeat the same random choices\n"
            "  --frames N          end normally after N frames\n"

@@ -16,6 +16,7 @@
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
+#include "screens/TGlobalSnd.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 #include "shell/Control.hpp"
@@ -81,6 +82,7 @@ Program::~Program()
     unloadCards();
     mouse.reset();
     options.reset();
+    globalSnd.reset();
     profileManager.reset();
     levelManager.reset();
     mainMenu.reset();
@@ -172,6 +174,7 @@ int Program::mainProgram()
     mainMenu = std::make_unique<StartScreen>();
     levelManager = std::make_unique<TLevelManager>();
     profileManager = std::make_unique<TProfileManager>();
+    globalSnd = std::make_unique<TGlobalSnd>();
     options = std::make_unique<TOptions>();
     mouse = std::make_unique<TMouse>();
 
@@ -247,6 +250,14 @@ bool Program::initGame()
     mouse->loadCursor("over", "gfx/kursor2.png", 14, 6, 1, 0);
     mouse->setCursor("normal");
     loadCards();
+    if (globalSnd) {
+        // The sound registry, and the two pieces the first screens play at once.
+        globalSnd->setup();
+        for (int entry : {1, 7}) {
+            if (entry <= static_cast<int>(globalSnd->musics.size()))
+                globalSnd->_setupExctMusic(entry);
+        }
+    }
     loadSwords();
     loadCaptionImages();
     TParticle::setup();
@@ -276,7 +287,11 @@ void Program::runGame()
 
 void Program::shutdownGame()
 {
+    if (globalSnd)
+        globalSnd->stopMusic();
     options->saveOptions();
+    if (platform)
+        platform->audio().stopAll();
 }
 
 void Program::onExit()

@@ -18,6 +18,7 @@ class Platform;
 } // namespace media
 
 class TDeltaTime;
+class TGlobalSnd;
 class TMainGame;
 class TLevelManager;
 class TMouse;
@@ -73,6 +74,7 @@ public:
     std::unique_ptr<StartScreen> mainMenu; // stands in for the title screen
     std::unique_ptr<TLevelManager> levelManager;
     std::unique_ptr<TProfileManager> profileManager;
+    std::unique_ptr<TGlobalSnd> globalSnd;
     std::unique_ptr<TOptions> options;
     std::unique_ptr<TMouse> mouse;
 

@@ -5,6 +5,7 @@
 #include "gui/ShadowedText.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
+#include "screens/Sounds.hpp"
 #include "shell/ActiveScreen.hpp"
 #include "shell/Approach.hpp"
 #include "shell/Frame.hpp"
@@ -45,6 +46,7 @@ void StartScreen::prepare()
     wynik = "";
     ripples_.clear();
     pulse_ = 0;
+    playMyMusic("title");
     _prepareDelta();
 }
 

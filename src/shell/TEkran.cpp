@@ -36,7 +36,8 @@ void TEkran::drawStandards()
 
 void TEkran::_drawGui()
 {
-    // Screens with widgets draw them here; the base screen has none.
+    if (Gui)
+        Gui->draw();
 }
 
 void TEkran::_drawBlackFade()
@@ -105,7 +106,11 @@ void TEkran::_updateAlpha()
 
 void TEkran::_updateGui()
 {
-    // Screens with widgets pass their alpha to them and update them here; the base has none.
+    if (!Gui)
+        return;
+    // The widgets fade with the screen.
+    Gui->setGuiAlpha(alpha);
+    Gui->update();
 }
 
 void TEkran::update() {}

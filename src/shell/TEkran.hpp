@@ -1,8 +1,10 @@
 // TEkran.hpp: the base of every screen of the game, with its fades and its frame loop shape.
 #pragma once
 
+#include "gui/TGui.hpp"
 #include "media/Picture.hpp"
 
+#include <memory>
 #include <string>
 
 // A screen runs its own loop: prepare(), then frames of clear, update() (which starts with
@@ -60,6 +62,8 @@ public:
     float aSpeed = 0.05f;
     float fSpeed = 0.05f;
     float pSpeed = 0.005f;
+    // The screen's widgets, when it has any.
+    std::unique_ptr<TGui> Gui;
     // The screen this one is drawn over (not owned).
     TEkran* ekran = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
+#include "media/null/NullAudio.hpp"
 #include "media/null/NullDisplay.hpp"
 #include "shell/Globals.hpp"
 #include "shell/Program.hpp"
@@ -40,8 +41,8 @@ private:
     std::filesystem::path old_;
 };
 
-// A program on the null platform with a manual clock, a frame timer and a mouse; the display
-// is opened as a 1024 x 768 window on a 1920 x 1080 desktop.
+// A program on the null platform with a manual clock, silent speakers on that clock, a frame
+// timer and a mouse; the display is opened as a 1024 x 768 window on a 1920 x 1080 desktop.
 class TestProgram
 {
 public:
@@ -52,7 +53,10 @@ public:
         clock_ = clock.get();
         auto display = std::make_unique<media::NullDisplay>(desktop);
         display_ = display.get();
-        program->platform = std::make_unique<media::Platform>(std::move(display), std::move(clock), 7);
+        auto audio = std::make_unique<media::NullAudio>(*clock);
+        audio_ = audio.get();
+        program->platform =
+            std::make_unique<media::Platform>(std::move(display), std::move(clock), 7, std::move(audio));
         media::install(program->platform.get());
         program->deltaTime = TDeltaTime::Create(60);
         program->mouse = std::make_unique<TMouse>();
@@ -73,6 +77,7 @@ public:
     shell::Program& program() { return *program_; }
     ManualClock& clock() { return *clock_; }
     media::NullDisplay& display() { return *display_; }
+    media::NullAudio& audio() { return *audio_; }
     media::Input& input() { return program_->platform->input(); }
 
 private:
@@ -84,6 +89,7 @@ private:
     shell::Program* program_ = nullptr;
     ManualClock* clock_ = nullptr;
     media::NullDisplay* display_ = nullptr;
+    media::NullAudio* audio_ = nullptr;
     std::unique_ptr<shell::Program> previous_;
 };
 } // namespace testing_support

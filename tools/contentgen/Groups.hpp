@@ -7,9 +7,12 @@ namespace contentgen
 {
 class Registry;
 
-void addShellArt(Registry& registry);    // ShellArt.cpp: white light, probe, icon, cursors
-void addStartArt(Registry& registry);    // StartArt.cpp: the start screen's backdrop
-void addCardArt(Registry& registry);     // CardArt.cpp (+ CardFaces, CardBacks, CardOverlays): gfx/cards/
-void addParticleArt(Registry& registry); // ParticleArt.cpp: gfx/particles/
-void addCaptionArt(Registry& registry);  // CaptionArt.cpp: gfx/captions/<language>/, words from --content
+void addShellArt(Registry& registry);     // ShellArt.cpp: white light, probe, icon, cursors
+void addStartArt(Registry& registry);     // StartArt.cpp: the start screen's backdrop
+void addCardArt(Registry& registry);      // CardArt.cpp (+ CardFaces, CardBacks, CardOverlays): gfx/cards/
+void addParticleArt(Registry& registry);  // ParticleArt.cpp: gfx/particles/
+void addCaptionArt(Registry& registry);   // CaptionArt.cpp: gfx/captions/<language>/, words from --content
+void addGuiArt(Registry& registry);       // GuiArt.cpp: gfx/cyfry.png, gfx/gui/common/, gfx/gui/mainGame/
+void addSoundEffects(Registry& registry); // SoundEffects.cpp: sfx/ (group "sounds")
+void addMusic(Registry& registry);        // Music.cpp (+ MusicScore): music/ (group "sounds")
 } // namespace contentgen

@@ -16,6 +16,9 @@ Registry Registry::all()
     addCardArt(registry);
     addParticleArt(registry);
     addCaptionArt(registry);
+    addGuiArt(registry);
+    addSoundEffects(registry);
+    addMusic(registry);
     return registry;
 }
 

@@ -1,0 +1,9 @@
+// Fonts.cpp
+#include "gui/Fonts.hpp"
+
+#include "media/Platform.hpp"
+
+media::Font& loadFont(const std::string&, int size)
+{
+    return media::fonts().get(size);
+}

@@ -1,0 +1,41 @@
+// GuiDeclarations.cpp
+#include "gui/GuiDeclarations.hpp"
+
+#include "gui/TButton.hpp"
+#include "gui/TGui.hpp"
+#include "gui/TRGMFont.hpp"
+
+#include <string_view>
+#include <utility>
+
+namespace
+{
+void buildButton(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+                 const std::vector<TSmallObject>&)
+{
+    if (auto button = TButton::CreateFromList(name, entries, gui))
+        gui.addItem(std::move(button));
+}
+
+void buildFont(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+               const std::vector<TSmallObject>&)
+{
+    TRGMFont::createFromList(name, entries, &gui);
+}
+
+// TEXT, ANIM, WINDOW, TEXTENTRY, BAR and THEME join this table as their classes are written;
+// until then their declarations are passed over like any type the container does not know.
+const std::pair<std::string_view, GuiDeclarationBuilder> builders[] = {
+    {"BUTTON", buildButton},
+    {"FONT", buildFont},
+};
+} // namespace
+
+GuiDeclarationBuilder findGuiDeclaration(const std::string& upperType)
+{
+    for (const auto& [type, builder] : builders) {
+        if (type == upperType)
+            return builder;
+    }
+    return nullptr;
+}

@@ -1,0 +1,627 @@
+// TButton.cpp
+#include "gui/TButton.hpp"
+
+#include "gui/Fonts.hpp"
+#include "gui/GuiError.hpp"
+#include "gui/GuiValues.hpp"
+#include "gui/StringTools.hpp"
+#include "gui/TGui.hpp"
+#include "gui/TextLayout.hpp"
+#include "media/Font.hpp"
+#include "media/Platform.hpp"
+#include "media/Text.hpp"
+#include "shell/Approach.hpp"
+#include "shell/Globals.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace
+{
+// Captions of buttons whose declaration names no font.
+constexpr int defaultCaptionSize = 12;
+
+const std::pair<const char*, int> typeWords[] = {
+    {"SIMPLE_BUTTON", TButton::simpleButton},
+    {"ANIM_BUTTON", TButton::animButton},
+    {"BLEND_BUTTON", TButton::blendButton},
+    {"FSTEP_BUTTON", TButton::fstepButton},
+    {"TEXT_BUTTON", TButton::textButton},
+    {"TEXT_SPEC_BUTTON1", TButton::waveButton},
+    {"FSTEP_BLEND_BUTTON", TButton::fstepBlendButton},
+    {"TEXT_SPEC_BUTTON2", TButton::captionButton},
+    {"TEXT_SPEC_BUTTON3", TButton::glowButton},
+    {"TEXT_SPEC_BUTTON4", TButton::areaButton},
+    {"TEXT_SPEC_BUTTON5", TButton::haloButton},
+    {"TEXT_SPEC_BUTTON6", TButton::yellowButton},
+    {"TEXT_SPEC_BUTTON7", TButton::twoLookButton},
+};
+
+std::string valueOr(const std::vector<TSimpleEntry>& entries, const char* key, const std::string& fallback)
+{
+    const std::string* v = findEntry(entries, key);
+    return v ? *v : fallback;
+}
+
+int trunc(float v)
+{
+    return static_cast<int>(v);
+}
+
+void setColour(const std::optional<TRGB>& c)
+{
+    const TRGB colour = c.value_or(TRGB{});
+    media::gfx().setColor(colour.r, colour.g, colour.b);
+}
+} // namespace
+
+std::optional<int> TButton::typeCode(const std::string& typ)
+{
+    for (const auto& [word, code] : typeWords) {
+        if (typ == word)
+            return code;
+    }
+    return std::nullopt;
+}
+
+TButton::TButton()
+{
+    _class = classButton;
+}
+
+int TButton::setDeltaTime(int ms, int index)
+{
+    if (index < 0 || index >= TAnimData::maxAnims)
+        return 0;
+    _animData.frameDelta[index] = ms;
+    return 1;
+}
+
+int TButton::interpretujSchemat(const std::string& schema, int dir)
+{
+    _dir = dir;
+    int current = -1;
+    bool normal = false;
+    for (const std::string& raw : removeEmpty(splitText(schema, " ", "[", "]"))) {
+        const std::string part = media::text::trim(raw);
+        if (isDigits(part)) {
+            if (current < 0) {
+                guiError("Nieprawidlowy schemat : klatka " + part + " przed nazwa animacji w " + schema);
+                continue;
+            }
+            int& count = _animData.frames[current];
+            if (count >= TAnimData::maxFramesPerAnim) {
+                guiError("Nieprawidlowy schemat : ponad 100 klatek animacji w " + schema);
+                continue;
+            }
+            _animData.frameN[current][count] = guiInt(part);
+            ++count;
+            _animData.maxFrames[current] = count;
+            continue;
+        }
+        int ms = 500;
+        std::vector<std::string> timing = extractTagged(part, '(', ')', 0);
+        if (!timing.empty())
+            ms = guiInt(timing.front());
+        const std::string name = media::text::trim(removeTagged(part, '(', ')', 0));
+        current = _animData.dodajNazwe(name);
+        setDeltaTime(ms, current);
+        const std::string upper = media::text::toUpper(name);
+        if (upper == "ACTIVE") {
+            _activeFlag = 1;
+            _animActive = current;
+        } else if (upper == "OVER") {
+            _overFlag = 1;
+            _animOver = current;
+        } else if (upper == "UNACTIVE") {
+            _unactiveFlag = 1;
+            _animUnActive = current;
+        } else if (upper == "NORMAL") {
+            normal = true;
+            _animNormal = current;
+        }
+    }
+    if (!normal)
+        guiError("Blad! Nie okreslono znacznika animacji [NORMAL] w schemacie:" + schema);
+    frames = _animData.liczbaKlatek();
+    playIndex(_animNormal);
+    return 1;
+}
+
+void TButton::playIndex(int index)
+{
+    aktAnim = std::clamp(index, 0, TAnimData::maxAnims - 1);
+    aktFrame = 0;
+    _wykonano = 0;
+    _animData.animTime = media::clock().millisecs() + _animData.frameDelta[aktAnim];
+}
+
+int TButton::playAnim(const std::string& name)
+{
+    playIndex(_animData.getAnimByName(name));
+    return 1;
+}
+
+int TButton::animUpdate()
+{
+    const long long now = media::clock().millisecs();
+    if (now < _animData.animTime)
+        return 0;
+    _animData.animTime = now + _animData.frameDelta[aktAnim];
+    ++aktFrame;
+    if (aktFrame > _animData.maxFrames[aktAnim] - 1) {
+        aktFrame = 0;
+        _wykonano = 1;
+    }
+    return 1;
+}
+
+int TButton::sprawdzAnimacje()
+{
+    // The states are played by their slots, so a schema without one of them is not reported
+    // again every frame.
+    const bool hovered = _over != 0;
+    const bool inactive = _a == 0;
+    if (aktAnim == _animActive) {
+        if (_wykonano) {
+            if (!hovered)
+                playIndex(_animNormal);
+            else if (_overFlag)
+                playIndex(_animOver);
+        }
+        if (inactive && _unactiveFlag)
+            playIndex(_animUnActive);
+    } else if (aktAnim == _animOver) {
+        if (!hovered)
+            playIndex(_animNormal);
+        if (_clicked && _activeFlag)
+            playIndex(_animActive);
+        if (inactive && _unactiveFlag)
+            playIndex(_animUnActive);
+    } else if (aktAnim == _animNormal) {
+        if (_clicked && _activeFlag)
+            playIndex(_animActive);
+        if (hovered && _overFlag)
+            playIndex(_animOver);
+        if (inactive && _unactiveFlag)
+            playIndex(_animUnActive);
+    } else if (aktAnim == _animUnActive) {
+        if (_wykonano)
+            playIndex(inactive ? _animUnActive : _animNormal);
+    } else {
+        if (_wykonano)
+            playIndex(_animNormal);
+        if (inactive && _unactiveFlag)
+            playIndex(_animUnActive);
+    }
+    return 1;
+}
+
+int TButton::updateScaleAndAlpha()
+{
+    approach(_buttonScale, _dButtonScale, 0.05f);
+    approach(_buttonAlpha, _dButtonAlpha, 0.05f);
+    return 1;
+}
+
+bool TButton::updateHover(float target, bool snapWhenHeld)
+{
+    _dButtonScale = _over ? target : 1.0f;
+    // A press pops the button back before it grows again. The held flag is stale once the
+    // pointer has left, so it counts only while hovered.
+    if (_clicked || (snapWhenHeld && _over && _holded)) {
+        _buttonScale = 1.0f;
+        return true;
+    }
+    return false;
+}
+
+void TButton::updateWave()
+{
+    const std::u32string chars = media::text::toUtf32(_txt);
+    if (_textScale.size() != chars.size())
+        _textScale.assign(chars.size(), 1.0f);
+    if (!_over || chars.empty()) {
+        _chrN = 0;
+        std::fill(_textScale.begin(), _textScale.end(), 1.0f);
+        return;
+    }
+    const auto length = static_cast<float>(chars.size());
+    _chrN += 0.08f * delta;
+    if (_chrN >= length)
+        _chrN = 0;
+    if (chars[static_cast<std::size_t>(_chrN)] == U' ')
+        _chrN += 1;
+    if (_chrN >= length)
+        _chrN = 0;
+    std::fill(_textScale.begin(), _textScale.end(), 1.0f);
+    const auto i = static_cast<std::size_t>(_chrN);
+    const float f = _chrN - static_cast<float>(i);
+    if (f < 0.5f)
+        _textScale[i] = 1 + f * _bigText;
+    else if (f == 0.5f)
+        _textScale[i] = 1.5f + 0.5f * _bigText;
+    else
+        _textScale[i] = 1.5f - (f - 0.5f) * _bigText;
+}
+
+int TButton::stateFrame() const
+{
+    if (_over && (_clicked || _holded))
+        return 2;
+    if (_over)
+        return 1;
+    return _a ? 0 : 3;
+}
+
+void TButton::updateCrossFade()
+{
+    const auto wanted = static_cast<float>(stateFrame());
+    if (wanted != _new4StepB) {
+        _old4StepB = _new4StepB;
+        _newAlpha = 0;
+    }
+    _new4StepB = wanted;
+    _newAlpha = std::min(1.0f, _newAlpha + 0.05f * delta);
+}
+
+int TButton::updateMe(int, int)
+{
+    bool popped = false;
+    switch (_typ) {
+    case simpleButton:
+    case captionButton: popped = updateHover(1.1f, false); break;
+    case glowButton: popped = updateHover(1.3f, false); break;
+    case textButton:
+    case areaButton:
+    case twoLookButton: popped = updateHover(1.1f, true); break;
+    case haloButton: popped = updateHover(1.3f, true); break;
+    case yellowButton: popped = updateHover(2.0f, true); break;
+    case animButton:
+        sprawdzAnimacje();
+        animUpdate();
+        break;
+    case blendButton:
+        _dButtonAlpha = _over ? 1.0f : 0.0f;
+        approach(_buttonAlpha, _dButtonAlpha, wzr);
+        break;
+    case waveButton: updateWave(); break;
+    case fstepBlendButton: updateCrossFade(); break;
+    default: break;
+    }
+    if (popped) {
+        // The frame of the press shows the button at its own size; it grows again from the next.
+        approach(_buttonAlpha, _dButtonAlpha, 0.05f);
+        return 1;
+    }
+    updateScaleAndAlpha();
+    return 1;
+}
+
+media::Font& TButton::captionFont() const
+{
+    return _font ? *_font : loadFont(embeddedFontName, defaultCaptionSize);
+}
+
+int TButton::drawMyTextSpec(const std::string& text, float x, float y)
+{
+    media::Font& font = captionFont();
+    media::Renderer& gfx = media::gfx();
+    std::size_t i = 0;
+    for (char32_t c : media::text::toUtf32(text)) {
+        std::string one;
+        media::text::appendUtf8(one, c);
+        const float w = font.textWidth(one);
+        const float k = i < _textScale.size() ? _textScale[i] : 1.0f;
+        gfx.setScale(k, k);
+        gfx.drawText(font, one, x - w * k / 2, y - _textHeight * k / 2);
+        x += w + 3;
+        ++i;
+    }
+    return 1;
+}
+
+void TButton::drawCaption(float px, float py, bool perCharacter)
+{
+    media::Renderer& gfx = media::gfx();
+    media::Font& font = captionFont();
+    auto once = [&](float x, float y) {
+        if (perCharacter)
+            drawMyTextSpec(_txt, x, y);
+        else
+            gfx.drawText(font, _txt, x, y);
+    };
+    if (outLine) {
+        setColour(outLine);
+        once(px - 1, py - 1);
+        once(px + 1, py - 1);
+        once(px - 1, py + 1);
+        once(px + 1, py + 1);
+    }
+    if (rgb) {
+        setColour(rgb);
+        once(px, py);
+    }
+}
+
+int TButton::draw(float ox, float oy)
+{
+    media::Renderer& gfx = media::gfx();
+    const float X = dim.x + ox;
+    const float Y = dim.y + oy;
+    const float a = _alpha;
+    const float s = _scale;
+    const float b = _buttonScale;
+    gfx.setAlpha(a * _buttonAlpha);
+    gfx.setScale(s * b, s * b);
+    setColour(rgb);
+    gfx.setBlend(media::Blend::Alpha);
+
+    const bool caption = _typ == textButton || _typ == waveButton || _typ >= captionButton;
+    const float TW = caption ? captionFont().textWidth(_txt) : 0.0f;
+    const float TH = caption ? static_cast<float>(textHeight(captionFont())) : 0.0f;
+    const float halfW = std::floor(TW / 2);
+    const float halfH = std::floor(TH / 2);
+    // The caption centred on the reference point at the hover scale.
+    const auto grownX = static_cast<float>(trunc(X - halfW * b * s));
+    const auto grownY = static_cast<float>(trunc(Y - halfH * b * s));
+    // The caption centred at the widget's own scale, moved by ADDDIM.
+    const auto plainX = static_cast<float>(trunc(X - TW * s / 2 + dimAdX));
+    const auto plainY = static_cast<float>(trunc(Y - TH * s / 2 + dimAdY));
+    auto at = [&](float alpha, float scale) {
+        gfx.setAlpha(alpha);
+        gfx.setScale(scale, scale);
+    };
+    auto white = [&] { gfx.setColor(255, 255, 255); };
+
+    switch (_typ) {
+    case simpleButton:
+        at(a, s * b);
+        gfx.drawPicture(_image, X, Y, 0);
+        break;
+    case animButton: {
+        at(a, s);
+        const int listed = _animData.frames[aktAnim];
+        const int number = listed > 0 ? _animData.frameN[aktAnim][std::clamp(aktFrame, 0, listed - 1)] : 1;
+        gfx.drawPicture(_image, X, Y, std::clamp(number - 1, 0, std::max(0, _image.frames() - 1)));
+        break;
+    }
+    case blendButton:
+        at(a, s);
+        gfx.drawPicture(_image, X, Y, 0);
+        gfx.setAlpha(a * _buttonAlpha);
+        gfx.drawPicture(_image, X, Y, 1);
+        break;
+    case fstepButton:
+        at(a, s);
+        gfx.drawPicture(_image, X, Y, stateFrame());
+        break;
+    case fstepBlendButton:
+        at(a * _oldAlpha, s);
+        gfx.drawPicture(_image, X, Y, trunc(_old4StepB));
+        gfx.setAlpha(a * _newAlpha);
+        gfx.drawPicture(_image, X, Y, trunc(_new4StepB));
+        break;
+    case textButton:
+        if (shadowed) {
+            at(a * 0.5f, s * b);
+            gfx.setColor(0, 0, 0);
+            gfx.drawText(captionFont(), _txt, grownX + 1, grownY + 1);
+        }
+        at(a, s * b);
+        drawCaption(grownX, grownY, false);
+        break;
+    case waveButton:
+        at(a, s * b);
+        drawCaption(grownX, grownY, true);
+        break;
+    case captionButton:
+        at(a, s * b);
+        white();
+        gfx.drawPicture(_image, X, Y, 0);
+        drawCaption(static_cast<float>(trunc(X - TW * b * s / 2 + dimAdX)),
+                    static_cast<float>(trunc(Y - TH * b * s / 2 + dimAdY)), false);
+        break;
+    case glowButton:
+        at(a, s);
+        white();
+        gfx.drawPicture(_image, X, Y, 0);
+        gfx.setBlend(media::Blend::Light);
+        gfx.setAlpha(a * (b - 1));
+        gfx.drawPicture(_image, X, Y, 0);
+        gfx.setBlend(media::Blend::Alpha);
+        gfx.setAlpha(a);
+        drawCaption(plainX, plainY, false);
+        break;
+    case areaButton:
+        at(a, s * b);
+        drawCaption(grownX, grownY, false);
+        break;
+    case haloButton:
+        at(a, s);
+        white();
+        gfx.setBlend(media::Blend::Light);
+        gfx.setAlpha(a * (b - 1));
+        gfx.drawPicture(_image, X, Y, 0);
+        gfx.setBlend(media::Blend::Alpha);
+        gfx.setAlpha(a);
+        drawCaption(plainX, plainY, false);
+        break;
+    case yellowButton:
+        if (shadowed) {
+            at(a * 0.5f, s);
+            gfx.setColor(0, 0, 0);
+            gfx.drawText(captionFont(), _txt, static_cast<float>(trunc(X - halfW * s) + 1),
+                         static_cast<float>(trunc(Y - halfH * s) + 1));
+        }
+        at(a, s);
+        drawCaption(plainX, plainY, false);
+        if (rgb) {
+            gfx.setColor(255, 255, 0);
+            gfx.setAlpha((b - 1) * a);
+            gfx.drawText(captionFont(), _txt, plainX, plainY);
+        }
+        break;
+    case twoLookButton:
+        at(a, s);
+        white();
+        gfx.drawPicture(_a ? _image : _addImg, X, Y, 0);
+        at(a, s * b);
+        drawCaption(grownX, grownY, false);
+        break;
+    default: break;
+    }
+    gfx.setBlend(media::Blend::Alpha);
+    gfx.setScale(1, 1);
+    gfx.setAlpha(1);
+    return 1;
+}
+
+int TButton::countDims()
+{
+    if (_typ == textButton || _typ == yellowButton) {
+        media::Font& font = captionFont();
+        dim.w = font.textWidth(_txt) + 2 * _adOverX;
+        dim.h = static_cast<float>(textHeight(font)) + 2 * _adOverY;
+        dim.x1 = dim.x - dim.w / 2;
+        dim.x2 = dim.x + dim.w / 2;
+        dim.y1 = dim.y - dim.h / 2;
+        dim.y2 = dim.y + dim.h / 2;
+        return 1;
+    }
+    dim.x1 = dim.x - _image.handleX() - _adOverX;
+    dim.y1 = dim.y - _image.handleY() - _adOverY;
+    dim.x2 = dim.x1 + static_cast<float>(_image.width()) + 2 * _adOverX;
+    dim.y2 = dim.y1 + static_cast<float>(_image.height()) + 2 * _adOverY;
+    return 1;
+}
+
+int TButton::countDims2()
+{
+    media::Font& font = captionFont();
+    float w = 0;
+    for (char32_t c : media::text::toUtf32(_txt)) {
+        std::string one;
+        media::text::appendUtf8(one, c);
+        w += font.textWidth(one) + 3;
+    }
+    const auto h = static_cast<float>(trunc(_textHeight));
+    dim.w = w;
+    dim.h = h;
+    dim.x1 = dim.x - w / 2;
+    dim.x2 = dim.x + w / 2;
+    dim.y1 = dim.y - h;
+    dim.y2 = dim.y;
+    return 1;
+}
+
+void TButton::cutStrip(const std::string& path, int cells, bool sideBySide, TGui& gui)
+{
+    // A strip with no cells to cut is shown whole.
+    cells = std::max(cells, 1);
+    media::Picture whole = gui.picture(path);
+    const int cw = sideBySide ? whole.width() / cells : whole.width();
+    const int ch = sideBySide ? whole.height() : whole.height() / cells;
+    if (!whole.empty() && cw > 0 && ch > 0)
+        _image = gui.strip(path, cw, ch, cells);
+    _image.setHandle(static_cast<float>(cw / 2), static_cast<float>(ch / 2));
+    dim.x1 = dim.x - static_cast<float>(cw / 2);
+    dim.y1 = dim.y - static_cast<float>(ch / 2);
+    dim.x2 = dim.x + static_cast<float>(cw / 2);
+    dim.y2 = dim.y + static_cast<float>(ch / 2);
+    dim.w = static_cast<float>(cw);
+    dim.h = static_cast<float>(ch);
+}
+
+std::shared_ptr<TButton> TButton::CreateFromList(const std::string& name,
+                                                 const std::vector<TSimpleEntry>& entries, TGui& gui)
+{
+    const std::string typ = valueOr(entries, "TYP", "SIMPLE_BUTTON");
+    const std::optional<int> code = typeCode(typ);
+    if (!code) {
+        guiError("Unknown button type : '" + typ + "' !");
+        return nullptr;
+    }
+    auto button = std::make_shared<TButton>();
+    TButton& b = *button;
+    b._id = name;
+    b._typ = *code;
+    b._v = guiFlag(valueOr(entries, "VISIBLE", "TRUE"));
+    b._a = guiFlag(valueOr(entries, "ACTIVE", "TRUE"));
+    const std::vector<int> position = guiNumbers(valueOr(entries, "POSITION", "0 0"), 2);
+    b.dim = createPoint(static_cast<float>(position[0]), static_cast<float>(position[1]));
+    const std::string gfxPath = valueOr(entries, "GFX", "");
+    const int dir = valueOr(entries, "DIR", "H") == "H" ? 0 : 1;
+    const std::string outline = valueOr(entries, "OUTLINE", "255 255 255");
+    const std::optional<TRGB> colour = guiColour(valueOr(entries, "RGB", "255 255 255"));
+    auto readCaption = [&] {
+        b.outLine = outline == "NONE" ? std::nullopt : guiColour(outline);
+        if (const std::string* fontName = findEntry(entries, "FONT"))
+            b._font = gui.font(*fontName);
+        b._txt = gui.text(valueOr(entries, "TXT", ""));
+    };
+    auto loadImage = [&] {
+        b._image = gui.picture(gfxPath);
+        b._image.midHandle();
+        b.countDims();
+        b.dim.w = static_cast<float>(b._image.width());
+        b.dim.h = static_cast<float>(b._image.height());
+    };
+
+    switch (b._typ) {
+    case simpleButton: loadImage(); break;
+    case animButton: {
+        const std::string schema = valueOr(entries, "SCHEMAT", "");
+        if (schema.empty())
+            guiError("Nieprawidlowy schemat :" + schema);
+        b.interpretujSchemat(schema, dir);
+        b.cutStrip(gfxPath, b.frames, dir == 0, gui);
+        break;
+    }
+    case blendButton: b.cutStrip(gfxPath, 2, dir == 0, gui); break;
+    case fstepButton: b.cutStrip(gfxPath, 4, true, gui); break;
+    case fstepBlendButton:
+        b.cutStrip(gfxPath, 4, true, gui);
+        b._buttonAlpha = 0;
+        b._oldAlpha = 1;
+        b._newAlpha = 1;
+        break;
+    case textButton:
+    case yellowButton:
+    case waveButton:
+        b.rgb = colour ? colour : TRGB{};
+        readCaption();
+        if (b._typ == waveButton) {
+            media::Font& font = b.captionFont();
+            b._textWidth = font.textWidth("O");
+            b._textHeight = static_cast<float>(textHeight(font));
+            b._textScale.assign(media::text::length(b._txt), 1.0f);
+            b.countDims2();
+        } else {
+            b.countDims();
+            b.shadowed = guiInt(valueOr(entries, "SHADOW", "0"));
+        }
+        break;
+    default: { // the captions over a picture
+        b.rgb = colour;
+        readCaption();
+        const std::vector<int> offset = guiNumbers(valueOr(entries, "ADDDIM", "0 0"), 2);
+        b.dimAdX = static_cast<float>(offset[0]);
+        b.dimAdY = static_cast<float>(offset[1]);
+        loadImage();
+        if (b._typ == twoLookButton) {
+            b._addImg = gui.picture(valueOr(entries, "ADDGFX", ""));
+            b._addImg.midHandle();
+        }
+        if (b._typ == haloButton) {
+            // They widen the rectangle the next time it is worked out.
+            const std::vector<int> grow = guiNumbers(valueOr(entries, "OVERAD", "0 0"), 2);
+            b._adOverX = static_cast<float>(grow[0]);
+            b._adOverY = static_cast<float>(grow[1]);
+        }
+        break;
+    }
+    }
+    return button;
+}
