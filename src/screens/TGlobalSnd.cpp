@@ -11,7 +11,6 @@
 #include "shell/Program.hpp"
 
 #include <algorithm>
-#include <cctype>
 
 namespace
 {
@@ -21,14 +20,6 @@ float soundVolume()
     if (!shell::hasProgram() || !shell::program().options)
         return 0;
     return shell::program().options->soundVol;
-}
-
-bool sameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x))
-                      == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // A problem with the content: a box for a player at the window, a console line for runs that
@@ -63,7 +54,7 @@ void TGlobalSnd::setup()
         return;
     }
     TRCMFile file = loadDataFile(registryPath);
-    int musicCount = std::max(0, file.getInt("globalSnd::musics"));
+    int musicCount = std::clamp(file.getInt("globalSnd::musics"), 0, 10000);
     for (int n = 1; n <= musicCount; ++n) {
         std::string key = "globalSnd::music" + std::to_string(n);
         TMusicData piece;
@@ -74,7 +65,7 @@ void TGlobalSnd::setup()
             tell("NO FILE: " + piece.url);
         musics.push_back(std::move(piece));
     }
-    int soundCount = std::max(0, file.getInt("globalSnd::sounds"));
+    int soundCount = std::clamp(file.getInt("globalSnd::sounds"), 0, 10000);
     for (int n = 1; n <= soundCount; ++n) {
         std::string key = "globalSnd::snd" + std::to_string(n);
         TSoundData effect;
@@ -163,7 +154,7 @@ void TGlobalSnd::playLevelSound(int n)
 {
     std::string name = "level-" + std::to_string(n);
     for (std::size_t i = 0; i < musics.size(); ++i) {
-        if (!sameName(musics[i].id, name))
+        if (!media::text::equalsIgnoreCase(musics[i].id, name))
             continue;
         if (!musics[i].snd)
             _setupExctMusic(static_cast<int>(i) + 1);
@@ -253,7 +244,7 @@ int TGlobalSnd::mustPlayNewMusic() const
 TMusicData* TGlobalSnd::getMusicData(const std::string& name)
 {
     for (TMusicData& piece : musics) {
-        if (sameName(piece.id, name))
+        if (media::text::equalsIgnoreCase(piece.id, name))
             return &piece;
     }
     return nullptr;
@@ -262,7 +253,7 @@ TMusicData* TGlobalSnd::getMusicData(const std::string& name)
 TSoundData* TGlobalSnd::getSoundData(const std::string& name)
 {
     for (TSoundData& effect : sounds) {
-        if (sameName(effect.id, name))
+        if (media::text::equalsIgnoreCase(effect.id, name))
             return &effect;
     }
     return nullptr;
