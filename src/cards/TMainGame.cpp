@@ -83,6 +83,9 @@ TMainGame::TMainGame()
 
 TMainGame::~TMainGame()
 {
+    // The flights and coins of play point into this screen's level: they go with it.
+    clearFlights();
+    flyingResources.clear();
     setLevelHost(nullptr);
 }
 
