@@ -374,6 +374,14 @@ int TButton::draw(float ox, float oy)
         gfx.setScale(scale, scale);
     };
     auto white = [&] { gfx.setColor(255, 255, 255); };
+    // The picture added on top as light, as strong as the hover grew the button.
+    auto glowOver = [&] {
+        gfx.setBlend(media::Blend::Light);
+        gfx.setAlpha(a * (b - 1));
+        gfx.drawPicture(_image, X, Y, 0);
+        gfx.setBlend(media::Blend::Alpha);
+        gfx.setAlpha(a);
+    };
 
     switch (_typ) {
     case simpleButton:
@@ -427,11 +435,7 @@ int TButton::draw(float ox, float oy)
         at(a, s);
         white();
         gfx.drawPicture(_image, X, Y, 0);
-        gfx.setBlend(media::Blend::Light);
-        gfx.setAlpha(a * (b - 1));
-        gfx.drawPicture(_image, X, Y, 0);
-        gfx.setBlend(media::Blend::Alpha);
-        gfx.setAlpha(a);
+        glowOver();
         drawCaption(plainX, plainY, false);
         break;
     case areaButton:
@@ -441,11 +445,7 @@ int TButton::draw(float ox, float oy)
     case haloButton:
         at(a, s);
         white();
-        gfx.setBlend(media::Blend::Light);
-        gfx.setAlpha(a * (b - 1));
-        gfx.drawPicture(_image, X, Y, 0);
-        gfx.setBlend(media::Blend::Alpha);
-        gfx.setAlpha(a);
+        glowOver();
         drawCaption(plainX, plainY, false);
         break;
     case yellowButton:

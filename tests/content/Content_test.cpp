@@ -12,6 +12,7 @@
 #include "media/Report.hpp"
 #include "media/Text.hpp"
 #include "screens/TProfileManager.hpp"
+#include "support/RunFolder.hpp"
 #include "support/TestProgram.hpp"
 
 #include <gtest/gtest.h>
@@ -21,25 +22,10 @@
 
 namespace
 {
+using testing_support::filesUnder;
 using testing_support::InFolder;
+using testing_support::runDir;
 using testing_support::TestProgram;
-
-const std::string runDir = ELDMERE_RUN_DIR;
-
-// Every file under a folder of the run folder with one of the endings, as relative paths.
-std::vector<std::string> filesUnder(const std::string& folder, std::set<std::string> endings)
-{
-    std::vector<std::string> found;
-    std::filesystem::path root = std::filesystem::path(runDir) / folder;
-    if (!std::filesystem::exists(root))
-        return found;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file() && endings.count(entry.path().extension().string()))
-            found.push_back(std::filesystem::relative(entry.path(), runDir).generic_string());
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-}
 
 class ShippedContent : public ::testing::Test
 {

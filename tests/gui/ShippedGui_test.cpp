@@ -5,6 +5,7 @@
 
 #include "data/Language.hpp"
 #include "media/Report.hpp"
+#include "support/RunFolder.hpp"
 #include "support/TestProgram.hpp"
 
 #include <gtest/gtest.h>
@@ -13,23 +14,14 @@
 
 namespace
 {
+using testing_support::filesUnder;
 using testing_support::InFolder;
+using testing_support::runDir;
 using testing_support::TestProgram;
-
-const std::string runDir = ELDMERE_RUN_DIR;
 
 std::vector<std::string> shippedGuiFiles()
 {
-    std::vector<std::string> found;
-    const std::filesystem::path root = std::filesystem::path(runDir) / "gfx";
-    if (!std::filesystem::exists(root))
-        return found;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".gui")
-            found.push_back(std::filesystem::relative(entry.path(), runDir).generic_string());
-    }
-    std::sort(found.begin(), found.end());
-    return found;
+    return filesUnder("gfx", {".gui"});
 }
 
 class ShippedGui : public ::testing::Test

@@ -22,6 +22,8 @@
 #include "Random.hpp"
 #include "Registry.hpp"
 
+#include "media/Text.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -68,50 +70,8 @@ const CaptionPicture captionPictures[] = {
 };
 
 // ---------------------------------------------------------------------------------------------
-// Reading the words, as the game reads a text table: a byte-order mark picks UTF-8 or UTF-16,
+// Reading the words with the game's own decoder: a byte-order mark picks UTF-8 or UTF-16,
 // without one every byte is a Latin-1 letter; lines end at LF.
-
-void appendUtf8(std::string& out, std::uint32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-std::string fromUtf16(const std::string& bytes, bool bigEndian)
-{
-    std::string out;
-    std::uint32_t high = 0;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto b0 = static_cast<unsigned char>(bytes[i]);
-        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
-        const std::uint32_t unit = bigEndian ? (b0 << 8 | b1) : (b1 << 8 | b0);
-        if (unit >= 0xD800 && unit < 0xDC00) {
-            high = unit;
-            continue;
-        }
-        if (unit >= 0xDC00 && unit < 0xE000) {
-            appendUtf8(out, high ? 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00) : 0xFFFD);
-            high = 0;
-            continue;
-        }
-        appendUtf8(out, unit);
-        high = 0;
-    }
-    return out;
-}
 
 // The table's lines in UTF-8 (what Cairo draws), or nothing if the file cannot be read.
 std::optional<std::vector<std::string>> readTextTable(const std::filesystem::path& path)
@@ -121,18 +81,7 @@ std::optional<std::vector<std::string>> readTextTable(const std::filesystem::pat
         return std::nullopt;
     }
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    std::string text;
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
-        text = bytes.substr(3);
-    } else if (bytes.rfind("\xFF\xFE", 0) == 0) {
-        text = fromUtf16(bytes.substr(2), false);
-    } else if (bytes.rfind("\xFE\xFF", 0) == 0) {
-        text = fromUtf16(bytes.substr(2), true);
-    } else {
-        for (char c : bytes) {
-            appendUtf8(text, static_cast<unsigned char>(c));
-        }
-    }
+    const std::string text = media::text::decodeFileBytes(bytes);
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start <= text.size()) {
