@@ -1,17 +1,12 @@
 // TextBoxBench.cpp: a screen of wrapped text (about 600 words in four boxes, one per alignment)
 // laid out and drawn headless by SDL's software renderer, then presented; and the layout alone.
-#include "data/Language.hpp"
+#include "BenchProgram.hpp"
+
 #include "gui/Fonts.hpp"
 #include "gui/TextLayout.hpp"
-#include "media/Platform.hpp"
-#include "shell/Program.hpp"
-#include "shell/TDeltaTime.hpp"
-#include "shell/VirtualScreen.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <memory>
 #include <string>
 
 namespace
@@ -45,43 +40,6 @@ struct Box
     std::string text;
 };
 
-// The game assembled on the headless backend, with no screens.
-class Headless
-{
-public:
-    Headless()
-    {
-        std::filesystem::current_path(ELDMERE_RUN_DIR);
-        shell::LaunchOptions options;
-        options.headless = true;
-        options.fixedStep = true;
-        auto program = std::make_unique<shell::Program>(options);
-        p_ = program.get();
-        old_ = shell::swapProgram(std::move(program));
-        media::PlatformOptions platformOptions;
-        platformOptions.backend = media::Backend::Headless;
-        platformOptions.fixedStep = true;
-        platformOptions.seed = 1;
-        p_->platform = media::createPlatform(platformOptions, error_);
-        if (!p_->platform)
-            return;
-        language = "en";
-        p_->deltaTime = TDeltaTime::Create(60);
-        openGraphics(1024, 768, false, false);
-    }
-    ~Headless() { shell::swapProgram(std::move(old_)); }
-    Headless(const Headless&) = delete;
-    Headless& operator=(const Headless&) = delete;
-
-    bool ok() const { return p_->platform != nullptr; }
-    const std::string& error() const { return error_; }
-
-private:
-    shell::Program* p_ = nullptr;
-    std::unique_ptr<shell::Program> old_;
-    std::string error_;
-};
-
 std::vector<Box> screenOfText()
 {
     return {{40, 40, 440, "LEFT", words(1)},
@@ -92,7 +50,7 @@ std::vector<Box> screenOfText()
 
 void TextBoxScreen(benchmark::State& state)
 {
-    Headless game;
+    bench::BenchProgram game(media::Backend::Headless);
     if (!game.ok()) {
         state.SkipWithError(game.error().c_str());
         return;
@@ -113,7 +71,7 @@ BENCHMARK(TextBoxScreen)->Unit(benchmark::kMillisecond);
 
 void TextBoxLayoutOnly(benchmark::State& state)
 {
-    Headless game;
+    bench::BenchProgram game(media::Backend::Headless);
     if (!game.ok()) {
         state.SkipWithError(game.error().c_str());
         return;
