@@ -2,19 +2,19 @@
 // shipped content of the run folder loaded.
 #pragma once
 
+#include "base/TDeltaTime.hpp"
+#include "base/VirtualScreen.hpp"
 #include "cards/Cards.hpp"
 #include "cards/Swords.hpp"
-#include "cards/TMainGame.hpp"
 #include "data/Language.hpp"
 #include "effects/Captions.hpp"
 #include "gui/TMouse.hpp"
 #include "levels/TLevelManager.hpp"
 #include "media/Platform.hpp"
+#include "screens/StartScreen.hpp"
+#include "screens/TMainGame.hpp"
 #include "screens/TProfileManager.hpp"
-#include "shell/Program.hpp"
-#include "shell/StartScreen.hpp"
-#include "shell/TDeltaTime.hpp"
-#include "shell/VirtualScreen.hpp"
+#include "shell/Eldmere.hpp"
 
 #include <filesystem>
 #include <memory>
@@ -33,9 +33,9 @@ public:
         shell::LaunchOptions options;
         options.headless = true;
         options.fixedStep = true;
-        auto program = std::make_unique<shell::Program>(options);
+        auto program = std::make_unique<shell::Eldmere>(options);
         p_ = program.get();
-        old_ = shell::swapProgram(std::move(program));
+        old_ = base::swapProgram(std::move(program));
         media::PlatformOptions platformOptions;
         platformOptions.backend = backend;
         platformOptions.fixedStep = true;
@@ -61,17 +61,17 @@ public:
         p_->mainGame = std::make_unique<TMainGame>();
         p_->mainGame->setup();
     }
-    ~BenchProgram() { shell::swapProgram(std::move(old_)); }
+    ~BenchProgram() { base::swapProgram(std::move(old_)); }
     BenchProgram(const BenchProgram&) = delete;
     BenchProgram& operator=(const BenchProgram&) = delete;
 
-    bool ok() const { return p_->platform != nullptr; }
+    bool ok() const { return static_cast<bool>(p_->platform); }
     const std::string& error() const { return error_; }
-    shell::Program& program() { return *p_; }
+    shell::Eldmere& program() { return *p_; }
 
 private:
-    shell::Program* p_ = nullptr;
-    std::unique_ptr<shell::Program> old_;
+    shell::Eldmere* p_ = nullptr;
+    std::unique_ptr<base::Program> old_;
     std::string error_;
 };
 } // namespace bench

@@ -1,13 +1,13 @@
 // StartScreenBench.cpp: one whole frame of the start screen, drawn headless by SDL's software
 // renderer (the slowest renderer the game runs on): update, draw, present, clear.
+#include "base/TDeltaTime.hpp"
+#include "base/VirtualScreen.hpp"
 #include "data/Language.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
-#include "shell/Frame.hpp"
-#include "shell/Program.hpp"
-#include "shell/StartScreen.hpp"
-#include "shell/TDeltaTime.hpp"
-#include "shell/VirtualScreen.hpp"
+#include "screens/Frame.hpp"
+#include "screens/StartScreen.hpp"
+#include "shell/Eldmere.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -21,9 +21,9 @@ void StartScreenFrame(benchmark::State& state)
     shell::LaunchOptions options;
     options.headless = true;
     options.fixedStep = true;
-    auto program = std::make_unique<shell::Program>(options);
-    shell::Program& p = *program;
-    auto old = shell::swapProgram(std::move(program));
+    auto program = std::make_unique<shell::Eldmere>(options);
+    shell::Eldmere& p = *program;
+    auto old = base::swapProgram(std::move(program));
 
     media::PlatformOptions platformOptions;
     platformOptions.backend = media::Backend::Headless;
@@ -42,7 +42,7 @@ void StartScreenFrame(benchmark::State& state)
     p.mouse->loadCursor("normal", "gfx/kursor.png", 14, 6, 1, 0);
     p.whiteImage = p.platform->pictures().load("gfx/white.png");
     openGraphics(1024, 768, false, false);
-    shell::StartScreen screen;
+    screens::StartScreen screen;
     screen.setup();
     screen.prepare();
     // A few clicks keep ripples on the water, as a player would see them.
@@ -61,7 +61,7 @@ void StartScreenFrame(benchmark::State& state)
         screen.draw();
         endFrame(false);
     }
-    shell::swapProgram(std::move(old));
+    base::swapProgram(std::move(old));
 }
 BENCHMARK(StartScreenFrame)->Unit(benchmark::kMillisecond);
 } // namespace

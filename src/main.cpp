@@ -1,5 +1,5 @@
 // main.cpp: Eldmere, a solitaire quest.
-#include "shell/Program.hpp"
+#include "shell/Eldmere.hpp"
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,7 @@
 // Cards.cpp: the card identities and their pictures.
 #include "cards/Cards.hpp"
 
+#include "base/Program.hpp"
 #include "cards/TCard.hpp"
 #include "data/DataFiles.hpp"
 #include "media/FileSystem.hpp"
@@ -8,19 +9,10 @@
 #include "media/Report.hpp"
 #include "media/Text.hpp"
 
-#include <deque>
 #include <sstream>
-
-std::vector<TCardData*> normalCardData;
-std::vector<TCardData*> specialCardData;
-std::vector<TCardData*> magicCardData;
 
 namespace
 {
-// Owns every identity; a deque keeps their addresses while it grows.
-std::deque<TCardData> identities;
-CardGraphics graphics;
-
 constexpr const char* cardFile = "data/cards.dat";
 
 media::Picture centred(media::Picture p)
@@ -50,7 +42,7 @@ void loadGraphics()
     if (g.mask.empty())
         media::report("gfx/cards/mask.png",
                       "the card mask is missing: no card can cover another, so every card counts as free");
-    graphics = g;
+    cardSet().graphics = g;
 }
 
 // "w h count" of a sheet entry; nothing when it does not hold three numbers.
@@ -61,13 +53,19 @@ bool readSheetCells(const std::string& text, int& w, int& h, int& count)
 }
 } // namespace
 
+CardSet& cardSet()
+{
+    base::Program& program = base::program();
+    if (!program.cards)
+        program.cards = std::make_unique<CardSet>();
+    return *program.cards;
+}
+
 void loadCards()
 {
+    CardSet& set = cardSet();
+    set = {};
     loadGraphics();
-    identities.clear();
-    normalCardData.clear();
-    specialCardData.clear();
-    magicCardData.clear();
 
     TRCMFile file = loadDataFile(cardFile);
     media::Display& display = media::display();
@@ -97,7 +95,7 @@ void loadCards()
     const int count = std::clamp(file.getInt("cards::i"), 0, 10000);
     for (int c = 1; c <= count; ++c) {
         std::string group = "cards::c" + std::to_string(c) + "::";
-        TCardData& card = identities.emplace_back();
+        TCardData& card = set.identities.emplace_back();
         card.id = file.getInt(group + "id");
         int sheet = file.getInt(group + "img");
         if (sheet >= 1 && sheet <= static_cast<int>(sheets.size()))
@@ -110,35 +108,27 @@ void loadCards()
         card.kolor = file.getInt(group + "kolor");
         card.seqN = rankOfName(card.nazwa);
         if (card.id > 100)
-            specialCardData.push_back(&card);
+            set.specialCardData.push_back(&card);
         else
-            normalCardData.push_back(&card);
+            set.normalCardData.push_back(&card);
         if (card.id > 300)
-            magicCardData.push_back(&card);
+            set.magicCardData.push_back(&card);
     }
-}
-
-void unloadCards()
-{
-    normalCardData.clear();
-    specialCardData.clear();
-    magicCardData.clear();
-    identities.clear();
-    graphics = CardGraphics{};
 }
 
 const CardGraphics& cardGraphics()
 {
-    return graphics;
+    return cardSet().graphics;
 }
 
 TCardData* cardDataById(int id)
 {
-    for (TCardData* c : normalCardData) {
+    const CardSet& set = cardSet();
+    for (TCardData* c : set.normalCardData) {
         if (c->id == id)
             return c;
     }
-    for (TCardData* c : specialCardData) {
+    for (TCardData* c : set.specialCardData) {
         if (c->id == id)
             return c;
     }
@@ -147,7 +137,7 @@ TCardData* cardDataById(int id)
 
 TCardData* cardDataByName(const std::string& name, int kolor)
 {
-    for (TCardData* c : normalCardData) {
+    for (TCardData* c : cardSet().normalCardData) {
         if (c->kolor == kolor && media::text::equalsIgnoreCase(c->nazwa, name))
             return c;
     }
@@ -157,7 +147,7 @@ TCardData* cardDataByName(const std::string& name, int kolor)
 std::vector<TCardData*> normalCardList()
 {
     std::vector<TCardData*> list;
-    for (TCardData* c : normalCardData) {
+    for (TCardData* c : cardSet().normalCardData) {
         if (c->id < 100)
             list.push_back(c);
     }
@@ -184,7 +174,7 @@ std::vector<TCardData*> randomNormalCards(int n)
 
 bool cardsOverlap(const TCard& a, const TCard& b)
 {
-    const media::Picture& mask = graphics.mask;
+    const media::Picture& mask = cardGraphics().mask;
     media::MaskCell cell = mask.mask();
     if (cell.empty())
         return false;

@@ -1,28 +1,15 @@
 // Flights.cpp
 #include "cards/Flights.hpp"
 
+#include "audio/Sounds.hpp"
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
-#include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
-#include "screens/Sounds.hpp"
-#include "screens/TProfileManager.hpp"
 
 #include <algorithm>
 
-std::list<std::unique_ptr<TFlyingCard>> flyingCards;
-std::vector<TFlyingCard*> flyingToSpot;
-
 namespace
 {
-TFlyingCard& begin(int delay)
-{
-    auto flight = std::make_unique<TFlyingCard>();
-    flight->startTime = media::clock().millisecs() + delay;
-    flyingCards.push_back(std::move(flight));
-    return *flyingCards.back();
-}
-
 void fromTo(TFlyingCard& f, float x1, float y1, float x2, float y2)
 {
     f.x1 = x1;
@@ -47,33 +34,45 @@ void arc(TFlyingCard& f)
     f.mx = f.x1 + (f.x2 - f.x1) / 2;
     f.my = f.y1 - 50;
 }
+} // namespace
 
-// A flight carrying a card the table no longer holds: the flight keeps it alive.
-TFlyingCard& carry(std::shared_ptr<TCard> card, int delay)
+Flights::~Flights()
 {
+    clearFlights();
+}
+
+TFlyingCard& Flights::begin(int delay)
+{
+    auto flight = std::make_unique<TFlyingCard>();
+    flight->startTime = media::clock().millisecs() + delay;
+    flight->host = &host_;
+    flyingCards.push_back(std::move(flight));
+    return *flyingCards.back();
+}
+
+TFlyingCard& Flights::carry(std::shared_ptr<TCard> card, int delay)
+{
+    // A card the table no longer holds: the flight keeps it alive.
     TFlyingCard& f = begin(delay);
     f.card = card.get();
-    f.level = card->myLevel;
     card->flyingCard = &f;
     f.ownedCard = std::move(card);
     return f;
 }
 
-TFlyingCard& bare(const char* typ, TCardData* identity, float x1, float y1, float x2, float y2, int delay,
-                  TLevel* level)
+TFlyingCard& Flights::bare(FlightKind kind, TCardData* identity, float x1, float y1, float x2, float y2,
+                           int delay)
 {
     TFlyingCard& f = begin(delay);
-    f.typ = typ;
+    f.typ = kind;
     f.identity = identity;
-    f.level = level;
     fromTo(f, x1, y1, x2, y2);
     arc(f);
     f.docelowySide = 1;
     return f;
 }
-} // namespace
 
-void clearFlights()
+void Flights::clearFlights()
 {
     for (const auto& f : flyingCards) {
         if (f->card && f->card->flyingCard == f.get())
@@ -83,13 +82,13 @@ void clearFlights()
     flyingCards.clear();
 }
 
-TFlyingCard& startCardToSpot(std::shared_ptr<TCard> card, float x2, float y2, int delay)
+TFlyingCard& Flights::startCardToSpot(std::shared_ptr<TCard> card, float x2, float y2, int delay)
 {
     const float x1 = card->x;
     const float y1 = card->y;
     const int cardSide = card->side;
     TFlyingCard& f = carry(std::move(card), delay);
-    f.typ = "CARD-TO-SPOT";
+    f.typ = FlightKind::CardToSpot;
     fromTo(f, x1, y1, x2, y2);
     f.x = x1;
     f.y = y1;
@@ -99,61 +98,55 @@ TFlyingCard& startCardToSpot(std::shared_ptr<TCard> card, float x2, float y2, in
     return f;
 }
 
-TFlyingCard& startDeckToSpot(TCardData* identity, float x1, float y1, float x2, float y2, int delay,
-                             TLevel* level)
+TFlyingCard& Flights::startDeckToSpot(TCardData* identity, float x1, float y1, float x2, float y2, int delay)
 {
-    TFlyingCard& f = bare("FROM-DECK-TO-SPOT", identity, x1, y1, x2, y2, delay, level);
+    TFlyingCard& f = bare(FlightKind::FromDeckToSpot, identity, x1, y1, x2, y2, delay);
     flyingToSpot.push_back(&f);
     return f;
 }
 
-TFlyingCard& startDeckToOut(TCardData* identity, float x1, float y1, float x2, float y2, int delay,
-                            TLevel* level)
+TFlyingCard& Flights::startDeckToOut(TCardData* identity, float x1, float y1, float x2, float y2, int delay)
 {
-    TFlyingCard& f = bare("FROM-DECK-TO-OUT", identity, x1, y1, x2, y2, delay, level);
+    TFlyingCard& f = bare(FlightKind::FromDeckToOut, identity, x1, y1, x2, y2, delay);
     f.x = -100;
     f.y = -100;
     return f;
 }
 
-TFlyingCard& startSpotToDeck(TCardData* identity, float x1, float y1, float x2, float y2, int delay,
-                             TLevel* level)
+TFlyingCard& Flights::startSpotToDeck(TCardData* identity, float x1, float y1, float x2, float y2, int delay)
 {
-    return bare("FROM-SPOT-TO-DECK", identity, x1, y1, x2, y2, delay, level);
+    return bare(FlightKind::FromSpotToDeck, identity, x1, y1, x2, y2, delay);
 }
 
-TFlyingCard& startSwordToDeck(TCardData* identity, float x1, float y1, float x2, float y2, int delay,
-                              TLevel* level)
+TFlyingCard& Flights::startSwordToDeck(TCardData* identity, float x1, float y1, float x2, float y2, int delay)
 {
-    return bare("SWORD-TO-DECK", identity, x1, y1, x2, y2, delay, level);
+    return bare(FlightKind::SwordToDeck, identity, x1, y1, x2, y2, delay);
 }
 
-TFlyingCard& startPickSword(std::shared_ptr<TCard> card, float x2, float y2)
+TFlyingCard& Flights::startPickSword(std::shared_ptr<TCard> card, float x2, float y2)
 {
     const float x = card->x;
     const float y = card->y;
     const float cardRot = card->rot;
-    TCardData* identity = card->cd;
     TFlyingCard& f = carry(std::move(card), 0);
-    f.typ = "PICK-SWORD1";
+    f.typ = FlightKind::PickSword1;
     fromTo(f, x, y, x2, y2);
     f.x = x;
     f.y = y;
     f.side = 1;
     f.swordRot = f.swordStartRot = cardRot;
     f.swordScale = 1;
-    f.docelowyRot = (hasProfile() && identity) ? profile().getSwordRotTemporary(*identity) : 0;
     playMySound("spec-card-find");
     return f;
 }
 
-TFlyingCard& startPickSwordFly(std::shared_ptr<TCard> card)
+TFlyingCard& Flights::startPickSwordFly(std::shared_ptr<TCard> card)
 {
     const float x = card->x;
     const float y = card->y;
     const float cardRot = card->rot;
     TFlyingCard& f = carry(std::move(card), 0);
-    f.typ = "PICK-SWORD-FLY-1";
+    f.typ = FlightKind::PickSwordFly1;
     fromTo(f, x, y, 1200, 500);
     f.x = x;
     f.y = y;
@@ -164,14 +157,12 @@ TFlyingCard& startPickSwordFly(std::shared_ptr<TCard> card)
     return f;
 }
 
-namespace
-{
-TFlyingCard& standard(const char* typ, TCard& card, float x1, float y1, float x2, float y2, int delay)
+TFlyingCard& Flights::standard(FlightKind kind, TCard& card, float x1, float y1, float x2, float y2,
+                               int delay)
 {
     TFlyingCard& f = begin(delay);
-    f.typ = typ;
+    f.typ = kind;
     f.card = &card;
-    f.level = card.myLevel;
     fromTo(f, x1, y1, x2, y2);
     corner(f);
     f.standardSpeed = 0.02f;
@@ -179,22 +170,22 @@ TFlyingCard& standard(const char* typ, TCard& card, float x1, float y1, float x2
     card.flyingCard = &f;
     return f;
 }
-} // namespace
 
-TFlyingCard& startStandard(TCard& card, float x1, float y1, float x2, float y2, int delay)
+TFlyingCard& Flights::startStandard(TCard& card, float x1, float y1, float x2, float y2, int delay)
 {
-    return standard("STANDARD", card, x1, y1, x2, y2, delay);
+    return standard(FlightKind::Standard, card, x1, y1, x2, y2, delay);
 }
 
-TFlyingCard& startStandard1(TCard& card, float x1, float y1, float x2, float y2, int delay)
+TFlyingCard& Flights::startStandard1(TCard& card, float x1, float y1, float x2, float y2, int delay)
 {
-    return standard("STANDARD1", card, x1, y1, x2, y2, delay);
+    return standard(FlightKind::Standard1, card, x1, y1, x2, y2, delay);
 }
 
-TFlyingCard& startFlyOut(std::shared_ptr<TCard> card, float x1, float y1, float x2, float y2, int delay)
+TFlyingCard& Flights::startFlyOut(std::shared_ptr<TCard> card, float x1, float y1, float x2, float y2,
+                                  int delay)
 {
     TFlyingCard& f = carry(std::move(card), delay);
-    f.typ = "FLY-OUT-STEP-ONE";
+    f.typ = FlightKind::FlyOutStepOne;
     fromTo(f, x1, y1, x2, y2);
     corner(f);
     f.side = 1;
@@ -205,20 +196,16 @@ TFlyingCard& startFlyOut(std::shared_ptr<TCard> card, float x1, float y1, float 
     return f;
 }
 
-namespace
-{
-void finish(std::list<std::unique_ptr<TFlyingCard>>::iterator it)
+void Flights::finish(std::list<std::unique_ptr<TFlyingCard>>::iterator it)
 {
     TFlyingCard* done = it->get();
     done->destroy();
     flyingToSpot.erase(std::remove(flyingToSpot.begin(), flyingToSpot.end(), done), flyingToSpot.end());
     flyingCards.erase(it);
 }
-} // namespace
 
-void updateFlights()
+void Flights::updateFlights()
 {
-    // Arrivals may start new flights: they join the end of the list and run in this same pass.
     for (auto it = flyingCards.begin(); it != flyingCards.end();) {
         auto current = it++;
         if ((*current)->update())
@@ -226,21 +213,24 @@ void updateFlights()
     }
 }
 
-void drawFlights()
+void Flights::drawFlights()
 {
     for (const auto& f : flyingCards)
-        f->draw();
+        f->draw(numerRewersu);
 }
 
-void landAllFlights()
+void Flights::landAllFlights()
 {
     // Every arrival is made in order; an arrival that starts another flight lands that too.
     for (int guard = 0; !flyingCards.empty() && guard < 10000; ++guard) {
         TFlyingCard& f = *flyingCards.front();
-        // Fly-outs unlock the rocks on the way; make sure that happens.
-        if (f.typ == "FLY-OUT-STEP-ONE" && f.level) {
-            f.level->utrudnienie1Odblokowane = 1;
-            f.level->CHECK_Cover(0);
+        // What happens on the way happens now: the rocks open, a sword joins the rack.
+        if (f.typ == FlightKind::FlyOutStepOne)
+            host_.rocksOpen(f);
+        const bool toRack = f.typ == FlightKind::PickSword1 || f.typ == FlightKind::PickSword2;
+        if (toRack && !f.byloPart) {
+            f.byloPart = 1;
+            host_.swordRacked(f);
         }
         finish(flyingCards.begin());
     }

@@ -1,40 +1,36 @@
 // Swords.cpp
 #include "cards/Swords.hpp"
 
+#include "base/Program.hpp"
 #include "cards/Cards.hpp"
-#include "screens/TProfile.hpp"
 
-std::vector<TSwordData> swordDefinitions;
+std::vector<TSwordData>& swordDefinitions()
+{
+    base::Program& program = base::program();
+    if (!program.swordDefinitions)
+        program.swordDefinitions = std::make_unique<std::vector<TSwordData>>();
+    return *program.swordDefinitions;
+}
 
 void loadSwords()
 {
-    swordDefinitions.clear();
+    std::vector<TSwordData>& definitions = swordDefinitions();
+    definitions.clear();
     for (int id = 202; id <= 214; ++id) {
         if (TCardData* cd = cardDataById(id)) {
             TSwordData d;
             d.cd = cd;
             d.id = id;
-            swordDefinitions.push_back(d);
+            definitions.push_back(d);
         }
     }
 }
 
 const TSwordData* swordDataById(int id)
 {
-    for (const TSwordData& d : swordDefinitions) {
+    for (const TSwordData& d : swordDefinitions()) {
         if (d.id == id)
             return &d;
     }
     return nullptr;
-}
-
-void addSwordToRack(TProfile& player, const TCardData& identity, float rot)
-{
-    const TSwordData* data = swordDataById(identity.id);
-    if (!data || player.haveSword(identity.id))
-        return;
-    TSword sword;
-    sword.sd = data;
-    sword.rot = rot;
-    player.swords.push_back(sword);
 }

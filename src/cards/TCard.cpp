@@ -1,42 +1,23 @@
 // TCard.cpp
 #include "cards/TCard.hpp"
 
+#include "audio/Sounds.hpp"
+#include "base/Approach.hpp"
+#include "base/Program.hpp"
 #include "cards/Cards.hpp"
-#include "cards/Flights.hpp"
+#include "cards/HintPulse.hpp"
 #include "cards/TCardData.hpp"
 #include "cards/TResource.hpp"
-#include "cards/UndoHistory.hpp"
-#include "effects/Captions.hpp"
 #include "effects/ParticleKinds.hpp"
 #include "gui/TMouse.hpp"
-#include "levels/LevelHost.hpp"
-#include "levels/Levels.hpp"
-#include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
-#include "media/Text.hpp"
-#include "screens/Sounds.hpp"
-#include "screens/TProfileManager.hpp"
-#include "shell/Approach.hpp"
-#include "shell/Globals.hpp"
-#include "shell/Program.hpp"
 
 #include <algorithm>
 #include <cmath>
 
-float TCard::hintA = 0;
-float TCard::dHintA = 0;
-
 namespace
 {
 constexpr float degrees = 3.14159265358979f / 180.0f;
-
-// Distance between two card centres, each truncated to whole pixels first.
-float centreDistance(const TCard& a, const TCard& b)
-{
-    float dx = static_cast<float>(static_cast<int>(a.x) - static_cast<int>(b.x));
-    float dy = static_cast<float>(static_cast<int>(a.y) - static_cast<int>(b.y));
-    return std::sqrt(dx * dx + dy * dy);
-}
 
 void setCardState(media::Renderer& gfx, const TCard& c, float a, media::Blend blend)
 {
@@ -47,6 +28,9 @@ void setCardState(media::Renderer& gfx, const TCard& c, float a, media::Blend bl
     gfx.setRotation(c.rot);
 }
 } // namespace
+
+TCard::TCard() = default;
+TCard::~TCard() = default;
 
 bool isSwordCard(const TCard& c)
 {
@@ -105,27 +89,21 @@ void TCard::drawRewers()
     }
 }
 
-bool TCard::hinted()
-{
-    bool hintLevel = hasProfile() && profile().hintLevel();
-    return hintLevel || levelHost().runesOfEldmere();
-}
-
-void TCard::_drawOverHint()
+void TCard::_drawOverHint(const HintPulse& pulse)
 {
     media::Renderer& gfx = media::gfx();
-    float g = alpha * hintA * 0.5f * (isMagicCard(*this) ? 0.2f : 1.0f);
+    float g = alpha * pulse.hintA * 0.5f * (isMagicCard(*this) ? 0.2f : 1.0f);
     setCardState(gfx, *this, g, media::Blend::Light);
     gfx.drawPicture(cardGraphics().over, x, y);
 }
 
-void TCard::_drawHint()
+void TCard::_drawHint(const HintPulse& pulse)
 {
-    if (!hinted())
+    if (!pulse.shown)
         return;
     media::Renderer& gfx = media::gfx();
-    float g = alpha * hintA * 0.5f * (isMagicCard(*this) ? 0.2f : 1.0f);
-    _drawOverHint();
+    float g = alpha * pulse.hintA * 0.5f * (isMagicCard(*this) ? 0.2f : 1.0f);
+    _drawOverHint(pulse);
     setCardState(gfx, *this, 1, media::Blend::Alpha);
     drawFace(1);
     setCardState(gfx, *this, g, media::Blend::Light);
@@ -180,7 +158,7 @@ void TCard::_drawMagicOutline()
     setCardState(gfx, *this, alpha, media::Blend::Alpha);
 }
 
-void TCard::draw()
+void TCard::draw(const HintPulse& pulse)
 {
     if ((x == 0 && y == 0) || flyingCard || !cd)
         return;
@@ -195,7 +173,7 @@ void TCard::draw()
         if (utrudnienie1)
             drawRockStuff();
         if (hint)
-            _drawHint();
+            _drawHint(pulse);
     } else {
         drawRewers();
         if (utrudnienie1)
@@ -236,7 +214,7 @@ bool TCard::_updateOver()
         return false;
     }
     const media::Picture& mask = cardGraphics().mask;
-    const media::Picture& probe = shell::program().pointImage;
+    const media::Picture& probe = base::program().pointImage;
     media::Placement card;
     card.x = x;
     card.y = y;
@@ -265,13 +243,13 @@ void TCard::_updateNegativeAlpha()
         return;
     overA = 0;
     dOverA = 0;
-    negA = std::max(0.0f, negA - 0.05f * delta);
+    negA = std::max(0.0f, negA - 0.05f * base::program().delta);
 }
 
 void TCard::_updateSideData()
 {
-    if (side == 0 && forceSide && state.empty()) {
-        setState("SHOW-FORCE");
+    if (side == 0 && forceSide && state == TurnState::None) {
+        setState(TurnState::ShowForce);
         p = 0;
     }
 }
@@ -281,7 +259,7 @@ namespace
 // One frame of turning over; true when the card has just finished.
 bool turn(TCard& c)
 {
-    c.p = std::min(1.0f, c.p + 0.05f * delta);
+    c.p = std::min(1.0f, c.p + 0.05f * base::program().delta);
     float swing = std::sin(90.0f * c.p * degrees);
     c.sx = TCard::countXSCaleBYRot(180 + 180 * swing);
     // The face shows from the moment the card stands on its edge.
@@ -289,7 +267,7 @@ bool turn(TCard& c)
         c.side = 1;
     if (c.p < 1)
         return false;
-    c.state.clear();
+    c.state = TurnState::None;
     c.side = 1;
     c.sx = 1;
     return true;
@@ -298,33 +276,21 @@ bool turn(TCard& c)
 
 void TCard::_update_STATE_show()
 {
-    if (!turn(*this))
-        return;
-    if (isSwordCard(*this))
-        levelHost().pickSword(*this);
-    if (isSpecialCard(*this))
-        showSand();
+    turn(*this);
 }
 
 void TCard::_update_STATE_show_force()
 {
-    if (turn(*this) && isSpecialCard(*this))
-        showSand();
+    turn(*this);
 }
 
 void TCard::_updateState()
 {
-    if (state == "SHOW")
-        _update_STATE_show();
-    else if (state == "SHOW-FORCE")
-        _update_STATE_show_force();
-}
-
-void TCard::_updatehint()
-{
-    approach(hintA, dHintA, 0.05f);
-    if (hintA == dHintA)
-        dHintA = dHintA > 0.5f ? 0.0f : 1.0f;
+    switch (state) {
+    case TurnState::Show: _update_STATE_show(); break;
+    case TurnState::ShowForce: _update_STATE_show_force(); break;
+    case TurnState::None: break;
+    }
 }
 
 void TCard::_updateOverEffect(bool over)
@@ -344,7 +310,7 @@ void TCard::_updateSpecCard()
 {
     if (!utrudnienie1)
         return;
-    specFrame += 0.02f * delta;
+    specFrame += 0.02f * base::program().delta;
     while (specFrame >= 8)
         specFrame -= 8;
     int frame = static_cast<int>(specFrame);
@@ -358,7 +324,7 @@ void TCard::_updateWaterFrame()
 {
     if (!utrudnienie2)
         return;
-    waterFrame += 0.3f * delta;
+    waterFrame += 0.3f * base::program().delta;
     while (waterFrame >= 8)
         waterFrame -= 8;
 }
@@ -367,7 +333,7 @@ void TCard::_updateMagicOutline()
 {
     if (!isMagicCard(*this) || !cd->notFound)
         return;
-    startA += 0.05f * delta;
+    startA += 0.05f * base::program().delta;
     approach(moa, dMoa, 0.02f);
     if (moa == dMoa)
         dMoa = dMoa > 0.5f ? 0.0f : 1.0f;
@@ -387,24 +353,9 @@ int TCard::update()
     return over ? 1 : 0;
 }
 
-void TCard::setState(const std::string& s)
+void TCard::setState(TurnState s)
 {
-    state = media::text::toUpper(s);
-}
-
-void TCard::flyOut2()
-{
-    showCaption(16, 512, 384, 3000);
-    playMySound("rocks-uncover");
-    // Nothing done before the rocks open can be taken back.
-    undoHistory.clear();
-    if (!myLevel)
-        return;
-    const float fromX = x;
-    const float fromY = y;
-    // The flight keeps the card alive from here on (its own code may still be running).
-    if (std::shared_ptr<TCard> taken = myLevel->takeOffTable(*this))
-        startFlyOut(std::move(taken), fromX, fromY, fromX, 900, 0);
+    state = s;
 }
 
 void TCard::changeToSword()
@@ -415,115 +366,19 @@ void TCard::changeToSword()
         cd = sword;
 }
 
-void TCard::changeToNormal()
+void TCard::showUp(ParticleList& fx)
 {
-    if (!cd)
-        return;
-    if (TCardData* normal = cardDataById(cd->seqN - 200))
-        cd = normal;
-}
-
-void TCard::showUp()
-{
-    setState("SHOW");
+    setState(TurnState::Show);
     if (utrudnienie1) {
-        generateRockParticles(x, y);
+        generateRockParticles(fx, x, y);
         playMySound("stone");
     }
     if (utrudnienie3) {
-        generateSnowParticles(x, y);
+        generateSnowParticles(fx, x, y);
         playMySound("snow");
     }
     utrudnienie1 = 0;
     utrudnienie3 = 0;
     odkryta = 1;
     p = 0;
-}
-
-void TCard::showSand()
-{
-    if (!myLevel)
-        return;
-    TLevel& level = *myLevel;
-    level.utrudnienie1Odblokowane = 1;
-    flyOut2();
-    level.CHECK_Cover(0);
-}
-
-bool TCard::collide2(const TCard& other) const
-{
-    return cardsOverlap(*this, other);
-}
-
-void TCard::CHECK_Cover(const std::vector<std::unique_ptr<TCard>>& cards, int initial)
-{
-    // Locked rocks keep the card face down whatever lies on it.
-    if (utrudnienie1 && myLevel && !myLevel->utrudnienie1Odblokowane) {
-        side = 0;
-        return;
-    }
-    bool covered = false;
-    bool past = false;
-    for (const auto& other : cards) {
-        if (other.get() == this) {
-            past = true;
-            continue;
-        }
-        if (!past)
-            continue;
-        if (centreDistance(*this, *other) < 150 && collide2(*other)) {
-            covered = true;
-            odkryta = 0;
-            break;
-        }
-        // A sword above will be picked up: this card is to be shown again then.
-        if (isSwordCard(*other) && initial == 0)
-            odkryta = 0;
-    }
-    if (covered) {
-        if (side == 1 && !forceSide)
-            side = 0;
-        odkryta = 0;
-    } else if (odkryta == 0) {
-        if (initial == 1) {
-            side = 1;
-            odkryta = 1;
-            if (isSpecialCard(*this)) {
-                TLevel* level = myLevel;
-                flyOut2();
-                if (level)
-                    level->CHECK_Cover(0);
-                return;
-            }
-            if (x > pomWaterX) {
-                if (!forceSide)
-                    side = 0;
-                odkryta = 0;
-            }
-        } else {
-            if (isSwordCard(*this))
-                levelHost().pickSword(*this);
-            if (!isSpecialCard(*this) && x > pomWaterX && utrudnienie3) {
-                if (!forceSide)
-                    side = 0;
-                return;
-            }
-            if (isSpecialCard(*this)) {
-                TLevel* level = myLevel;
-                flyOut2();
-                if (level)
-                    level->CHECK_Cover(0);
-                return;
-            }
-            if (side == 0) {
-                showUp();
-                if (isSwordCard(*this))
-                    side = 1;
-            } else {
-                odkryta = 1;
-            }
-        }
-    }
-    if (isSwordCard(*this))
-        side = 1;
 }

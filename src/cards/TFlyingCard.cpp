@@ -1,20 +1,16 @@
 // TFlyingCard.cpp
 #include "cards/TFlyingCard.hpp"
 
+#include "audio/Sounds.hpp"
+#include "base/Program.hpp"
+#include "base/StartupFlags.hpp"
 #include "cards/Cards.hpp"
 #include "cards/Flights.hpp"
-#include "cards/Swords.hpp"
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
 #include "cards/TSword.hpp"
 #include "cards/TSwordData.hpp"
-#include "effects/Captions.hpp"
-#include "effects/ParticleKinds.hpp"
-#include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
-#include "screens/Sounds.hpp"
-#include "screens/TProfileManager.hpp"
-#include "shell/Globals.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +24,25 @@ float easeOut(float p)
     return std::sin(90.0f * p * degrees);
 }
 } // namespace
+
+const char* kindName(FlightKind kind)
+{
+    switch (kind) {
+    case FlightKind::Standard: return "STANDARD";
+    case FlightKind::Standard1: return "STANDARD1";
+    case FlightKind::CardToSpot: return "CARD-TO-SPOT";
+    case FlightKind::FromDeckToSpot: return "FROM-DECK-TO-SPOT";
+    case FlightKind::FromDeckToOut: return "FROM-DECK-TO-OUT";
+    case FlightKind::FromSpotToDeck: return "FROM-SPOT-TO-DECK";
+    case FlightKind::SwordToDeck: return "SWORD-TO-DECK";
+    case FlightKind::PickSword1: return "PICK-SWORD1";
+    case FlightKind::PickSwordFly1: return "PICK-SWORD-FLY-1";
+    case FlightKind::PickSword2: return "PICK-SWORD2";
+    case FlightKind::FlyOutStepOne: return "FLY-OUT-STEP-ONE";
+    case FlightKind::FlyOutStepTwo: return "FLY-OUT-STEP-TWO";
+    }
+    return "";
+}
 
 TFlyingCard::~TFlyingCard() = default;
 
@@ -87,13 +102,13 @@ bool TFlyingCard::advance(float speed, bool useAllSpeed)
 {
     if (koniec)
         return true;
-    p = std::clamp(p + speed * delta * (useAllSpeed ? allSpeed : 1.0f), 0.0f, 1.0f);
+    p = std::clamp(p + speed * base::program().delta * (useAllSpeed ? allSpeed : 1.0f), 0.0f, 1.0f);
     if (p >= 1)
         koniec = 1;
     return false;
 }
 
-void TFlyingCard::headStraightOn(const char* kind)
+void TFlyingCard::headStraightOn(FlightKind kind)
 {
     typ = kind;
     x1 = x;
@@ -196,7 +211,7 @@ void TFlyingCard::update_pick_sword1()
 {
     if (advance(0.015f)) {
         // Then straight to the target.
-        headStraightOn("PICK-SWORD2");
+        headStraightOn(FlightKind::PickSword2);
         return;
     }
     float e = easeOut(p);
@@ -209,7 +224,7 @@ void TFlyingCard::update_pick_sword_fly_1()
 {
     if (advance(0.015f)) {
         // Then off the screen.
-        headStraightOn("STANDARD");
+        headStraightOn(FlightKind::Standard);
         return;
     }
     float e = easeOut(p);
@@ -224,12 +239,10 @@ void TFlyingCard::update_pick_sword2()
         // Arrived: the sword joins the rack once, then the card fades away.
         if (!byloPart) {
             byloPart = 1;
-            if (card && card->cd && hasProfile())
-                addSwordToRack(profile(), *card->cd, docelowyRot);
-            for (int i = 0; i < 250; ++i)
-                particleSwordSparkle(x, y, media::random().rand(0, 1000));
+            if (host)
+                host->swordRacked(*this);
         }
-        alpha -= 0.05f * delta;
+        alpha -= 0.05f * base::program().delta;
         if (alpha < 0)
             ended_ = true;
         return;
@@ -244,24 +257,22 @@ void TFlyingCard::update_pick_sword2()
 
 void TFlyingCard::update_fly_out_step_one()
 {
-    p = std::min(1.0f, p + 0.03f * delta);
+    p = std::min(1.0f, p + 0.03f * base::program().delta);
     sScale = 1 + easeOut(p);
     if (p < 1)
         return;
-    if (level) {
-        level->utrudnienie1Odblokowane = 1;
-        level->CHECK_Cover(0);
-    }
-    typ = "FLY-OUT-STEP-TWO";
+    typ = FlightKind::FlyOutStepTwo;
+    if (host)
+        host->rocksOpen(*this);
 }
 
 void TFlyingCard::update_fly_out_step_two()
 {
-    p = std::max(0.0f, p - 0.03f * delta);
+    p = std::max(0.0f, p - 0.03f * base::program().delta);
     sScale = 1 + easeOut(p);
     if (p > 0)
         return;
-    typ = "STANDARD";
+    typ = FlightKind::Standard;
     standardSpeed = 0.01f;
     koniec = 0;
 }
@@ -273,72 +284,33 @@ bool TFlyingCard::update()
     allSpeed = (cheatsOn && media::input().keyDown(media::key::letter('n'))) ? 0.02f : 1.0f;
     if (media::clock().millisecs() < startTime)
         return false;
-    if (typ == "STANDARD")
-        update_standard();
-    else if (typ == "STANDARD1")
-        update_standard1();
-    else if (typ == "CARD-TO-SPOT")
-        update_card_to_spot();
-    else if (typ == "FROM-DECK-TO-SPOT")
-        update_from_deck_to_spot();
-    else if (typ == "FROM-DECK-TO-OUT")
-        update_from_deck_to_out();
-    else if (typ == "FROM-SPOT-TO-DECK")
-        update_from_spot_to_deck();
-    else if (typ == "SWORD-TO-DECK")
-        update_sword_to_deck();
-    else if (typ == "PICK-SWORD1")
-        update_pick_sword1();
-    else if (typ == "PICK-SWORD-FLY-1")
-        update_pick_sword_fly_1();
-    else if (typ == "PICK-SWORD2")
-        update_pick_sword2();
-    else if (typ == "FLY-OUT-STEP-ONE")
-        update_fly_out_step_one();
-    else if (typ == "FLY-OUT-STEP-TWO")
-        update_fly_out_step_two();
+    switch (typ) {
+    case FlightKind::Standard: update_standard(); break;
+    case FlightKind::Standard1: update_standard1(); break;
+    case FlightKind::CardToSpot: update_card_to_spot(); break;
+    case FlightKind::FromDeckToSpot: update_from_deck_to_spot(); break;
+    case FlightKind::FromDeckToOut: update_from_deck_to_out(); break;
+    case FlightKind::FromSpotToDeck: update_from_spot_to_deck(); break;
+    case FlightKind::SwordToDeck: update_sword_to_deck(); break;
+    case FlightKind::PickSword1: update_pick_sword1(); break;
+    case FlightKind::PickSwordFly1: update_pick_sword_fly_1(); break;
+    case FlightKind::PickSword2: update_pick_sword2(); break;
+    case FlightKind::FlyOutStepOne: update_fly_out_step_one(); break;
+    case FlightKind::FlyOutStepTwo: update_fly_out_step_two(); break;
+    }
     return ended_;
 }
 
 void TFlyingCard::destroy()
 {
-    TCardData* id = shownIdentity();
-    if (typ == "STANDARD" || typ == "STANDARD1") {
-        if (card)
-            card->flyingCard = nullptr;
-    } else if (typ == "FROM-DECK-TO-SPOT") {
-        if (level && id)
-            level->spot.push_back(id);
-    } else if (typ == "CARD-TO-SPOT") {
-        if (level && id && (level->spot.empty() || level->spot.back() != id))
-            level->spot.push_back(id);
-        if (id && id->isMagic() && id->notFound == 1) {
-            id->notFound = 0;
-            if (hasProfile())
-                profile().addMagicCard(id);
-            showCaption(13, 512, 384, 3000);
-            playMySound("rocks-uncover");
-        }
-    } else if (typ == "SWORD-TO-DECK") {
-        if (level && id)
-            level->spot.push_back(id);
-        TCard::hintA = 0;
-        TCard::dHintA = 1;
-    }
-    land();
-}
-
-void TFlyingCard::land()
-{
+    // What the movement stands for happens in the level it belongs to.
+    if (host)
+        host->flightLanded(*this);
     if (card && card->flyingCard == this)
         card->flyingCard = nullptr;
-    if (levelCheck && level)
-        level->CHECK_Cover(1);
-    if (moveToDeck && level && shownIdentity())
-        level->deck.insert(level->deck.begin(), shownIdentity());
 }
 
-void TFlyingCard::draw_pickUp_sword()
+void TFlyingCard::draw_pickUp_sword(int back)
 {
     media::Renderer& gfx = media::gfx();
     gfx.setScale(sx * swordScale, swordScale);
@@ -350,12 +322,11 @@ void TFlyingCard::draw_pickUp_sword()
     if (side == 1 && id) {
         id->draw(x, y, 0, 0);
     } else {
-        int back = level ? std::clamp(level->numerRewersu, 0, 5) : 0;
-        gfx.drawPicture(cardGraphics().revers[static_cast<std::size_t>(back)], x, y);
+        gfx.drawPicture(cardGraphics().revers[static_cast<std::size_t>(std::clamp(back, 0, 5))], x, y);
     }
 }
 
-void TFlyingCard::_drawDeckCardOut()
+void TFlyingCard::_drawDeckCardOut(int back)
 {
     media::Renderer& gfx = media::gfx();
     gfx.setColor(255, 255, 255);
@@ -363,25 +334,24 @@ void TFlyingCard::_drawDeckCardOut()
     gfx.setScale(1, 1);
     gfx.setRotation(0);
     gfx.setAlpha(1);
-    int back = level ? std::clamp(level->numerRewersu, 0, 5) : 0;
-    gfx.drawPicture(cardGraphics().revers[static_cast<std::size_t>(back)], x1, y1);
+    gfx.drawPicture(cardGraphics().revers[static_cast<std::size_t>(std::clamp(back, 0, 5))], x1, y1);
 }
 
-void TFlyingCard::draw()
+void TFlyingCard::draw(int back)
 {
     if (x == 0 && y == 0)
         return;
     if (media::clock().millisecs() < startTime) {
-        if (typ == "FROM-DECK-TO-OUT")
-            _drawDeckCardOut();
+        if (typ == FlightKind::FromDeckToOut)
+            _drawDeckCardOut(back);
         return;
     }
-    if (typ.rfind("PICK-SWORD", 0) == 0) {
-        draw_pickUp_sword();
+    if (typ == FlightKind::PickSword1 || typ == FlightKind::PickSwordFly1 || typ == FlightKind::PickSword2) {
+        draw_pickUp_sword(back);
         return;
     }
     media::Renderer& gfx = media::gfx();
-    const bool flyOut = typ == "FLY-OUT-STEP-ONE" || typ == "FLY-OUT-STEP-TWO";
+    const bool flyOut = typ == FlightKind::FlyOutStepOne || typ == FlightKind::FlyOutStepTwo;
     gfx.setScale(flyOut ? sScale : sx, flyOut ? sScale : 1);
     gfx.setRotation(rot);
     gfx.setAlpha(alpha);
@@ -395,8 +365,8 @@ void TFlyingCard::draw()
             id->draw(x, y, 0, 0);
     } else {
         const CardGraphics& g = cardGraphics();
-        int back = level ? std::clamp(level->numerRewersu, 0, 5) : 0;
-        gfx.drawPicture(IamMagicCard() ? g.reversGold : g.revers[static_cast<std::size_t>(back)], x, y);
+        gfx.drawPicture(
+            IamMagicCard() ? g.reversGold : g.revers[static_cast<std::size_t>(std::clamp(back, 0, 5))], x, y);
         if (card && card->utrudnienie3)
             gfx.drawPicture(g.snow, x, y);
     }

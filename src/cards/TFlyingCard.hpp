@@ -5,10 +5,29 @@
 #include <memory>
 #include <string>
 
+class FlightHost;
 class TCard;
 class TCardData;
-class TLevel;
 class TSword;
+
+// What a flight is doing now; a kind may hand over to the next when its motion ends.
+enum class FlightKind
+{
+    Standard,
+    Standard1,
+    CardToSpot,
+    FromDeckToSpot,
+    FromDeckToOut,
+    FromSpotToDeck,
+    SwordToDeck,
+    PickSword1,
+    PickSwordFly1,
+    PickSword2,
+    FlyOutStepOne,
+    FlyOutStepTwo,
+};
+// The kind's name as logs and messages show it ("CARD-TO-SPOT", ...).
+const char* kindName(FlightKind kind);
 
 class TFlyingCard
 {
@@ -22,9 +41,10 @@ public:
     float countXSCaleBYRot(float angle);
     // The point at curve parameter t on the flight's curve, into x and y.
     void countPosition(float t);
-    void draw_pickUp_sword();
-    void _drawDeckCardOut();
-    void draw();
+    // Drawn with the level's card back `back` (0..5) where it shows its back.
+    void draw_pickUp_sword(int back);
+    void _drawDeckCardOut(int back);
+    void draw(int back);
     int IamMagicCard() const;
     void update_standard();
     void update_standard1();
@@ -48,7 +68,8 @@ public:
     TCardData* identity = nullptr;    // a bare identity
     TSword* sword = nullptr;          // a rack sword (owned by the player)
     std::shared_ptr<TCard> ownedCard; // keeps a card that has left the table alive in flight
-    TLevel* level = nullptr;          // the level it belongs to
+    FlightHost* host = nullptr;       // the level in play, told of what the flight stands for
+    int ticket = 0;                   // what the rules wait for (the hammer's swell opens the rocks)
 
     float p = 0;
     float x1 = 0, y1 = 0;
@@ -64,7 +85,7 @@ public:
     float swordStartRot = 0;
     float rot = 0;
     float docelowyRot = 0;
-    std::string typ = "STANDARD";
+    FlightKind typ = FlightKind::Standard;
     long long startTime = 0;
     float alpha = 1;
     int levelCheck = 0;
@@ -83,7 +104,6 @@ private:
     // Advances p by speed; true on the frame that should end the flight (after a one-frame rest).
     bool advance(float speed, bool useAllSpeed = true);
     // The next kind of the flight, in a straight line from here to its end point.
-    void headStraightOn(const char* kind);
-    void land(); // arrival work common to every kind
+    void headStraightOn(FlightKind kind);
     bool ended_ = false;
 };

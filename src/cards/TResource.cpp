@@ -1,17 +1,13 @@
 // TResource.cpp
 #include "cards/TResource.hpp"
 
+#include "audio/Sounds.hpp"
+#include "base/Program.hpp"
 #include "effects/ParticleKinds.hpp"
-#include "levels/TLevel.hpp"
 #include "media/Platform.hpp"
-#include "screens/Sounds.hpp"
-#include "shell/Globals.hpp"
-#include "shell/Program.hpp"
 
 #include <algorithm>
 #include <cmath>
-
-std::list<std::unique_ptr<TResource>> flyingResources;
 
 namespace
 {
@@ -20,7 +16,7 @@ constexpr float degrees = 3.14159265358979f / 180.0f;
 
 void TResource::flyToCash()
 {
-    state = "FLY";
+    flying = true;
     x1 = x;
     y1 = y;
     x2 = 512;
@@ -35,39 +31,37 @@ void TResource::flyToCash()
     per = 0;
 }
 
-void TResource::_update_fly()
+bool TResource::_update_fly(ParticleList& particles)
 {
-    per = std::min(1.0f, per + 0.05f * delta);
+    per = std::min(1.0f, per + 0.05f * base::program().delta);
     float s = std::sin(90.0f * per * degrees);
     x = x1 + 2 * s * (mx - x1) + s * s * (x1 - 2 * mx + x2);
     y = y1 + 2 * s * (my - y1) + s * s * (y1 - 2 * my + y2);
-}
-
-bool TResource::update()
-{
-    if (state != "FLY")
-        return false;
-    _update_fly();
     const long long now = media::clock().millisecs();
     if (now > time) {
         time = now + 25;
         for (int i = 0; i < 25; ++i)
-            particleCoin(x + static_cast<float>(media::random().rand(-5, 5)),
+            particleCoin(particles, x + static_cast<float>(media::random().rand(-5, 5)),
                          y + static_cast<float>(media::random().rand(-5, 5)));
     }
     return per >= 1;
 }
 
-void TResource::addToProfile()
+bool TResource::update(ParticleList& particles)
 {
-    if (level)
-        level->score += static_cast<float>(ammount);
+    if (!flying)
+        return false;
+    return _update_fly(particles);
+}
+
+void TResource::addToProfile(ParticleList& particles)
+{
     for (int i = 0; i < 50; ++i)
-        particleCoin(x + static_cast<float>(media::random().rand(-25, 25)),
+        particleCoin(particles, x + static_cast<float>(media::random().rand(-25, 25)),
                      y + static_cast<float>(media::random().rand(-25, 25)));
     playMySound("coin-" + std::to_string(media::random().rand(1, 2)));
     // The cash panel shakes and glows.
-    particlePanelGlow(512, 74, 2);
+    particlePanelGlow(particles, 512, 74, 2);
 }
 
 void TResource::draw() const
@@ -84,29 +78,4 @@ void TResource::draw() const
     gfx.setColor(240, 196, 90);
     gfx.drawRect(x - 10 * turn, y - 11, 20 * turn, 22);
     gfx.setColor(255, 255, 255);
-}
-
-void updateResources()
-{
-    for (auto it = flyingResources.begin(); it != flyingResources.end();) {
-        if ((*it)->update()) {
-            (*it)->addToProfile();
-            it = flyingResources.erase(it);
-        } else {
-            ++it;
-        }
-    }
-}
-
-void drawResources()
-{
-    for (const auto& r : flyingResources)
-        r->draw();
-}
-
-void landResources()
-{
-    for (const auto& r : flyingResources)
-        r->addToProfile();
-    flyingResources.clear();
 }

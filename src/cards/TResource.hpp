@@ -1,13 +1,9 @@
 // TResource.hpp: a resource (a coin and the like) worth points: hidden under the bottom card of
-// a column, or released by a long drive; once released it spins up to the cash panel and adds
-// its amount to the level's score.
+// a column, or released by a long drive; once released it spins up to the cash panel, where
+// its amount joins the level's score.
 #pragma once
 
-#include <list>
-#include <memory>
-#include <string>
-
-class TLevel;
+#include "effects/TParticle.hpp"
 
 class TResource
 {
@@ -15,13 +11,13 @@ public:
     TResource(int typeId, int amount) : id(typeId), ammount(amount) {}
 
     void draw() const;
-    void _update_fly();
-    // One frame; true once it has arrived.
-    bool update();
+    // One frame of the flight, glittering into `particles`; true once it has arrived.
+    bool _update_fly(ParticleList& particles);
+    bool update(ParticleList& particles);
     // Sets off from where it is toward the cash panel at (512, 80).
     void flyToCash();
-    // Arrival: its amount joins the level's score.
-    void addToProfile();
+    // The arrival, as the player sees it: glitter, the coin's sound and the panel's glow.
+    void addToProfile(ParticleList& particles);
 
     int id = 0;      // resource type
     int ammount = 0; // points it is worth
@@ -31,13 +27,6 @@ public:
     float mx = 0, my = 0;
     float per = 0;
     long long time = 0;
-    std::string state;
-    TLevel* level = nullptr; // the level whose score it joins
+    bool flying = false; // released and on its way
+    int ticket = 0;      // what the rules wait for: its points join the score when it lands
 };
-
-// Every released resource on its way to the cash panel.
-extern std::list<std::unique_ptr<TResource>> flyingResources;
-void updateResources();
-void drawResources();
-// Every resource on its way arrives at once (the level is ending or being left).
-void landResources();

@@ -6,15 +6,19 @@
 
 class TCard;
 class TCardData;
-class TLevel;
 class TSword;
 class TSwordData;
 
 class TZdarzenie
 {
 public:
-    // The level's score (truncated), drive and multiplier, as they are now.
-    void copyGameData(const TLevel& level);
+    // The level's score (truncated), drive and multiplier before the move.
+    void copyGameData(long long levelScore, int levelDriveN, float levelDriveMN)
+    {
+        score = static_cast<int>(levelScore);
+        driveN = levelDriveN;
+        driveMN = levelDriveMN;
+    }
 
     std::string typ;          // "KARTA-ZDJETA", "KARTA-DODANA", "UZYTO-SWORD", "PICK-UP-SWORD"
     std::shared_ptr<TCard> c; // the table card involved, kept alive for its way back

@@ -1,33 +1,33 @@
 // Captions.cpp
 #include "effects/Captions.hpp"
 
+#include "base/Program.hpp"
 #include "data/Language.hpp"
 #include "data/TextTables.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
 
-std::array<CaptionImage, 18> captionImages;
-CaptionList captions;
-
 void loadCaptionImages()
 {
-    static const char* files[18] = {"1-card",  "2-cards",       "3-cards",       "4-cards",        nullptr,
-                                    nullptr,   nullptr,         nullptr,         nullptr,          nullptr,
-                                    "perfect", "5x-multiplier", "7x-multiplier", "new-magic-card", "combo",
-                                    "play",    "hammer-found",  "ice-cleared"};
+    static constexpr const char* files[captionCount] = {
+        "1-card",        "2-cards",        "3-cards", "4-cards", nullptr,        nullptr,
+        nullptr,         nullptr,          nullptr,   nullptr,   "perfect",      "5x-multiplier",
+        "7x-multiplier", "new-magic-card", "combo",   "play",    "hammer-found", "ice-cleared"};
     TTxtFile words = loadTextTable("txt/#LANG#/captions.txt");
-    for (std::size_t i = 0; i < captionImages.size(); ++i) {
-        CaptionImage& slot = captionImages[i];
-        slot = {};
+    base::Program& program = base::program();
+    program.captionPictures.assign(captionCount, {});
+    program.captionWords.assign(captionCount, {});
+    for (int i = 0; i < captionCount; ++i) {
         if (!files[i])
             continue;
         std::string path = "gfx/captions/" + language + "/" + files[i] + ".png";
         // Until a language has its pictures, its captions are spoken in words.
+        media::Picture& picture = program.captionPictures[static_cast<std::size_t>(i)];
         if (media::fs::pathType(path) != media::fs::PathType::Absent) {
-            slot.picture = media::pictures().load(path, media::Filtered);
-            slot.picture.midHandle();
+            picture = media::pictures().load(path, media::Filtered);
+            picture.midHandle();
         }
-        slot.words = getText(words, static_cast<int>(i) + 1);
+        program.captionWords[static_cast<std::size_t>(i)] = getText(words, i + 1);
     }
 }
 
@@ -39,9 +39,10 @@ Caption& add(int image, float x, float y, CaptionList& list)
     auto caption = std::make_unique<Caption>();
     caption->x = x;
     caption->y = y;
-    if (image >= 0 && image < static_cast<int>(captionImages.size())) {
-        caption->img = captionImages[static_cast<std::size_t>(image)].picture;
-        caption->txt = captionImages[static_cast<std::size_t>(image)].words;
+    const base::Program& program = base::program();
+    if (image >= 0 && image < static_cast<int>(program.captionPictures.size())) {
+        caption->img = program.captionPictures[static_cast<std::size_t>(image)];
+        caption->txt = program.captionWords[static_cast<std::size_t>(image)];
     }
     Caption& made = *caption;
     list.push_back(std::move(caption));
@@ -49,7 +50,7 @@ Caption& add(int image, float x, float y, CaptionList& list)
 }
 } // namespace
 
-TImgCaption& showCaption(int image, float x, float y, int holdMs, CaptionList& list)
+TImgCaption& showCaption(CaptionList& list, int image, float x, float y, int holdMs)
 {
     TImgCaption& c = add<TImgCaption>(image, x, y, list);
     c.time = holdMs;
@@ -66,7 +67,7 @@ TImgCaption& showCaption(int image, float x, float y, int holdMs, CaptionList& l
     return c;
 }
 
-TSpecImgCaption& showSpecCaption(int image, float x, float y, int holdMs, CaptionList& list)
+TSpecImgCaption& showSpecCaption(CaptionList& list, int image, float x, float y, int holdMs)
 {
     TSpecImgCaption& c = add<TSpecImgCaption>(image, x, y, list);
     c.time = media::clock().millisecs() + holdMs;

@@ -3,26 +3,16 @@
 
 #include "effects/TCaption.hpp"
 
-#include <array>
-
 // The caption pictures by number (0-3 cards left, 10 perfect, 11/12 the 5x/7x multiplier,
 // 13 new magic card, 14 long drive, 15 play, 16 hammer found, 17 ice cleared), with the
-// words each stands for.
-struct CaptionImage
-{
-    media::Picture picture;
-    std::string words;
-};
-extern std::array<CaptionImage, 18> captionImages;
-
-// Every caption on screen.
-extern CaptionList captions;
-
+// words each stands for, kept by the program.
+constexpr int captionCount = 18;
 // Loads the pictures from "gfx/captions/" + language, and their words from the language's
 // caption table.
 void loadCaptionImages();
 
-TImgCaption& showCaption(int image, float x, float y, int holdMs, CaptionList& list = captions);
-TSpecImgCaption& showSpecCaption(int image, float x, float y, int holdMs, CaptionList& list = captions);
-void updateCaptions(CaptionList& list = captions);
-void drawCaptions(CaptionList& list = captions);
+// Caption `image` shown at (x, y) for `holdMs`, added to `list`.
+TImgCaption& showCaption(CaptionList& list, int image, float x, float y, int holdMs);
+TSpecImgCaption& showSpecCaption(CaptionList& list, int image, float x, float y, int holdMs);
+void updateCaptions(CaptionList& list);
+void drawCaptions(CaptionList& list);

@@ -1,9 +1,9 @@
 // TCaption.cpp
 #include "effects/TCaption.hpp"
 
+#include "base/Approach.hpp"
+#include "base/Program.hpp"
 #include "media/Platform.hpp"
-#include "shell/Approach.hpp"
-#include "shell/Globals.hpp"
 
 #include <cmath>
 
@@ -73,13 +73,13 @@ int TCaption::_updatePercent()
 
 void TCaption::_updateRotation()
 {
-    r += rSpeed * delta;
+    r += rSpeed * base::program().delta;
 }
 
 void TCaption::_updatePosition()
 {
-    x += ax * delta;
-    y += ay * delta;
+    x += ax * base::program().delta;
+    y += ay * base::program().delta;
 }
 
 bool TCaption::update()

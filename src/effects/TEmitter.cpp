@@ -1,16 +1,12 @@
 // TEmitter.cpp
 #include "effects/TEmitter.hpp"
 
-#include "effects/LongDriveStreams.hpp"
+#include "effects/Effects.hpp"
 #include "effects/ParticleKinds.hpp"
 #include "media/Platform.hpp"
 
-EmitterList emitters;
-
 namespace
 {
-long long pausedAt = 0;
-
 float jitter(int j)
 {
     return static_cast<float>(media::random().rand(-j, j));
@@ -22,50 +18,36 @@ int channel()
 }
 } // namespace
 
-void TEmitter::pauseAll()
-{
-    pausedAt = media::clock().millisecs();
-}
-
-void TEmitter::resumeAll()
-{
-    const long long away = media::clock().millisecs() - pausedAt;
-    for (auto& e : emitters) {
-        e->startTime += away;
-        e->endTime += away;
-    }
-}
-
-bool TEmitter::update()
+bool TEmitter::update(Effects& fx)
 {
     const long long now = media::clock().millisecs();
     if (now < startTime)
         return true;
     if (now > waitTime) {
         waitTime = now + inter;
-        generate();
+        generate(fx.particles);
     }
     if (now > endTime) {
-        destroy();
+        destroy(fx);
         return false;
     }
     return true;
 }
 
-void TEmitter::generate()
+void TEmitter::generate(ParticleList& list)
 {
     auto at = [&](int j, auto&& burst) { burst(x + jitter(j), y + jitter(j)); };
     auto whiteTail = [&] {
         at(1, [&](float px, float py) {
             int c = channel();
-            particleBurstColour(px, py, 2 * pom, c, c, c);
+            particleBurstColour(list, px, py, 2 * pom, c, c, c);
         });
     };
     switch (typ) {
     case 1:
-        at(5, [](float px, float py) { particleBurstMagenta(px, py); });
-        at(5, [](float px, float py) { particleBurstMagenta(px, py); });
-        at(5, [](float px, float py) { particleBurstWhiteFixed(px, py); });
+        at(5, [&](float px, float py) { particleBurstMagenta(list, px, py); });
+        at(5, [&](float px, float py) { particleBurstMagenta(list, px, py); });
+        at(5, [&](float px, float py) { particleBurstWhiteFixed(list, px, py); });
         break;
     case 2:
     case 3:
@@ -80,23 +62,23 @@ void TEmitter::generate()
                 int c = channel();
                 float length = 4 * pom;
                 switch (typ) {
-                case 2: particleBurstRed(px, py, length); break;
-                case 3: particleBurstGreen(px, py, length); break;
-                case 4: particleBurstColour(px, py, length, 0, 0, c); break;
+                case 2: particleBurstRed(list, px, py, length); break;
+                case 3: particleBurstGreen(list, px, py, length); break;
+                case 4: particleBurstColour(list, px, py, length, 0, 0, c); break;
                 case 5:
-                case 10: particleBurstColour(px, py, length, c, 0, c); break;
+                case 10: particleBurstColour(list, px, py, length, c, 0, c); break;
                 case 6:
-                case 11: particleBurstColour(px, py, length, 0, c, c); break;
-                default: particleBurstColour(px, py, length, c, c, c); break;
+                case 11: particleBurstColour(list, px, py, length, 0, c, c); break;
+                default: particleBurstColour(list, px, py, length, c, c, c); break;
                 }
             });
         }
         whiteTail();
         break;
     case 7:
-        particleSpark(x + jitter(5), y + jitter(5));
-        particleSpark(x, y);
-        particleGlint(x, y);
+        particleSpark(list, x + jitter(5), y + jitter(5));
+        particleSpark(list, x, y);
+        particleGlint(list, x, y);
         break;
     default:
         if (typ >= 13 && typ <= 19) {
@@ -105,11 +87,11 @@ void TEmitter::generate()
                     int c = channel();
                     switch (typ) {
                     case 13:
-                    case 18: particleBurstColour(px, py, 1, 0, c, c); break;
-                    case 14: particleBurstColour(px, py, 1, c, 0, 0); break;
-                    case 15: particleBurstColour(px, py, 1, 0, 0, c); break;
-                    case 17: particleBurstColour(px, py, 1, 0, c, 0); break;
-                    default: particleBurstColour(px, py, 1, c, c, 0); break;
+                    case 18: particleBurstColour(list, px, py, 1, 0, c, c); break;
+                    case 14: particleBurstColour(list, px, py, 1, c, 0, 0); break;
+                    case 15: particleBurstColour(list, px, py, 1, 0, 0, c); break;
+                    case 17: particleBurstColour(list, px, py, 1, 0, c, 0); break;
+                    default: particleBurstColour(list, px, py, 1, c, c, 0); break;
                     }
                 });
             }
@@ -119,20 +101,20 @@ void TEmitter::generate()
     }
 }
 
-void TEmitter::destroy()
+void TEmitter::destroy(Effects& fx)
 {
     if (typ == 1 && driveN > 0)
-        destroy1();
+        destroy1(fx);
 }
 
-void TEmitter::destroy1()
+void TEmitter::destroy1(Effects& fx)
 {
-    if (level)
-        longDriveArrives(*level, driveN, true);
+    if (fx.driveLightArrived)
+        fx.driveLightArrived(*this, true);
 }
 
-TEmitter& newEmitter(int typ, float x, float y, int delay, int interval, int duration, Tint rgb,
-                     EmitterList& list)
+TEmitter& newEmitter(EmitterList& list, int typ, float x, float y, int delay, int interval, int duration,
+                     Tint rgb)
 {
     auto e = std::make_unique<TEmitter>();
     const long long now = media::clock().millisecs();
@@ -147,14 +129,4 @@ TEmitter& newEmitter(int typ, float x, float y, int delay, int interval, int dur
     e->blue = rgb.blue;
     list.push_back(std::move(e));
     return *list.back();
-}
-
-void updateEmitters(EmitterList& list)
-{
-    // An emitter that ends may start new ones (the end of a long drive): they run in this pass.
-    for (auto it = list.begin(); it != list.end();) {
-        auto current = it++;
-        if (!(*current)->update())
-            list.erase(current);
-    }
 }

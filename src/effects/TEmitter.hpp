@@ -1,5 +1,5 @@
 // TEmitter.hpp: a timed source of particle bursts at a point; the last light of a long drive
-// also raises the multiplier when it goes out.
+// reports its arrival when it goes out.
 #pragma once
 
 #include "effects/TParticle.hpp"
@@ -7,23 +7,21 @@
 #include <list>
 #include <memory>
 
-class TLevel;
+class Effects;
 class TEmitter;
 using EmitterList = std::list<std::unique_ptr<TEmitter>>;
 
 class TEmitter
 {
 public:
-    static void pauseAll();
-    static void resumeAll();
-
-    // One frame: a burst when one is due; false once the emitter has ended.
-    bool update();
+    // One frame: a burst into the effects' particles when one is due; false once the emitter
+    // has ended.
+    bool update(Effects& fx);
     // One burst of the emitter's kind.
-    void generate();
+    void generate(ParticleList& particles);
     // The end of the emitter; the last light of a long drive ends the drive's journey.
-    void destroy();
-    void destroy1();
+    void destroy(Effects& fx);
+    void destroy1(Effects& fx);
 
     float x = 0, y = 0;
     long long startTime = 0;
@@ -31,14 +29,11 @@ public:
     long long waitTime = 0;
     int inter = 1;
     int typ = 1;
-    int driveN = 0;
+    int driveN = 0; // the length of the drive whose light this is (0 for every other light)
+    int ticket = 0; // what the rules wait for when that light arrives
     int red = 255, green = 255, blue = 255;
     float pom = 0;
-    TLevel* level = nullptr; // the level a long drive belongs to
 };
 
-extern EmitterList emitters;
-
-TEmitter& newEmitter(int typ, float x, float y, int delay, int interval, int duration, Tint rgb = {},
-                     EmitterList& list = emitters);
-void updateEmitters(EmitterList& list = emitters);
+TEmitter& newEmitter(EmitterList& list, int typ, float x, float y, int delay, int interval, int duration,
+                     Tint rgb = {});

@@ -1,38 +1,17 @@
 // TParticle.cpp
 #include "effects/TParticle.hpp"
 
+#include "base/Program.hpp"
 #include "data/DataFiles.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
 
 #include <algorithm>
 
-std::vector<media::Picture> particleImages;
-ParticleList particles;
-
-namespace
-{
-long long pausedAt = 0;
-}
-
-void TParticle::pauseAll()
-{
-    pausedAt = media::clock().millisecs();
-}
-
-void TParticle::resumeAll()
-{
-    const long long away = media::clock().millisecs() - pausedAt;
-    for (auto& p : particles) {
-        p->startTime += away;
-        if (p->born)
-            p->bornTime += away;
-    }
-}
-
 void TParticle::setup()
 {
     TRCMFile file = loadDataFile("data/particles.dat");
+    std::vector<media::Picture>& particleImages = base::program().particleImages;
     particleImages.clear();
     if (!file._grupa.getGroup("particles"))
         return; // already reported by the loader
@@ -96,6 +75,7 @@ bool TParticle::update()
 
 void TParticle::draw()
 {
+    const std::vector<media::Picture>& particleImages = base::program().particleImages;
     if (media::clock().millisecs() < startTime || n < 0 || n >= static_cast<int>(particleImages.size()))
         return;
     _updatePosition();
@@ -108,9 +88,9 @@ void TParticle::draw()
     gfx.drawPicture(particleImages[static_cast<std::size_t>(n)], x, y);
 }
 
-TParticle* newParticle(int n, float x1, float y1, float x2, float y2, float mx, float my, Tint rgb,
-                       float startA, float endA, float startS, float endS, float startR, float endR,
-                       int blend, int delay, int life, ParticleList& list)
+TParticle* newParticle(ParticleList& list, int n, float x1, float y1, float x2, float y2, float mx, float my,
+                       Tint rgb, float startA, float endA, float startS, float endS, float startR, float endR,
+                       int blend, int delay, int life)
 {
     if (x1 == 0 && y1 == 0)
         return nullptr;

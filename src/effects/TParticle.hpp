@@ -14,10 +14,7 @@ using ParticleList = std::list<std::unique_ptr<TParticle>>;
 class TParticle
 {
 public:
-    // The clock stops for the particles of the default list while the window is inactive.
-    static void pauseAll();
-    static void resumeAll();
-    // Reads data/particles.dat into the particle pictures.
+    // Reads data/particles.dat into the program's particle pictures.
     static void setup();
 
     // Each frame: age, fade, scale, turn and move; false once its life is over.
@@ -47,10 +44,6 @@ public:
     float mx = 0, my = 0;
 };
 
-// The particle pictures, by number, and the default list every screen updates and draws.
-extern std::vector<media::Picture> particleImages;
-extern ParticleList particles;
-
 struct Tint
 {
     int red = 255, green = 255, blue = 255;
@@ -58,8 +51,8 @@ struct Tint
 
 // A particle from (x1, y1) to (x2, y2) by the control point (mx, my), appended to `list`; none is
 // made for a start of exactly (0, 0).
-TParticle* newParticle(int n, float x1, float y1, float x2, float y2, float mx, float my, Tint rgb,
-                       float startA, float endA, float startS, float endS, float startR, float endR,
-                       int blend, int delay, int life, ParticleList& list = particles);
-void updateParticles(ParticleList& list = particles);
-void drawParticles(ParticleList& list = particles);
+TParticle* newParticle(ParticleList& list, int n, float x1, float y1, float x2, float y2, float mx, float my,
+                       Tint rgb, float startA, float endA, float startS, float endS, float startR, float endR,
+                       int blend, int delay, int life);
+void updateParticles(ParticleList& list);
+void drawParticles(ParticleList& list);

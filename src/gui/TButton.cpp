@@ -1,6 +1,8 @@
 // TButton.cpp
 #include "gui/TButton.hpp"
 
+#include "base/Approach.hpp"
+#include "base/Program.hpp"
 #include "gui/Fonts.hpp"
 #include "gui/GuiError.hpp"
 #include "gui/GuiValues.hpp"
@@ -10,8 +12,6 @@
 #include "media/Font.hpp"
 #include "media/Platform.hpp"
 #include "media/Text.hpp"
-#include "shell/Approach.hpp"
-#include "shell/Globals.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -228,7 +228,7 @@ void TButton::updateWave()
         return;
     }
     const auto length = static_cast<float>(chars.size());
-    _chrN += 0.08f * delta;
+    _chrN += 0.08f * base::program().delta;
     if (_chrN >= length)
         _chrN = 0;
     if (chars[static_cast<std::size_t>(_chrN)] == U' ')
@@ -263,7 +263,7 @@ void TButton::updateCrossFade()
         _newAlpha = 0;
     }
     _new4StepB = wanted;
-    _newAlpha = std::min(1.0f, _newAlpha + 0.05f * delta);
+    _newAlpha = std::min(1.0f, _newAlpha + 0.05f * base::program().delta);
 }
 
 int TButton::updateMe(int, int)

@@ -1,6 +1,9 @@
 // TGui.cpp
 #include "gui/TGui.hpp"
 
+#include "audio/Sounds.hpp"
+#include "base/Program.hpp"
+#include "base/StartupFlags.hpp"
 #include "data/TextTables.hpp"
 #include "gui/GuiDeclarations.hpp"
 #include "gui/GuiError.hpp"
@@ -9,8 +12,6 @@
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
 #include "media/Text.hpp"
-#include "screens/Sounds.hpp"
-#include "shell/Globals.hpp"
 
 #include <filesystem>
 #include <utility>

@@ -1,9 +1,9 @@
 // TGuiObject.cpp
 #include "gui/TGuiObject.hpp"
 
+#include "base/Approach.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
-#include "shell/Approach.hpp"
 
 TGuiObject::TGuiObject()
 {

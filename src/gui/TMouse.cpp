@@ -1,38 +1,23 @@
 // TMouse.cpp
 #include "gui/TMouse.hpp"
 
+#include "base/Program.hpp"
+#include "base/VirtualScreen.hpp"
 #include "media/Platform.hpp"
 #include "media/Text.hpp"
-#include "shell/VirtualScreen.hpp"
 
 #include <cassert>
 #include <cmath>
 
-namespace
-{
-TMouse* toolkitMouse = nullptr;
-}
-
 TMouse& guiMouse()
 {
-    assert(toolkitMouse && "no mouse made yet");
-    return *toolkitMouse;
+    assert(hasGuiMouse() && "no mouse made yet");
+    return *base::program().mouse;
 }
 
 bool hasGuiMouse()
 {
-    return toolkitMouse != nullptr;
-}
-
-TMouse::TMouse()
-{
-    toolkitMouse = this;
-}
-
-TMouse::~TMouse()
-{
-    if (toolkitMouse == this)
-        toolkitMouse = nullptr;
+    return base::hasProgram() && base::program().mouse;
 }
 
 int TMouse::getHoldedTime() const

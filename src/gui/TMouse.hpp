@@ -11,9 +11,7 @@
 class TMouse
 {
 public:
-    // The newest mouse becomes the one the widgets see through guiMouse().
-    TMouse();
-    ~TMouse();
+    TMouse() = default;
     TMouse(const TMouse&) = delete;
     TMouse& operator=(const TMouse&) = delete;
 
@@ -56,6 +54,6 @@ private:
     TCursor& addCursor(const std::string& id, int hx, int hy);
 };
 
-// The toolkit's mouse: the most recently constructed TMouse.
+// The toolkit's mouse: the program's.
 TMouse& guiMouse();
 bool hasGuiMouse();

@@ -1,6 +1,7 @@
 // TRGMFont.cpp
 #include "gui/TRGMFont.hpp"
 
+#include "base/Program.hpp"
 #include "gui/Fonts.hpp"
 #include "gui/GuiError.hpp"
 #include "gui/GuiValues.hpp"
@@ -10,8 +11,10 @@
 
 std::vector<TRGMFont>& programFonts()
 {
-    static std::vector<TRGMFont> fonts;
-    return fonts;
+    base::Program& program = base::program();
+    if (!program.programFonts)
+        program.programFonts = std::make_unique<std::vector<TRGMFont>>();
+    return *program.programFonts;
 }
 
 void TRGMFont::createFromList(const std::string& name, const std::vector<TSimpleEntry>& entries, TGui* gui)

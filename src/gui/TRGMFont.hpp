@@ -27,5 +27,6 @@ public:
     std::string _id;
 };
 
-// Fonts declared without a container (the menus of a menu bar look them up here).
+// Fonts declared without a container (the menus of a menu bar look them up here), kept by the
+// program.
 std::vector<TRGMFont>& programFonts();

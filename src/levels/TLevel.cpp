@@ -2,23 +2,16 @@
 #include "levels/TLevel.hpp"
 
 #include "cards/Cards.hpp"
-#include "cards/ResourceTypes.hpp"
 #include "cards/TCardData.hpp"
 #include "data/DataFiles.hpp"
-#include "levels/LevelHost.hpp"
 #include "levels/Levels.hpp"
-#include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
-#include "screens/TProfileManager.hpp"
-#include "shell/Program.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <set>
-
-float pomWaterX = 0;
 
 namespace
 {
@@ -28,11 +21,6 @@ constexpr int maxEntries = 10000;
 int rnd(int lo, int hi)
 {
     return media::random().rand(lo, hi);
-}
-
-TProfile* currentProfile()
-{
-    return hasProfile() ? &profile() : nullptr;
 }
 
 bool hasObstacle(const TCard& c)
@@ -94,20 +82,12 @@ void TLevel::init(int shuffle, int magic, int swords)
         if (swords == 1)
             SHUFFLE_SWORDS();
         SHUFFLE_DECK(1);
-        if (TProfile* player = currentProfile()) {
-            bool ten = player->getMyItem("ODKRYCIE-10") != nullptr;
-            bool twenty = player->getMyItem("ODKRYCIE-20") != nullptr;
-            if (ten && twenty)
-                forceSide(0.3f);
-            else if (ten)
-                forceSide(0.1f);
-            else if (twenty)
-                forceSide(0.2f);
-            if (player->getMyItem("DECK-CARDS")) {
-                for (int i = 0; i < 5; ++i) {
-                    if (TCardData* extra = randomNormalCard())
-                        deck.push_back(extra);
-                }
+        if (dealOptions.forcedShare > 0)
+            forceSide(dealOptions.forcedShare);
+        if (dealOptions.extraDeckCards) {
+            for (int i = 0; i < 5; ++i) {
+                if (TCardData* extra = randomNormalCard())
+                    deck.push_back(extra);
             }
         }
         if (magic == 1)
@@ -115,7 +95,6 @@ void TLevel::init(int shuffle, int magic, int swords)
     }
     if (allCardsCount == 0)
         allCardsCount = static_cast<int>(cards.size());
-    CHECK_Cover(1);
     COUNT_deckHolder();
     jestWildCards =
         std::any_of(cards.begin(), cards.end(), [](const auto& c) { return c->cd && c->cd->id >= 200; }) ? 1
@@ -133,13 +112,13 @@ void TLevel::init_COLUMNS()
     }
 }
 
-void TLevel::init_RESOURCES()
+void TLevel::init_RESOURCES(int resourceTypes)
 {
     for (std::size_t k = 0; k < columns.size(); ++k) {
         if (k < resources.size())
             columns[k]->res = std::make_unique<TResource>(resources[k]);
-        else if (resourceTypeCount() > 0)
-            columns[k]->res = std::make_unique<TResource>(rnd(1, resourceTypeCount()), 10);
+        else if (resourceTypes > 0)
+            columns[k]->res = std::make_unique<TResource>(rnd(1, resourceTypes), 10);
     }
 }
 
@@ -149,9 +128,8 @@ int TLevel::COUNT_magicCards() const
         std::count_if(cards.begin(), cards.end(), [](const auto& c) { return isMagicCard(*c); }));
 }
 
-void TLevel::COUNT_deckHolder()
+void TLevel::COUNT_deckHolder(media::Size holder)
 {
-    media::Size holder = levelHost().deckHolderSize();
     const float w = static_cast<float>(holder.width);
     const float h = static_cast<float>(holder.height);
     deckHolderX = deckX - w / 2;
@@ -225,12 +203,12 @@ TLevel::CardList TLevel::getAllAvailableForMagicCardsList() const
 
 TLevel::CardList TLevel::getAllAvailableForSwordsCardsList() const
 {
-    TProfile* player = currentProfile();
+    const std::vector<int>& held = dealOptions.swordRanksHeld;
     CardList list;
     for (const auto& c : cards) {
         if (!isNormal(*c) || c->cd->seqN < 2 || c->cd->seqN > 14 || hasObstacle(*c))
             continue;
-        if (player && player->haveSwordBySeq(c->cd->seqN))
+        if (std::find(held.begin(), held.end(), c->cd->seqN) != held.end())
             continue;
         if (!listHaveThatCard(list, *c))
             list.push_back(c.get());
@@ -285,39 +263,33 @@ void TLevel::forceSide(float fraction)
 
 void TLevel::CHECK_found_magicCards()
 {
-    TProfile* player = currentProfile();
-    if (!player)
-        return;
     for (const auto& c : cards) {
         if (!c->cd)
             continue;
-        if (TCardData* magic = player->getMagicCard(c->cd->id + 300))
-            c->cd = magic;
+        for (TCardData* magic : dealOptions.magicCardsFound) {
+            if (magic->id == c->cd->id + 300) {
+                c->cd = magic;
+                break;
+            }
+        }
     }
 }
 
 void TLevel::CHECK_magicCards()
 {
-    TProfile* player = currentProfile();
-    if (!player || player->tryb != "QUEST")
+    if (!dealOptions.quest)
         return;
     CHECK_found_magicCards();
-    int ile = 0;
-    if (shell::hasProgram() && shell::program().levelManager) {
-        if (const TLevelMagic* record = levelManager().getMagicData(player->countLevelN()))
-            ile = record->ile;
-    }
+    const int ile = dealOptions.magicCardsToShow;
+    const std::vector<TCardData*>& available = dealOptions.magicCardsAvailable;
     if (ile > 0) {
-        for (int attempt = 0; attempt < 101; ++attempt) {
-            TCardData* magic = player->getAvailableRandomMagicCard();
-            if (!magic)
-                break;
-            addMagicCard(magic);
+        for (int attempt = 0; attempt < 101 && !available.empty(); ++attempt) {
+            addMagicCard(available[static_cast<std::size_t>(rnd(0, static_cast<int>(available.size()) - 1))]);
             if (COUNT_magicCards() >= ile)
                 break;
         }
     }
-    for (TCardData* waiting : player->awaitingMagicCards)
+    for (TCardData* waiting : dealOptions.magicCardsAwaiting)
         addMagicCard(waiting);
 }
 
@@ -330,36 +302,6 @@ int TLevel::CHECK_card_column(const TCard& card) const
             return 0;
     }
     return 1;
-}
-
-void TLevel::CHECK_front_Swords()
-{
-    CardList swords;
-    for (const auto& c : cards) {
-        if (c->odkryta && isSwordCard(*c))
-            swords.push_back(c.get());
-    }
-    for (TCard* s : swords)
-        levelHost().pickSword(*s);
-}
-
-void TLevel::CHECK_Cover(int initial)
-{
-    if (cards.empty())
-        return;
-    if (CHECK_WaterExist() == 0)
-        CHECK_WaterX();
-    // Uncovering may take cards off the table (the hammer, swords) while this walks it: walk a
-    // copy, and pass over what has left.
-    CardList snapshot;
-    for (const auto& c : cards)
-        snapshot.push_back(c.get());
-    for (TCard* card : snapshot) {
-        bool onTable =
-            std::any_of(cards.begin(), cards.end(), [&](const auto& c) { return c.get() == card; });
-        if (onTable)
-            card->CHECK_Cover(cards, initial);
-    }
 }
 
 void TLevel::CHECK_WaterX()
@@ -377,12 +319,6 @@ void TLevel::CHECK_WaterX()
     }
 }
 
-int TLevel::CHECK_WaterExist()
-{
-    waterPom = std::any_of(cards.begin(), cards.end(), [](const auto& c) { return c->utrudnienie2; }) ? 1 : 0;
-    return waterPom;
-}
-
 void TLevel::SHUFFLE_CARDS()
 {
     const int n = static_cast<int>(cards.size());
@@ -398,9 +334,8 @@ void TLevel::SHUFFLE_CARDS()
 
 void TLevel::SHUFFLE_SWORDS()
 {
-    TProfile* player = currentProfile();
-    const int stage = player ? player->stageID : 1;
-    const int level = player ? player->levelID : 1;
+    const int stage = dealOptions.stage;
+    const int level = dealOptions.level;
     if (stage == 1 && level < 2)
         return;
     const bool secondLevel = stage == 1 && level == 2;
@@ -604,9 +539,10 @@ void TLevel::_loadLevelResources(const TRCMFile& file)
     }
 }
 
-void TLevel::_load(const std::string& file, int shuffle, int magic, int swords)
+void TLevel::_load(const std::string& file, int shuffle, int magic, int swords, const DealOptions& options)
 {
     path = file;
+    dealOptions = options;
     TRCMFile data = loadDataFile(file);
     if (!data._grupa.getGroup("level") && media::fs::pathType(file) == media::fs::PathType::File)
         media::report(file, "holds no level (no \"level\" group)");
@@ -622,7 +558,7 @@ void TLevel::_load(const std::string& file, int shuffle, int magic, int swords)
         pomWaterX = 0;
     init(shuffle, magic, swords);
     init_COLUMNS();
-    init_RESOURCES();
+    init_RESOURCES(dealOptions.resourceTypes);
     if (allColumns == 0)
         allColumns = static_cast<int>(columns.size());
 }
@@ -640,15 +576,15 @@ std::unique_ptr<TCard> TLevel::takeOffTable(TCard& card)
 
 TCard& TLevel::addCard(std::unique_ptr<TCard> card)
 {
-    card->myLevel = this;
     cards.push_back(std::move(card));
     return *cards.back();
 }
 
-std::unique_ptr<TLevel> loadLevelFile(const std::string& path, int shuffle, int magic, int swords)
+std::unique_ptr<TLevel> loadLevelFile(const std::string& path, int shuffle, int magic, int swords,
+                                      const DealOptions& options)
 {
     auto level = std::make_unique<TLevel>();
-    level->_load(path, shuffle, magic, swords);
+    level->_load(path, shuffle, magic, swords, options);
     return level;
 }
 

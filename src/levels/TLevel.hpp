@@ -5,6 +5,8 @@
 #include "cards/TCard.hpp"
 #include "cards/TResource.hpp"
 #include "gui/TDim.hpp"
+#include "levels/DealOptions.hpp"
+#include "media/Display.hpp"
 
 #include <memory>
 #include <string>
@@ -29,9 +31,12 @@ public:
     // Prepares a loaded level for play (shuffle, magic cards, swords: 1 or 0 each).
     void init(int shuffle, int magic, int swords);
     void init_COLUMNS();
-    void init_RESOURCES();
+    // Gives each column card its resource: the file's, in order, then (when resource kinds
+    // are defined) a random kind worth 10.
+    void init_RESOURCES(int resourceTypes);
     int COUNT_magicCards() const;
-    void COUNT_deckHolder();
+    // Places the deck holder (a picture of `holder`'s size) around the deck point.
+    void COUNT_deckHolder(media::Size holder = {450, 170});
     TDim COUNT_firstDeckCardDim() const;
     TDim COUNT_spotDim() const;
     int COUNT_level_value() const { return 10 * allColumns + 3 * allCardsCount; }
@@ -50,11 +55,9 @@ public:
     void CHECK_found_magicCards();
     void CHECK_magicCards();
     int CHECK_card_column(const TCard& card) const;
-    void CHECK_front_Swords();
-    // Recomputes which cards are face up and uncovered (initial: 1 when a table is laid out).
-    void CHECK_Cover(int initial);
+    // The ice line: the largest x of a card with ice, or 1500 (right of every card) when no card
+    // has ice; cards right of it without rocks or ice are snowed in.
     void CHECK_WaterX();
-    int CHECK_WaterExist();
     void SHUFFLE_CARDS();
     void SHUFFLE_SWORDS();
     void SHUFFLE_DECK(int shuffle);
@@ -71,7 +74,7 @@ public:
     void _loadLevelSpot(const TRCMFile& file);
     void _loadLevelOdblokowania(const TRCMFile& file);
     void _loadLevelResources(const TRCMFile& file);
-    void _load(const std::string& path, int shuffle, int magic, int swords);
+    void _load(const std::string& path, int shuffle, int magic, int swords, const DealOptions& options);
 
     // A card leaves the table (played, picked up, flown off): out of `cards`, but kept alive
     // until whatever carries it lets it go.
@@ -109,7 +112,10 @@ public:
     float driveMN = 1;
     int swordsN = 0;
     int newRecord = 0;
-    int waterPom = 0;
+    // The ice line (see CHECK_WaterX); 0 until it is known.
+    float pomWaterX = 0;
+    // What the player brought to this level's deal.
+    DealOptions dealOptions;
 
     // The file the level was read from, for messages.
     std::string path;

@@ -1,8 +1,8 @@
 // TLevelManager.cpp
 #include "levels/TLevelManager.hpp"
 
+#include "base/Program.hpp"
 #include "data/DataFiles.hpp"
-#include "shell/Program.hpp"
 
 #include <algorithm>
 
@@ -26,5 +26,5 @@ const TLevelMagic* TLevelManager::getMagicData(int levelNumber) const
 
 TLevelManager& levelManager()
 {
-    return *shell::program().levelManager;
+    return *base::program().levelManager;
 }

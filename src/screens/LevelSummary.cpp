@@ -3,8 +3,8 @@
 
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
-#include "shell/ActiveScreen.hpp"
-#include "shell/Frame.hpp"
+#include "screens/ActiveScreen.hpp"
+#include "screens/Frame.hpp"
 
 namespace screens
 {

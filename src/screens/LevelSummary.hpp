@@ -2,7 +2,7 @@
 // score, the bonus for cards left, the multiplier and the recorded score. A click goes on.
 #pragma once
 
-#include "shell/TEkran.hpp"
+#include "screens/TEkran.hpp"
 
 #include <string>
 

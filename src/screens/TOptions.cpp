@@ -1,14 +1,13 @@
 // TOptions.cpp
 #include "screens/TOptions.hpp"
 
+#include "audio/TGlobalSnd.hpp"
+#include "base/Program.hpp"
+#include "base/VirtualScreen.hpp"
 #include "data/DataFiles.hpp"
 #include "gui/TMouse.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
-#include "screens/TGlobalSnd.hpp"
-#include "shell/Globals.hpp"
-#include "shell/Program.hpp"
-#include "shell/VirtualScreen.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +36,7 @@ float storedVolume(double value)
 
 std::string TOptions::settingsPath()
 {
-    return userDataPath + "/Data/settings.dat";
+    return base::program().userDataPath + "/Data/settings.dat";
 }
 
 void TOptions::loadOptions()
@@ -50,9 +49,9 @@ void TOptions::loadOptions()
     customCursor = asFlag(file.getFloat("settings::customCursor"));
     musicVol = storedVolume(file.getFloat("settings::musicVolume"));
     soundVol = storedVolume(file.getFloat("settings::soundVolume"));
-    if (shell::hasProgram() && shell::program().globalSnd) {
-        shell::program().globalSnd->setMusicVol(musicVol);
-        shell::program().globalSnd->setSoundVol(soundVol);
+    if (base::hasProgram() && base::program().globalSnd) {
+        base::program().globalSnd->setMusicVol(musicVol);
+        base::program().globalSnd->setSoundVol(soundVol);
     }
 }
 

@@ -2,7 +2,7 @@
 // cursor, music and sound volume) and their file in the per-user data folder.
 #pragma once
 
-#include "shell/TEkran.hpp"
+#include "screens/TEkran.hpp"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,13 @@
 // TProfile.cpp
 #include "screens/TProfile.hpp"
 
+#include "base/Program.hpp"
 #include "cards/Cards.hpp"
+#include "cards/Swords.hpp"
 #include "cards/TCardData.hpp"
-#include "cards/TMainGame.hpp"
 #include "cards/TSwordData.hpp"
 #include "levels/Levels.hpp"
+#include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
 
@@ -40,7 +42,7 @@ TCardData* TProfile::getMagicCard(int id) const
 std::vector<TCardData*> TProfile::getAvailableMagicCards() const
 {
     std::vector<TCardData*> available;
-    for (TCardData* c : magicCardData) {
+    for (TCardData* c : cardSet().magicCardData) {
         if (!getMagicCard(c->id))
             available.push_back(c);
     }
@@ -73,6 +75,17 @@ float TProfile::getSwordRotTemporary(const TCardData& identity) const
     std::sort(ranks.begin(), ranks.end());
     auto at = std::find(ranks.begin(), ranks.end(), identity.seqN);
     return 254 + 1.8f * static_cast<float>(at - ranks.begin());
+}
+
+void TProfile::addSwordToRack(const TCardData& identity, float rot)
+{
+    const TSwordData* data = swordDataById(identity.id);
+    if (!data || haveSword(identity.id))
+        return;
+    TSword sword;
+    sword.sd = data;
+    sword.rot = rot;
+    swords.push_back(sword);
 }
 
 void TProfile::addMagicCard(TCardData* card)
@@ -112,10 +125,33 @@ std::string TProfile::levelPath(int stage, int level)
     return path;
 }
 
+DealOptions TProfile::dealOptions() const
+{
+    DealOptions d;
+    d.quest = tryb == "QUEST";
+    d.stage = stageID;
+    d.level = levelID;
+    const bool ten = getMyItem("ODKRYCIE-10") != nullptr;
+    const bool twenty = getMyItem("ODKRYCIE-20") != nullptr;
+    d.forcedShare = (ten && twenty) ? 0.3f : ten ? 0.1f : twenty ? 0.2f : 0.0f;
+    d.extraDeckCards = getMyItem("DECK-CARDS") != nullptr;
+    for (const TSword& s : swords) {
+        if (s.sd && s.sd->cd)
+            d.swordRanksHeld.push_back(s.sd->cd->seqN);
+    }
+    d.magicCardsFound = magicCards;
+    d.magicCardsAvailable = getAvailableMagicCards();
+    d.magicCardsAwaiting = awaitingMagicCards;
+    if (base::hasProgram() && base::program().levelManager) {
+        if (const TLevelMagic* record = levelManager().getMagicData(countLevelN()))
+            d.magicCardsToShow = record->ile;
+    }
+    return d;
+}
+
 void TProfile::loadMyLevel()
 {
-    questLevel = loadLevelFile(levelPath(stageID, levelID), 1, 1, 1);
-    mainGame().setLevel(questLevel);
+    questLevel = loadLevelFile(levelPath(stageID, levelID), 1, 1, 1, dealOptions());
 }
 
 std::string TProfile::getNextLevel()

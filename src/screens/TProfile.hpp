@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cards/TSword.hpp"
+#include "levels/DealOptions.hpp"
 #include "screens/TShopItem.hpp"
 
 #include <memory>
@@ -23,6 +24,8 @@ public:
     float getSwordRotTemporary(const TCardData& identity) const;
     // 7 with the "MAX-MULTI-7" aid, else 5.
     float getMaxDriveMultiplier() const { return getMyItem("MAX-MULTI-7") ? 7.0f : 5.0f; }
+    // The sword of that identity joins the rack at angle `rot`, unless it is there already.
+    void addSwordToRack(const TCardData& identity, float rot);
     // A magic card found in play joins the collection (once).
     void addMagicCard(TCardData* card);
     // A magic card seen but not found waits for a later level (once).
@@ -32,7 +35,10 @@ public:
     // The play-log values of one level start again.
     void resetLog();
 
-    // The level of the quest position, dealt afresh and handed to the game screen.
+    // What this player brings to a deal: the quest position, the aids, the swords held and the
+    // magic cards found, waiting or still to find.
+    DealOptions dealOptions() const;
+    // The level of the quest position, dealt afresh (the flow hands it to the game screen).
     void loadMyLevel();
     // On to the next level of the quest; the screen that comes next.
     std::string getNextLevel();

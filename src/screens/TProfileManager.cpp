@@ -1,7 +1,7 @@
 // TProfileManager.cpp
 #include "screens/TProfileManager.hpp"
 
-#include "shell/Program.hpp"
+#include "base/Program.hpp"
 
 #include <cassert>
 
@@ -14,12 +14,12 @@ TProfile& TProfileManager::useGuestProfile()
 
 TProfileManager& profileManager()
 {
-    return *shell::program().profileManager;
+    return *base::program().profileManager;
 }
 
 bool hasProfile()
 {
-    return shell::hasProgram() && shell::program().profileManager && shell::program().profileManager->profile;
+    return base::hasProgram() && base::program().profileManager && base::program().profileManager->profile;
 }
 
 TProfile& profile()

@@ -1,14 +1,17 @@
 // AutoPlayer.cpp
 #include "shell/AutoPlayer.hpp"
 
-#include "cards/Flights.hpp"
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
-#include "cards/TMainGame.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Input.hpp"
-#include "shell/ActiveScreen.hpp"
-#include "shell/StartScreen.hpp"
+#include "rules/AutoPlay.hpp"
+#include "screens/ActiveScreen.hpp"
+#include "screens/StartScreen.hpp"
+#include "screens/TMainGame.hpp"
+
+#include <optional>
+#include <vector>
 
 namespace shell
 {
@@ -24,34 +27,23 @@ bool isFree(const TCard& c)
 AutoPlayer::Target AutoPlayer::chooseInGame(const TMainGame& game)
 {
     Target t;
-    if (!game.level || game.state != "NORMAL" || game.alpha < 1)
+    if (!game.level || game.state != GameState::Normal || game.alpha < 1)
         return t;
     const TLevel& level = *game.level;
-    TCardData* first = game.getFirstCard();
-    const TCard* best = nullptr;
-    int bestFollowers = -1;
+    // The cards it sees free, as the rules' player weighs them.
+    std::vector<rules::Candidate> freeCards;
+    std::vector<const TCard*> seen;
     for (const auto& card : level.cards) {
         if (!isFree(*card))
             continue;
-        const bool sword = card->cd->isSword();
-        if (!sword && !TMainGame::checkSequence(card->cd, first))
-            continue;
-        // Prefer the card after which most free cards can still be played: the drive goes on.
-        int followers = 0;
-        for (const auto& other : level.cards) {
-            if (other.get() != card.get() && isFree(*other) && TMainGame::checkSequence(other->cd, card->cd))
-                ++followers;
-        }
-        if (sword)
-            followers += 100; // a free sword is always worth taking
-        if (followers > bestFollowers) {
-            best = card.get();
-            bestFollowers = followers;
-        }
+        freeCards.push_back({static_cast<int>(seen.size()), card->cd->seqN, card->cd->isSword()});
+        seen.push_back(card.get());
     }
-    if (best) {
-        t = {true, best->x, best->y};
-        return t;
+    const TCardData* first = game.getFirstCard();
+    const int chosen = rules::chooseCard(freeCards, first ? std::optional<int>(first->seqN) : std::nullopt);
+    if (chosen >= 0) {
+        const TCard& best = *seen[static_cast<std::size_t>(chosen)];
+        return {true, best.x, best.y};
     }
     // Nothing to play: turn the deck, or end the level once the end control is there.
     if (game.pendingDeckTurn)
@@ -71,7 +63,7 @@ AutoPlayer::Target AutoPlayer::decide()
     if (screen->id == "MAIN-GAME")
         return chooseInGame(static_cast<const TMainGame&>(*screen));
     if (screen->id == "START") {
-        const auto& start = static_cast<const StartScreen&>(*screen);
+        const auto& start = static_cast<const screens::StartScreen&>(*screen);
         if (start.fade > 0)
             return {};
         return {true, start.playButtonX(), start.playButtonY()};

@@ -1,21 +1,14 @@
 // Control.cpp
 #include "shell/Control.hpp"
 
-#include "cards/TMainGame.hpp"
+#include "base/Program.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
+#include "screens/StartScreen.hpp"
+#include "screens/TMainGame.hpp"
 #include "screens/TProfileManager.hpp"
-#include "shell/Program.hpp"
-#include "shell/StartScreen.hpp"
-
-std::string currentScreenId;
-
-int Control::isPlayerPlayingLevel()
-{
-    return media::text::toUpper(currentScreenId) == "MAIN-GAME" ? 1 : 0;
-}
 
 void Control::start()
 {
@@ -24,21 +17,30 @@ void Control::start()
 
 std::string Control::step(const std::string& id)
 {
+    base::Program& program = base::program();
     if (id == "MAIN-MENU")
-        return shell::program().mainMenu->mainLoop();
+        return program.mainMenu->mainLoop();
+    TMainGame& game = *program.mainGame;
     if (id == "MAIN-GAME") {
-        TMainGame& game = *shell::program().mainGame;
-        if (!game.level && hasProfile())
+        if (!game.level && hasProfile()) {
             profile().loadMyLevel();
+            game.setLevel(profile().questLevel);
+        }
         game.draw();
         return game.mainLoop();
     }
-    if (id == "GET-NEXT-LEVEL")
-        return hasProfile() ? profile().getNextLevel() : "MAIN-MENU";
+    if (id == "GET-NEXT-LEVEL") {
+        if (!hasProfile())
+            return "MAIN-MENU";
+        std::string next = profile().getNextLevel();
+        game.setLevel(profile().questLevel);
+        return next;
+    }
     if (id == "RESTART-LEVEL") {
         if (!hasProfile())
             return "MAIN-MENU";
         profile().loadMyLevel();
+        game.setLevel(profile().questLevel);
         return "MAIN-GAME";
     }
     if (id == "END")

@@ -4,19 +4,15 @@
 
 #include <string>
 
-// The identifier to act on next, compared in upper case.
-extern std::string currentScreenId;
-
 class Control
 {
 public:
-    Control() = delete;
-
-    // 1 while the game screen is the one running.
-    static int isPlayerPlayingLevel();
-    static void start();
+    void start();
     // Runs screens until the flow reaches "END".
-    static void mainLoop();
+    void mainLoop();
     // What one identifier runs, and the identifier that comes next.
-    static std::string step(const std::string& id);
+    std::string step(const std::string& id);
+
+    // The identifier to act on next, compared in upper case.
+    std::string currentScreenId;
 };

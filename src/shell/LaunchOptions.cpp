@@ -66,6 +66,11 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
                 return false;
         } else if (flag == "--autoplay") {
             options.autoplay = true;
+        } else if (flag == "--rules-only") {
+            options.rulesOnly = true;
+        } else if (flag == "--trace") {
+            if (!value(options.trace))
+                return false;
         } else if (flag == "--level") {
             if (!value(options.level))
                 return false;
@@ -76,6 +81,10 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
             error = "unknown option '" + flag + "' (try --help)";
             return false;
         }
+    }
+    if (options.rulesOnly && (!options.autoplay || options.level.empty())) {
+        error = "--rules-only plays one level by itself: it needs --autoplay and --level";
+        return false;
     }
     if (options.userDir.empty()) {
         if (const char* env = std::getenv("ELDMERE_USER_DIR"); env && env[0])
@@ -97,6 +106,8 @@ std::string usageText()
            "  --input FILE        replay mouse and key input from FILE\n"
            "  --level PATH        play the level file PATH, then end\n"
            "  --autoplay          let the game play itself (with --level: that level)\n"
+           "  --rules-only        with --autoplay and --level: play by the rules alone, no screen\n"
+           "  --trace FILE        write every rules event of the levels played to FILE\n"
            "  --user-dir DIR      keep settings and profiles in DIR\n"
            "                      (also ELDMERE_USER_DIR; default $XDG_DATA_HOME/Eldmere)\n";
 }

@@ -19,6 +19,8 @@ struct LaunchOptions
     std::optional<bool> fullScreen;    // --fullscreen / --windowed for this run only
     std::string level;                 // play this level file, then end
     bool autoplay = false;             // our own player plays
+    bool rulesOnly = false;            // ... by the rules alone: no screen, flights or drawing
+    std::string trace;                 // write a line per rules event here
     bool help = false;
 };
 

@@ -6,11 +6,13 @@
 #include "data/TextTables.hpp"
 #include "effects/Captions.hpp"
 #include "effects/TParticle.hpp"
+#include "levels/LevelLayout.hpp"
 #include "levels/Levels.hpp"
 #include "media/FileSystem.hpp"
 #include "media/ImageCodec.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
+#include "rules/Board.hpp"
 #include "screens/TProfileManager.hpp"
 #include "support/RunFolder.hpp"
 #include "support/TestProgram.hpp"
@@ -93,20 +95,20 @@ TEST_F(ShippedContent, TheCardsAreCompleteAndLoadQuietly)
         << ::testing::PrintToString(program->display().messages());
 
     std::set<int> ids;
-    for (TCardData* c : normalCardData) {
+    for (TCardData* c : cardSet().normalCardData) {
         ids.insert(c->id);
         EXPECT_GE(c->seqN, 2) << "card " << c->id << " has no rank (\"" << c->nazwa << "\")";
         EXPECT_LE(c->seqN, 14);
         EXPECT_FALSE(c->img.empty()) << "card " << c->id << " has no picture";
         EXPECT_LT(c->frame, c->img.frames()) << "card " << c->id;
     }
-    for (TCardData* c : specialCardData) {
+    for (TCardData* c : cardSet().specialCardData) {
         ids.insert(c->id);
         EXPECT_FALSE(c->img.empty()) << "card " << c->id << " has no picture";
         EXPECT_LT(c->frame, c->img.frames()) << "card " << c->id;
     }
     EXPECT_EQ(normalCardList().size(), 52u);
-    EXPECT_EQ(magicCardData.size(), 52u);
+    EXPECT_EQ(cardSet().magicCardData.size(), 52u);
     for (TCardData* c : normalCardList())
         EXPECT_TRUE(ids.count(c->id + 300)) << "no magic version of card " << c->id;
     for (int rank = 2; rank <= 14; ++rank) {
@@ -125,18 +127,17 @@ TEST_F(ShippedContent, TheCardsAreCompleteAndLoadQuietly)
 TEST_F(ShippedContent, ParticlesAndCaptionsAreAllThere)
 {
     TParticle::setup();
-    EXPECT_GE(particleImages.size(), 29u);
-    for (std::size_t k = 0; k < particleImages.size(); ++k)
-        EXPECT_FALSE(particleImages[k].empty()) << "particle picture " << k;
+    const base::Program& p = program->program();
+    EXPECT_GE(p.particleImages.size(), 29u);
+    for (std::size_t k = 0; k < p.particleImages.size(); ++k)
+        EXPECT_FALSE(p.particleImages[k].empty()) << "particle picture " << k;
     loadCaptionImages();
-    for (int i : {0, 1, 2, 3, 10, 11, 12, 13, 14, 15, 16, 17}) {
-        EXPECT_FALSE(captionImages[static_cast<std::size_t>(i)].picture.empty()) << "caption " << i;
-        EXPECT_NE(captionImages[static_cast<std::size_t>(i)].words, "(BEYOND TEXT ARRAY LENGTH!)") << i;
+    ASSERT_EQ(p.captionPictures.size(), static_cast<std::size_t>(captionCount));
+    for (std::size_t i : {0, 1, 2, 3, 10, 11, 12, 13, 14, 15, 16, 17}) {
+        EXPECT_FALSE(p.captionPictures[i].empty()) << "caption " << i;
+        EXPECT_NE(p.captionWords[i], "(BEYOND TEXT ARRAY LENGTH!)") << i;
     }
     EXPECT_TRUE(reports.empty()) << ::testing::PrintToString(reports);
-    particleImages.clear();
-    for (CaptionImage& c : captionImages)
-        c = {};
 }
 
 TEST_F(ShippedContent, EveryLevelDealsQuietlyAndIsPlayable)
@@ -174,10 +175,14 @@ TEST_F(ShippedContent, EveryLevelDealsQuietlyAndIsPlayable)
                 << path << ": rocks but no hammer";
         }
         rocks = rocks || (rockCards && hammer);
-        // Something can be played at the start: at least one card lies face up and free.
-        int free = static_cast<int>(std::count_if(level->cards.begin(), level->cards.end(),
-                                                  [](const auto& c) { return c->odkryta && c->side; }));
-        EXPECT_GT(free, 0) << path;
+        // Something can be played at the start: dealt by the rules, at least one card lies face up
+        // and free.
+        rules::Board board(layoutOf(*level));
+        board.deal();
+        const std::vector<int> table = board.tableOrder();
+        EXPECT_TRUE(std::any_of(table.begin(), table.end(), [&](int slot) {
+            return board.card(slot).faceUp && board.card(slot).uncovered;
+        })) << path;
     }
     EXPECT_TRUE(rocks) << "no level has rocks and the hammer";
     EXPECT_TRUE(ice) << "no level has ice";

@@ -1,8 +1,8 @@
 // Particles, emitters, the long-drive light and the celebrations.
+#include "effects/Captions.hpp"
+#include "effects/Effects.hpp"
 #include "effects/LongDriveStreams.hpp"
 #include "effects/ParticleKinds.hpp"
-#include "effects/TEmitter.hpp"
-#include "effects/TParticle.hpp"
 #include "support/GameFixture.hpp"
 
 #include <gtest/gtest.h>
@@ -12,86 +12,81 @@ namespace
 using testing_support::GameFixture;
 using testing_support::TestProgram;
 
-class Effects : public ::testing::Test
+class EffectsTest : public ::testing::Test
 {
 protected:
-    void TearDown() override
-    {
-        particles.clear();
-        emitters.clear();
-        captions.clear();
-    }
     void advance(int ms) { t.clock().now += ms; }
     TestProgram t;
+    Effects fx;
 };
 
-TEST_F(Effects, AParticleAtTheOriginIsNotMade)
+TEST_F(EffectsTest, AParticleAtTheOriginIsNotMade)
 {
-    EXPECT_EQ(newParticle(0, 0, 0, 10, 10, 5, 5, {}, 1, 0, 1, 1, 0, 0, 4, 0, 500), nullptr);
-    EXPECT_TRUE(particles.empty());
+    EXPECT_EQ(newParticle(fx.particles, 0, 0, 0, 10, 10, 5, 5, {}, 1, 0, 1, 1, 0, 0, 4, 0, 500), nullptr);
+    EXPECT_TRUE(fx.particles.empty());
 }
 
-TEST_F(Effects, ADelayedParticleWaitsThenLivesItsWholeLife)
+TEST_F(EffectsTest, ADelayedParticleWaitsThenLivesItsWholeLife)
 {
-    TParticle* p = newParticle(0, 100, 100, 300, 100, 200, 100, {}, 1, 0, 1, 2, 0, 0, 4, 300, 500);
+    TParticle* p =
+        newParticle(fx.particles, 0, 100, 100, 300, 100, 200, 100, {}, 1, 0, 1, 2, 0, 0, 4, 300, 500);
     ASSERT_NE(p, nullptr);
     advance(250);
-    updateParticles();
+    fx.updateParticles();
     EXPECT_FALSE(p->born); // not started: it neither ages nor moves
     EXPECT_FLOAT_EQ(p->a, 1);
     advance(100); // 350 ms: born now
-    updateParticles();
+    fx.updateParticles();
     EXPECT_EQ(p->bornTime, 350);
     advance(250); // half its life
-    updateParticles();
+    fx.updateParticles();
     EXPECT_FLOAT_EQ(p->lifePer, 0.5f);
     EXPECT_FLOAT_EQ(p->a, 0.5f);
     EXPECT_FLOAT_EQ(p->s, 1.5f);
     EXPECT_FLOAT_EQ(p->x, 200); // the middle of its straight path
     advance(250);
-    updateParticles();
-    EXPECT_EQ(particles.size(), 1u); // exactly at the end of its life it is still there
+    fx.updateParticles();
+    EXPECT_EQ(fx.particles.size(), 1u); // exactly at the end of its life it is still there
     advance(1);
-    updateParticles();
-    EXPECT_TRUE(particles.empty());
+    fx.updateParticles();
+    EXPECT_TRUE(fx.particles.empty());
 }
 
-TEST_F(Effects, AnEmitterBurstsEachFrameOfItsLifeThenEnds)
+TEST_F(EffectsTest, AnEmitterBurstsEachFrameOfItsLifeThenEnds)
 {
-    newEmitter(7, 500, 300, 100, 1, 200);
+    newEmitter(fx.emitters, 7, 500, 300, 100, 1, 200);
     int frames = 0;
-    while (!emitters.empty() && frames < 100) {
-        updateEmitters();
+    while (!fx.emitters.empty() && frames < 100) {
+        fx.updateEmitters();
         advance(17);
         ++frames;
     }
     EXPECT_EQ(frames, 19); // waits 100 ms, bursts for 200 ms, ends on the frame past its end
     // Three particles a burst (two sparks and a glint), one burst a frame of its life.
-    EXPECT_GE(particles.size(), 3u * 11);
-    EXPECT_LE(particles.size(), 3u * 14);
+    EXPECT_GE(fx.particles.size(), 3u * 11);
+    EXPECT_LE(fx.particles.size(), 3u * 14);
 }
 
-TEST_F(Effects, PausingMovesTheDefaultListsOnByTheLengthOfThePause)
+TEST_F(EffectsTest, PausingMovesTheClocksOnByTheLengthOfThePause)
 {
-    TParticle* p = newParticle(0, 100, 100, 300, 100, 200, 100, {}, 1, 0, 1, 1, 0, 0, 4, 0, 500);
-    updateParticles();
+    TParticle* p =
+        newParticle(fx.particles, 0, 100, 100, 300, 100, 200, 100, {}, 1, 0, 1, 1, 0, 0, 4, 0, 500);
+    fx.updateParticles();
     advance(300); // 200 ms of life left
-    updateParticles();
-    TEmitter& e = newEmitter(1, 400, 400, 0, 1, 1000);
-    TParticle::pauseAll();
-    TEmitter::pauseAll();
+    fx.updateParticles();
+    TEmitter& e = newEmitter(fx.emitters, 1, 400, 400, 0, 1, 1000);
+    fx.pauseAll();
     advance(10000);
-    TParticle::resumeAll();
-    TEmitter::resumeAll();
-    updateParticles();
+    fx.resumeAll();
+    fx.updateParticles();
     EXPECT_FLOAT_EQ(p->lifePer, 0.6f);
     advance(190);
-    updateParticles();
-    EXPECT_FALSE(particles.empty());
+    fx.updateParticles();
+    EXPECT_FALSE(fx.particles.empty());
     EXPECT_EQ(e.endTime, 11300);
 }
 
-TEST_F(Effects, CelebrationStreamsHaveTheirNumberOfLights)
+TEST_F(EffectsTest, CelebrationStreamsHaveTheirNumberOfLights)
 {
     struct Case
     {
@@ -99,27 +94,49 @@ TEST_F(Effects, CelebrationStreamsHaveTheirNumberOfLights)
         std::size_t lights;
     };
     for (Case c : {Case{0.003f, 335}, Case{0.0025f, 402}, Case{0.002f, 502}}) {
-        emitters.clear();
-        celebrationStream(17, 0, 0, 1024, 384, 0, 768, c.step, 100, 2);
-        EXPECT_EQ(emitters.size(), c.lights) << c.step;
-        // The light halfway starts 1000 ms later and lasts 650 ms.
+        fx.emitters.clear();
+        celebrationStream(fx, 17, 0, 0, 1024, 384, 0, 768, c.step, 100, 2);
+        EXPECT_EQ(fx.emitters.size(), c.lights) << c.step;
     }
-    emitters.clear();
-    celebrationStream(17, 0, 0, 1024, 384, 0, 768, 0.5f, 100, 2);
-    ASSERT_EQ(emitters.size(), 3u);
-    auto middle = std::next(emitters.begin());
+    // The light halfway starts 1000 ms later and lasts 650 ms.
+    fx.emitters.clear();
+    celebrationStream(fx, 17, 0, 0, 1024, 384, 0, 768, 0.5f, 100, 2);
+    ASSERT_EQ(fx.emitters.size(), 3u);
+    auto middle = std::next(fx.emitters.begin());
     EXPECT_EQ((*middle)->startTime, 1000);
     EXPECT_EQ((*middle)->endTime, 1650);
+}
+
+TEST_F(EffectsTest, ADrivesLastLightReportsItsArrivalOnceWithTheWaves)
+{
+    std::vector<std::pair<int, bool>> arrived;
+    fx.driveLightArrived = [&](const TEmitter& light, bool waves) {
+        arrived.push_back({light.ticket, waves});
+    };
+    startLongDriveStream(fx, 9, 42, 500, 600);
+    EXPECT_TRUE(longDriveStreamsPending(fx));
+    for (int frame = 0; frame < 200 && !fx.emitters.empty(); ++frame) {
+        fx.updateEmitters();
+        advance(17);
+    }
+    EXPECT_EQ(arrived, (std::vector<std::pair<int, bool>>{{42, true}}));
+    EXPECT_FALSE(longDriveStreamsPending(fx));
+
+    // Landed at once (the level ends), it arrives without the waves, and only once.
+    arrived.clear();
+    startLongDriveStream(fx, 7, 43, 500, 600);
+    landLongDriveStreams(fx);
+    landLongDriveStreams(fx);
+    EXPECT_EQ(arrived, (std::vector<std::pair<int, bool>>{{43, false}}));
 }
 
 TEST(LongDrive, TheMultiplierRisesOnlyWhenTheLightArrives)
 {
     GameFixture f;
-    TLevel& level = f.play({{300, 300, 13}}, {20, 21}, {2});
-    level.driveN = 9;
+    TLevel& level = f.play({{300, 300, 13}}, {20, 21}, {2}, [](TLevel& made) { made.driveN = 9; });
     f.game->LongDrive_end();
     EXPECT_EQ(level.longestDrive, 9);
-    EXPECT_TRUE(longDriveStreamsPending());
+    EXPECT_TRUE(longDriveStreamsPending(f.inPlay().effects));
     int frames = 0;
     while (level.driveMN == 1 && frames < 300) {
         f.frame();
@@ -129,7 +146,7 @@ TEST(LongDrive, TheMultiplierRisesOnlyWhenTheLightArrives)
     // The last light starts about a second later and burns 10 ms a play: about 65 frames.
     EXPECT_GE(frames, 60);
     EXPECT_LE(frames, 66);
-    EXPECT_FALSE(longDriveStreamsPending());
+    EXPECT_FALSE(longDriveStreamsPending(f.inPlay().effects));
 }
 
 TEST(LongDrive, AboveThreeTheMultiplierJumpsToTheMaximumAndIsAnnounced)
@@ -141,49 +158,52 @@ TEST(LongDrive, AboveThreeTheMultiplierJumpsToTheMaximumAndIsAnnounced)
     };
     for (Case c : {Case{false, 5}, Case{true, 7}}) {
         GameFixture f;
-        TLevel& level = f.play({{300, 300, 13}}, {20, 21}, {2});
         if (c.sevenItem)
             profile().items = {{3, "MAX-MULTI-7"}};
-        captions.clear();
-        level.driveMN = 2.8f;
-        longDriveArrives(level, 9, true); // 2.8 + 0.4 = 3.2
+        TLevel& level = f.play({{300, 300, 13}}, {20, 21}, {2}, [](TLevel& made) {
+            made.driveMN = 2.8f;
+            made.driveN = 9;
+        });
+        f.inPlay().effects.captions.clear();
+        f.game->LongDrive_end(); // 2.8 + 0.4 = 3.2, once the light arrives
+        f.frames(300, [&] { return f.game->state != GameState::Normal; });
         EXPECT_FLOAT_EQ(level.driveMN, c.maximum);
-        EXPECT_EQ(f.game->state, "WAIT-FOR-CAPTION1");
-        ASSERT_EQ(captions.size(), 1u);
+        EXPECT_EQ(f.game->state, GameState::WaitForCaption1);
+        ASSERT_EQ(f.inPlay().effects.captions.size(), 1u);
         EXPECT_FLOAT_EQ(profile().multiplier, c.maximum);
         f.frame(); // the celebration, then play waits three seconds
-        EXPECT_EQ(f.game->state, "WAIT-FOR-CAPTION");
-        EXPECT_GT(emitters.size(), 1000u);
+        EXPECT_EQ(f.game->state, GameState::WaitForCaption);
+        EXPECT_GT(f.inPlay().effects.emitters.size(), 1000u);
     }
 }
 
 TEST(LongDrive, TheEffectsOfALevelDoNotOutliveIt)
 {
     GameFixture f;
-    TLevel& level = f.play({{300, 300, 13}}, {20, 21}, {2});
-    generateWaterParticles(300, 300);
-    level.driveN = 8;
+    f.play({{300, 300, 13}}, {20, 21}, {2}, [](TLevel& made) { made.driveN = 8; });
+    generateWaterParticles(f.inPlay().effects.particles, 300, 300);
     f.game->LongDrive_end();
-    ASSERT_FALSE(particles.empty());
+    ASSERT_FALSE(f.inPlay().effects.particles.empty());
+    ASSERT_FALSE(f.inPlay().effects.emitters.empty());
     f.game->finish();
-    EXPECT_TRUE(particles.empty());
-    EXPECT_TRUE(emitters.empty());
+    EXPECT_TRUE(f.inPlay().effects.particles.empty());
+    EXPECT_TRUE(f.inPlay().effects.emitters.empty());
 }
 
-TEST_F(Effects, APopInCaptionHoldsThenGoes)
+TEST_F(EffectsTest, APopInCaptionHoldsThenGoes)
 {
-    showCaption(14, 512, 200, 3000);
-    showCaption(15, 512, 300, 2000);
+    showCaption(fx.captions, 14, 512, 200, 3000);
+    showCaption(fx.captions, 15, 512, 300, 2000);
     int frames = 0;
-    while (captions.size() == 2 && frames < 1000) {
-        delta = 1;
-        updateCaptions();
+    while (fx.captions.size() == 2 && frames < 1000) {
+        base::program().delta = 1;
+        fx.updateCaptions();
         advance(17);
         ++frames;
     }
     // 100 frames to arrive, then the hold: the shorter one goes first, 2000 ms after that.
     EXPECT_NEAR(frames, 100 + 2000 / 17, 3);
-    ASSERT_EQ(captions.size(), 1u);
-    EXPECT_FLOAT_EQ(captions.front()->y, 200);
+    ASSERT_EQ(fx.captions.size(), 1u);
+    EXPECT_FLOAT_EQ(fx.captions.front()->y, 200);
 }
 } // namespace

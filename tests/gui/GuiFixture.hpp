@@ -2,12 +2,13 @@
 // written by the test, every report captured, and frames of scripted mouse input.
 #pragma once
 
+#include "base/Program.hpp"
+#include "base/StartupFlags.hpp"
 #include "data/Language.hpp"
 #include "gui/TGui.hpp"
 #include "gui/TMouse.hpp"
 #include "media/ImageCodec.hpp"
 #include "media/Report.hpp"
-#include "shell/Globals.hpp"
 #include "support/TempFolder.hpp"
 #include "support/TestProgram.hpp"
 
@@ -26,7 +27,7 @@ public:
     {
         media::setReportSink([this](std::string_view line) { reports.emplace_back(line); });
         language = "en";
-        delta = 1;
+        base::program().delta = 1;
         guiReloadKey = 0;
     }
     ~GuiFixture()

@@ -3,7 +3,6 @@
 #include "levels/TLevel.hpp"
 
 #include "cards/Cards.hpp"
-#include "cards/ResourceTypes.hpp"
 #include "cards/TCardData.hpp"
 #include "cards/TSwordData.hpp"
 #include "levels/Levels.hpp"
@@ -18,8 +17,8 @@
 namespace
 {
 using testing_support::CardFixture;
-using testing_support::CardSpec;
 using testing_support::levelOf;
+using testing_support::TestCard;
 
 std::vector<int> ids(const std::vector<TCardData*>& list)
 {
@@ -55,11 +54,10 @@ TEST(LevelFile, ALevelInProgressComesBackAsItWas)
     level->driveMN = 1.0f + 0.3f; // a multiplier reached in tenths
     level->longestDrive = 6;
     level->numerRewersu = 3;
-    pomWaterX = 320;
+    level->pomWaterX = 320;
     std::string path = f.folder() / "progress.lvl";
     ASSERT_TRUE(level->_save(path));
 
-    pomWaterX = 0;
     auto back = loadLevelFile(path, 0, 1, 1);
     EXPECT_EQ(tableIds(*back), tableIds(*level)); // stacking order survives
     for (std::size_t i = 0; i < level->cards.size(); ++i) {
@@ -78,7 +76,7 @@ TEST(LevelFile, ALevelInProgressComesBackAsItWas)
     EXPECT_EQ(back->driveN, 4);
     EXPECT_FLOAT_EQ(back->driveMN, 1.3f);
     EXPECT_EQ(back->longestDrive, 6);
-    EXPECT_FLOAT_EQ(pomWaterX, 320);
+    EXPECT_FLOAT_EQ(back->pomWaterX, 320);
 
     // A card is written key by key in this order.
     auto text = media::fs::readText(path);
@@ -168,7 +166,7 @@ TEST(LevelFile, AMissingFileGivesAnEmptyLevel)
 TEST(Shuffle, MovesOnlyIdentitiesAndNever104Or105)
 {
     CardFixture f;
-    std::vector<CardSpec> specs;
+    std::vector<TestCard> specs;
     for (int i = 0; i < 20; ++i)
         specs.push_back({100.0f + 40 * i, 300, i + 1});
     specs[3].id = 104;
@@ -220,7 +218,6 @@ TEST(Dealing, TheHammerLocksTheRocksWhateverTheFileSays)
     auto level = loadLevelFile(path, 0, 0, 0);
     EXPECT_EQ(level->utrudnienie1Odblokowane, 0);
     EXPECT_EQ(level->jestRocks, 1);
-    EXPECT_EQ(level->cards.back()->side, 0);
 }
 
 TEST(Dealing, SnowLiesRightOfTheLastIceCard)
@@ -232,9 +229,8 @@ TEST(Dealing, SnowLiesRightOfTheLastIceCard)
                           {800, 300, 4, 1},
                           {900, 300, 5, 0, 0},
                           {400, 300, 6}});
-    pomWaterX = 0;
     level->CHECK_WaterX();
-    EXPECT_FLOAT_EQ(pomWaterX, 520);
+    EXPECT_FLOAT_EQ(level->pomWaterX, 520);
     std::vector<int> snow;
     for (const auto& c : level->cards)
         snow.push_back(c->utrudnienie3);
@@ -242,18 +238,19 @@ TEST(Dealing, SnowLiesRightOfTheLastIceCard)
 
     auto dry = levelOf({{300, 300, 1}, {900, 300, 2}});
     dry->CHECK_WaterX();
-    EXPECT_FLOAT_EQ(pomWaterX, 1500);
+    EXPECT_FLOAT_EQ(dry->pomWaterX, 1500);
     EXPECT_EQ(dry->cards[1]->utrudnienie3, 0);
 }
 
 TEST(Dealing, BothRevealingAidsTogetherShowThirtyPercentOnce)
 {
     CardFixture f;
-    std::vector<CardSpec> specs;
+    std::vector<TestCard> specs;
     for (int i = 0; i < 11; ++i)
         specs.push_back({80.0f + 90 * i, 300, i + 1});
     auto level = levelOf(specs);
     profile().items = {{1, "ODKRYCIE-10"}, {2, "ODKRYCIE-20"}};
+    level->dealOptions = profile().dealOptions();
     level->init(1, 0, 0);
     int forced = static_cast<int>(std::count_if(level->cards.begin(), level->cards.end(),
                                                 [](const auto& c) { return c->forceSide == 1; }));
@@ -266,6 +263,7 @@ TEST(Dealing, TheExtraDeckCardsAidAddsFive)
     auto level = levelOf({{300, 300, 1}});
     level->addListToDeck({cardDataById(2), cardDataById(3)});
     profile().items = {{5, "DECK-CARDS"}};
+    level->dealOptions = profile().dealOptions();
     level->init(1, 0, 0);
     EXPECT_EQ(level->deck.size(), 7u);
 }
@@ -273,7 +271,7 @@ TEST(Dealing, TheExtraDeckCardsAidAddsFive)
 TEST(Dealing, SwordsFollowTheQuestPosition)
 {
     CardFixture f;
-    std::vector<CardSpec> specs;
+    std::vector<TestCard> specs;
     for (int i = 0; i < 10; ++i)
         specs.push_back({80.0f + 95 * i, 300, i + 2}); // ranks 2..11 of suit 1
     struct Case
@@ -286,6 +284,7 @@ TEST(Dealing, SwordsFollowTheQuestPosition)
             profile().stageID = c.stage;
             profile().levelID = c.level;
             auto level = levelOf(specs);
+            level->dealOptions = profile().dealOptions();
             level->SHUFFLE_SWORDS();
             int swords = static_cast<int>(std::count_if(level->cards.begin(), level->cards.end(),
                                                         [](const auto& card) { return isSwordCard(*card); }));
@@ -308,6 +307,7 @@ TEST(Dealing, NoSwordForARankThePlayerAlreadyOwns)
         profile().swords.push_back(sword);
     }
     auto level = levelOf({{300, 300, 2}, {600, 300, 3}});
+    level->dealOptions = profile().dealOptions();
     level->SHUFFLE_SWORDS();
     EXPECT_EQ(level->swordsN, 0);
     EXPECT_EQ(tableIds(*level), (std::vector<int>{2, 3}));
@@ -324,20 +324,18 @@ TEST(Columns, TheBottomCardsOfThePilesHoldTheResources)
     EXPECT_EQ(level->columns[1]->cd->id, 2);
 
     level->resources = {{1, 5}, {2, 6}, {3, 7}, {4, 8}, {5, 9}};
-    level->init_RESOURCES();
+    level->init_RESOURCES(0);
     EXPECT_EQ(level->columns[2]->res->id, 3);
     EXPECT_EQ(level->columns[2]->res->ammount, 7);
 
-    setResourceTypeCount(4);
     auto fewer = levelOf({{200, 300, 1}, {500, 300, 2}, {800, 300, 3}});
     fewer->init_COLUMNS();
     fewer->resources = {{2, 5}, {2, 6}};
-    fewer->init_RESOURCES();
+    fewer->init_RESOURCES(4);
     ASSERT_TRUE(fewer->columns[2]->res);
     EXPECT_GE(fewer->columns[2]->res->id, 1);
     EXPECT_LE(fewer->columns[2]->res->id, 4);
     EXPECT_EQ(fewer->columns[2]->res->ammount, 10);
-    setResourceTypeCount(0);
 }
 
 TEST(DeckGeometry, TheFanStopsGrowingAfterSeventeenCards)

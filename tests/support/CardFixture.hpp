@@ -115,7 +115,7 @@ private:
 };
 
 // One table card for a test level.
-struct CardSpec
+struct TestCard
 {
     float x = 0;
     float y = 0;
@@ -127,10 +127,10 @@ struct CardSpec
 };
 
 // A level made of these cards in this stacking order (first lies lowest), not yet prepared.
-inline std::unique_ptr<TLevel> levelOf(const std::vector<CardSpec>& specs)
+inline std::unique_ptr<TLevel> levelOf(const std::vector<TestCard>& specs)
 {
     auto level = std::make_unique<TLevel>();
-    for (const CardSpec& s : specs) {
+    for (const TestCard& s : specs) {
         auto card = std::make_unique<TCard>();
         card->x = s.x;
         card->y = s.y;

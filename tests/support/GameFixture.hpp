@@ -2,15 +2,12 @@
 // made to measure; frames are run by hand with the clock advancing 1000/60 ms each.
 #pragma once
 
-#include "cards/Flights.hpp"
-#include "cards/TMainGame.hpp"
-#include "cards/TResource.hpp"
-#include "effects/Captions.hpp"
 #include "effects/LongDriveStreams.hpp"
-#include "effects/TEmitter.hpp"
-#include "shell/Frame.hpp"
+#include "screens/Frame.hpp"
+#include "screens/TMainGame.hpp"
 #include "support/CardFixture.hpp"
 
+#include <functional>
 #include <memory>
 
 namespace testing_support
@@ -20,27 +17,20 @@ class GameFixture
 public:
     explicit GameFixture(shell::LaunchOptions options = {}) : cards_(options)
     {
-        shell::Program& p = cards_.program().program();
+        shell::Eldmere& p = cards_.program().program();
         p.mainGame = std::make_unique<TMainGame>();
         p.mainGame->setup();
         game = p.mainGame.get();
     }
-    ~GameFixture()
-    {
-        clearFlights();
-        captions.clear();
-        emitters.clear();
-        particles.clear();
-        flyingResources.clear();
-        cards_.program().program().mainGame.reset();
-    }
+    ~GameFixture() { cards_.program().program().mainGame.reset(); }
     GameFixture(const GameFixture&) = delete;
     GameFixture& operator=(const GameFixture&) = delete;
 
     // A level of these table cards with this deck (front first), taken by the game screen and
-    // prepared as play begins; the opening deal is landed and play is under way.
-    TLevel& play(const std::vector<CardSpec>& table, const std::vector<int>& deck,
-                 const std::vector<int>& spot = {})
+    // prepared as play begins; the opening deal is landed and play is under way. `adjust` may
+    // set the level's figures before the rules take it over.
+    TLevel& play(const std::vector<TestCard>& table, const std::vector<int>& deck,
+                 const std::vector<int>& spot = {}, const std::function<void(TLevel&)>& adjust = {})
     {
         auto made = levelOf(table);
         for (int id : deck)
@@ -51,9 +41,11 @@ public:
         made->deckY = 685;
         made->COUNT_deckHolder();
         made->init_COLUMNS();
+        if (adjust)
+            adjust(*made);
         game->setLevel(std::shared_ptr<TLevel>(std::move(made)));
         game->prepare();
-        frames(200, [&] { return game->state == "NORMAL"; });
+        frames(200, [&] { return game->state == GameState::Normal; });
         return *game->level;
     }
 
@@ -78,11 +70,15 @@ public:
         for (int i = 0; i < count; ++i)
             frame();
     }
+    // What lives with the level in play.
+    LevelInPlay& inPlay() { return *game->levelInPlay(); }
     // Lands everything in the air.
     void settle()
     {
-        frames(600,
-               [] { return flyingCards.empty() && flyingResources.empty() && !longDriveStreamsPending(); });
+        frames(600, [&] {
+            return inPlay().flights.flyingCards.empty() && inPlay().resources.empty()
+                   && !longDriveStreamsPending(inPlay().effects);
+        });
     }
 
     // A click on a logical point in the next frame.

@@ -1,14 +1,14 @@
 // TestProgram.hpp: a program assembled on the null platform, installed for one test.
 #pragma once
 
+#include "base/Program.hpp"
+#include "base/TDeltaTime.hpp"
+#include "base/VirtualScreen.hpp"
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
 #include "media/null/NullAudio.hpp"
 #include "media/null/NullDisplay.hpp"
-#include "shell/Globals.hpp"
-#include "shell/Program.hpp"
-#include "shell/TDeltaTime.hpp"
-#include "shell/VirtualScreen.hpp"
+#include "shell/Eldmere.hpp"
 #include "support/TempFolder.hpp"
 
 #include <filesystem>
@@ -48,7 +48,7 @@ class TestProgram
 public:
     explicit TestProgram(shell::LaunchOptions options = {}, media::Size desktop = {1920, 1080})
     {
-        auto program = std::make_unique<shell::Program>(options);
+        auto program = std::make_unique<shell::Eldmere>(options);
         auto clock = std::make_unique<ManualClock>();
         clock_ = clock.get();
         auto display = std::make_unique<media::NullDisplay>(desktop);
@@ -60,21 +60,21 @@ public:
         media::install(program->platform.get());
         program->deltaTime = TDeltaTime::Create(60);
         program->mouse = std::make_unique<TMouse>();
-        desktopWidth = desktop.width;
-        desktopHeight = desktop.height;
+        program->desktopWidth = desktop.width;
+        program->desktopHeight = desktop.height;
         program_ = program.get();
-        previous_ = shell::swapProgram(std::move(program));
+        previous_ = base::swapProgram(std::move(program));
         openGraphics(1024, 768, false, false);
     }
     ~TestProgram()
     {
-        auto mine = shell::swapProgram(std::move(previous_));
+        auto mine = base::swapProgram(std::move(previous_));
         media::install(previous_platform());
     }
     TestProgram(const TestProgram&) = delete;
     TestProgram& operator=(const TestProgram&) = delete;
 
-    shell::Program& program() { return *program_; }
+    shell::Eldmere& program() { return *program_; }
     ManualClock& clock() { return *clock_; }
     media::NullDisplay& display() { return *display_; }
     media::NullAudio& audio() { return *audio_; }
@@ -83,13 +83,13 @@ public:
 private:
     media::Platform* previous_platform()
     {
-        return shell::hasProgram() ? shell::program().platform.get() : nullptr;
+        return base::hasProgram() ? base::program().platform.get() : nullptr;
     }
 
-    shell::Program* program_ = nullptr;
+    shell::Eldmere* program_ = nullptr;
     ManualClock* clock_ = nullptr;
     media::NullDisplay* display_ = nullptr;
     media::NullAudio* audio_ = nullptr;
-    std::unique_ptr<shell::Program> previous_;
+    std::unique_ptr<base::Program> previous_;
 };
 } // namespace testing_support

@@ -1,0 +1,111 @@
+// Program.hpp: the one program object, as every part of the game sees it: the long-lived
+// objects and registries it owns, the values of the frame in progress, and what a frame asks
+// of the run. The start-up code makes the one object and fills it.
+#pragma once
+
+#include "base/Owned.hpp"
+#include "base/VirtualScreen.hpp"
+#include "media/Picture.hpp"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace media
+{
+class Font;
+class Platform;
+} // namespace media
+
+struct CardSet;
+class TDeltaTime;
+class TEkran;
+class TGlobalSnd;
+class TLevelManager;
+class TMainGame;
+class TMouse;
+class TOptions;
+class TProfileManager;
+class TRGMFont;
+class TSwordData;
+
+namespace screens
+{
+class StartScreen;
+}
+
+namespace base
+{
+class Program
+{
+public:
+    Program() = default;
+    virtual ~Program() = default;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // --- what a frame asks of the run
+    // Whether the game may hold still while its window is inactive (never in scripted,
+    // headless or fixed-step runs, nor while our own player plays).
+    virtual bool mayPause() const = 0;
+    // Scripted input and our own player act here, before the frame reads the mouse.
+    virtual void feedInput(long long frame) = 0;
+    // Every frame's end: the frame is kept for the screenshot, and the last frame of --frames
+    // closes the game as the window's close button would.
+    virtual void frameEnded(long long frame) = 0;
+    // The player closes the game: the music stops, everything is saved, the process ends.
+    [[noreturn]] virtual void quit() = 0;
+    // The process ends now with `status`: the last saves, the screenshot if one was asked for.
+    [[noreturn]] virtual void endProcess(int status) = 0;
+
+    // --- what lives for the whole run, in the order it is made (and taken down in reverse)
+    Owned<media::Platform> platform; // first in, last out: everything below draws with it
+    Owned<TDeltaTime> deltaTime;
+    // Registries read from the content once.
+    Owned<CardSet> cards;
+    Owned<std::vector<TSwordData>> swordDefinitions;
+    std::vector<media::Picture> particleImages;  // by number
+    std::vector<media::Picture> captionPictures; // by number; empty where a language has none
+    std::vector<std::string> captionWords;       // what each caption says
+    Owned<std::vector<TRGMFont>> programFonts;   // fonts declared outside any GUI container
+    // The screens and managers.
+    Owned<TMainGame> mainGame;
+    Owned<screens::StartScreen> mainMenu; // stands in for the title screen
+    Owned<TLevelManager> levelManager;
+    Owned<TProfileManager> profileManager;
+    Owned<TGlobalSnd> globalSnd;
+    Owned<TOptions> options;
+    Owned<TMouse> mouse;
+    // Where the rules' events are written, one line each (none unless asked for).
+    Owned<std::ostream> trace;
+
+    media::Picture whiteImage;
+    media::Picture pointImage;
+    std::string pauseText;
+    media::Font* pauseFont = nullptr; // owned by the font cache
+    std::string windowTitle;
+
+    // --- the run as it goes
+    // This frame's factor: elapsed milliseconds over 1000/60. Every per-frame speed of the
+    // game is multiplied by it.
+    float delta = 1;
+    long long framesEnded = 0;
+    // The screen whose loop runs now (a modal screen runs inside another's).
+    TEkran* runningScreen = nullptr;
+    // The logical 1024 x 768 screen on the display's surface.
+    LetterBox letterBox;
+    // The desktop's size, read once before any window is shown.
+    int desktopWidth = 0;
+    int desktopHeight = 0;
+    // The per-user data folder: its name, and its absolute "/"-separated path.
+    std::string appFolderName = "Eldmere";
+    std::string userDataPath;
+};
+
+// The program in place now. Tests install programs of their own.
+Program& program();
+bool hasProgram();
+// Puts `replacement` in place of the running program and hands back the old one.
+std::unique_ptr<Program> swapProgram(std::unique_ptr<Program> replacement);
+} // namespace base

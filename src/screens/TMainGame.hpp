@@ -1,0 +1,206 @@
+// TMainGame.hpp: the game screen: one level played, from the opening deal to its score. The rules
+// core decides every move; the screen shows what happens, times it, and tells the rules when
+// what they wait for has landed.
+#pragma once
+
+#include "cards/FlightHost.hpp"
+#include "cards/Resources.hpp"
+#include "gui/CyfryFont.hpp"
+#include "gui/TDim.hpp"
+#include "media/Picture.hpp"
+#include "rules/Listener.hpp"
+#include "screens/LevelInPlay.hpp"
+#include "screens/TEkran.hpp"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCard;
+class TCardData;
+class TLevel;
+class TResource;
+
+namespace media
+{
+class Font;
+}
+namespace screens
+{
+class LevelSummary;
+}
+
+// Where a level stands on the game screen.
+enum class GameState
+{
+    Begin,           // the opening deal is in the air
+    Normal,          // play
+    WaitForCaption1, // the multiplier has reached its maximum: the celebration begins
+    WaitForCaption,  // play pauses while it shows
+    Perfect,         // the table is cleared: three steps of celebration
+    Perfect2,
+    Perfect3,
+    Caption, // the level ended with cards left: its caption shows
+    End,     // the level summary
+};
+// The state's name as logs show it ("NORMAL", "WAIT-FOR-CAPTION1", ...).
+const char* stateName(GameState state);
+
+class TMainGame : public TEkran, private rules::Listener, private FlightHost, private ResourceHost
+{
+public:
+    TMainGame();
+    ~TMainGame() override;
+
+    void setup() override;
+    void draw() override;
+    void update() override;
+    // The widgets fade with the screen and take the pointer; then the delayed deck turn, which
+    // waits for the long-drive sign to fade out.
+    void _updateGUI();
+    // The undo button's caption, and its tab sliding in from the left edge while undo is possible.
+    void _updateUndo();
+
+    void addDeckCard();
+    // The drive grows by one with no card played (a developer key).
+    void LongDrive_add();
+    void LongDrive_end();
+    // 1 when rank a is next to rank b (the ace next to both the king and the 2).
+    static int checkSequence(const TCardData* a, const TCardData* b);
+    // The spot card the rules see: the last card on its way to the spot, else the spot's top.
+    TCardData* getFirstCard() const;
+    void useCard(TCard& card);
+    void waitForCaption();
+    void waitForCaption1();
+    void _update_cardOver();
+    void _update_deckCardOver();
+    void _update_deckOver();
+    void _update_time();
+    void _update_hint();
+    void _update_STATE_begin();
+    void _update_STATE_normal();
+    void _update_STATE_end();
+    void _update_STATE_perfect();
+    void _update_STATE_perfect2();
+    void _update_STATE_perfect3();
+    void _update_STATE_caption();
+    void _update_STATE_wait_for_caption();
+    void _update_STATE_wait_for_caption1();
+    void _updateState();
+    void _updateEndA();
+    void _updateMouseLook();
+    void _prepareBegin_1();
+    void _prepareBegin_2();
+    void _prepareBegin_3();
+    void _prepareBegin();
+    void _prepareDeckCard();
+    void _prepareSelf();
+    void prepare();
+    std::string mainLoop();
+    void finish();
+    // Leaves the level for the title screen; it can be taken up again from where it stands.
+    void goMenu();
+    void _controlKEYBOARD();
+    void setState(GameState next) { state = next; }
+    // Takes the level to be played next (shared with the player's saved quest level); the rules
+    // take over its table at once.
+    void setLevel(std::shared_ptr<TLevel> newLevel);
+    void END_LEVEL();
+    void deckCardsFlyOut();
+
+    // The level's effects stop with the window and go on again with it.
+    void pauseEffects() override;
+    void resumeEffects() override;
+
+    // The deck's click area.
+    TDim deckArea() const;
+    // The lamp the drive's light gathers at, by the multiplier.
+    static constexpr float comboX = 760;
+    static constexpr float comboY = 110;
+    // The end of a level, as one line for scripts: level, recorded score, cards and deck left,
+    // longest drive.
+    const std::string& resultLine() const { return resultLine_; }
+    static std::string resultText(const std::string& path, const rules::LevelEnd& figures, int longestDrive);
+    // What lives as long as the level in play (none before a level is taken).
+    LevelInPlay* levelInPlay() const { return play_.get(); }
+
+    int MIN_LONG_DRIVE = 5;
+    int pomDeckCardsLeft = 0;
+    std::shared_ptr<TLevel> level;
+    GameState state = GameState::Begin;
+    float endCAlpha = 0, dEndCAlpha = 0;
+    float endHandA = 0, dEndHandA = 0;
+    float deckOverA = 0, dDeckOverA = 0;
+    std::vector<TCard*> showedCards;
+    std::vector<TCard*> goodCards;
+    float deckAlpha = 0, dDeckAlpha = 0;
+    int deckCardOver = 0;
+    long long deckWaitTime = 0;
+    long long waitingTime = 0;
+    long long waitTime = 0;
+    int CONST_WAIT_TIME = 1000;
+    TCard* over = nullptr;
+    int runesOfEldmere = 0;
+    int swordShowX = 815, swordShowY = 500;
+    long long secondTime = 0;
+    int deckOver = 0;
+    // A deck click waiting for the long-drive sign to fade (only a click sets it).
+    bool pendingDeckTurn = false;
+    float undoA = 0, dUndoA = 0;
+    // The screen's texts, from its language table.
+    std::string txtMultiplier, txtDrive, txtScore, txtEndHand, txtEndDrive, txtUndo;
+    // The fonts, owned by the font cache.
+    media::Font* endDriveFont = nullptr;
+    media::Font* scoreFont = nullptr;
+    // The gold digits of the score and the drive counter.
+    CyfryFont cyfry;
+
+private:
+    // What the rules report, shown as it happens.
+    void onEvent(const rules::Event& event, const rules::Board& board) override;
+    void showTake(const rules::Event& event);
+    void showUncover(const rules::Event& event);
+    void showHammerLeave(const rules::Event& event);
+    void showSwordPick(const rules::Event& event);
+    void showPlay(const rules::Event& event);
+    void showDeck(const rules::Event& event);
+    void showDeckSword(const rules::Event& event);
+    void showDriveEnd(const rules::Event& event);
+    void showMultiplier(const rules::Event& event);
+    void showLevelEnd(const rules::Event& event);
+    // The drive has grown from `before` to `now`: the long-drive caption, sound and sign.
+    void showDriveGrowth(int before, int now);
+    // A resource released from (x, y) flies to the cash panel; the rules wait for `coin`.
+    void releaseResource(std::unique_ptr<TResource> resource, float x, float y, const rules::Coin& coin);
+    // The level's figures follow the rules after every move.
+    void syncLevel();
+    // The faces the rules gave the table, on the table cards.
+    void showFaces();
+
+    // What the flights and resources of the level ask when they land.
+    void flightLanded(TFlyingCard& flight) override;
+    void rocksOpen(TFlyingCard& flight) override;
+    void swordRacked(TFlyingCard& flight) override;
+    void resourceArrived(TResource& resource) override;
+    // The last light of a drive has reached the multiplier.
+    void driveLightArrived(const TEmitter& light, bool waves);
+
+    void drawTable();
+    void drawDeckAndSpot();
+    void drawHud();
+    void _setupFontsAndText();
+    void drawText(media::Font& font, const std::string& text, float x, float y, int r, int g, int b, float a);
+    // A label in the score font from (x, y), the gold digits after it.
+    void drawLabelledNumber(const std::string& label, const std::string& digits, float x, float y, float a);
+
+    std::unique_ptr<LevelInPlay> play_;
+    // A played card between leaving the table and setting off for the spot.
+    std::shared_ptr<TCard> taken_;
+    std::string resultLine_;
+    std::unique_ptr<screens::LevelSummary> summary_;
+    media::Picture glow_;
+    media::Picture table_;
+};
+
+// The program's game screen.
+TMainGame& mainGame();

@@ -1,0 +1,69 @@
+// Eldmere.hpp: the program itself: its start-up, the run and the way it ends, and what the
+// frames of a run ask of it (scripted input, our own player, the screenshot, the last frame).
+#pragma once
+
+#include "base/Program.hpp"
+#include "media/Image.hpp"
+#include "shell/AutoPlayer.hpp"
+#include "shell/Control.hpp"
+#include "shell/InputScript.hpp"
+#include "shell/LaunchOptions.hpp"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class TLevel;
+
+namespace shell
+{
+class Eldmere final : public base::Program
+{
+public:
+    explicit Eldmere(LaunchOptions options);
+    ~Eldmere() override;
+
+    // Start-up, the game, and the orderly end; the exit status.
+    int mainProgram();
+    // Loading the start-up content and opening the display; false when the game cannot go on.
+    bool initGame();
+    void runGame();
+    // Stops the music, saves the settings, stops the sounds.
+    void shutdownGame();
+
+    // Our own player plays a level by the rules alone, then the result line is printed.
+    void playByTheRules(const TLevel& level);
+    // Makes the per-user data folder with "Data" and "Profiles" inside.
+    void prepareDataFolder();
+    // Lets our own player play from the next frame on.
+    void enableAutoPlayer();
+    void writeScreenshot();
+
+    const LaunchOptions& launch() const { return launch_; }
+
+    // --- what a frame asks of the run
+    bool mayPause() const override;
+    void feedInput(long long frame) override;
+    void frameEnded(long long frame) override;
+    [[noreturn]] void quit() override;
+    [[noreturn]] void endProcess(int status) override;
+
+private:
+    // A start-up failure the player must see: a message box naming the problem; status 1.
+    int fail(const std::string& message);
+    bool loadRequiredTable(const std::string& path, std::vector<std::string>& lines);
+
+    LaunchOptions launch_;
+    Control control_;
+    std::optional<InputScript> script_;
+    std::unique_ptr<AutoPlayer> autoPlayer_;
+    media::Image lastFrame_;
+};
+
+// Reads the marker files of the working folder into the start-up flags.
+void readMarkerFiles();
+
+// Runs the game with these command-line arguments; never returns.
+[[noreturn]] void runMain(int argc, const char* const* argv);
+} // namespace shell

@@ -1,0 +1,72 @@
+// Our own player: which free card it takes, and a level played out by the rules alone.
+#include "rules/AutoPlay.hpp"
+
+#include "support/RulesFixture.hpp"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using rules::Candidate;
+using testing_support::place;
+using testing_support::rankCard;
+using testing_support::tableLayout;
+
+struct ChoiceCase
+{
+    const char* what;
+    std::vector<Candidate> free;
+    std::optional<int> spotRank;
+    int chosen;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+class RulesChooseCard : public ::testing::TestWithParam<ChoiceCase>
+{};
+
+TEST_P(RulesChooseCard, TakesTheCardThatKeepsTheDriveGoing)
+{
+    EXPECT_EQ(rules::chooseCard(GetParam().free, GetParam().spotRank), GetParam().chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RulesChooseCard,
+    ::testing::Values(
+        ChoiceCase{"nothing free", {}, 5, -1},
+        ChoiceCase{"nothing follows", {{10, 9, false}, {11, 2, false}}, 5, -1},
+        ChoiceCase{"nothing follows an empty spot", {{10, 4, false}, {11, 6, false}}, std::nullopt, -1},
+        ChoiceCase{"the only card that follows", {{10, 9, false}, {11, 6, false}}, 5, 1},
+        // The 6 can be followed by the 7; the 4 by nothing free.
+        ChoiceCase{"the one with more followers",
+                   {{10, 4, false}, {11, 9, false}, {12, 6, false}, {13, 7, false}},
+                   5,
+                   2},
+        // Followers need not follow the spot themselves, and the ace counts both ways.
+        ChoiceCase{"followers through the ace", {{10, 13, false}, {11, 2, false}, {12, 3, false}}, 14, 1},
+        ChoiceCase{"the first of equals", {{10, 6, false}, {11, 4, false}, {12, 6, false}}, 5, 0},
+        ChoiceCase{"a sword before anything", {{10, 6, false}, {11, 7, false}, {12, 11, true}}, 5, 2},
+        ChoiceCase{"a sword even on an empty spot", {{10, 6, false}, {11, 11, true}}, std::nullopt, 1},
+        ChoiceCase{"the sword with more followers", {{10, 11, true}, {11, 4, true}, {12, 3, false}}, 5, 1}));
+
+TEST(RulesPlayOut, CashesInTheLastLongDriveBeforeTheLevelEnds)
+{
+    // 3 to 9 on a 2, and a king that never follows; no deck.
+    std::vector<rules::CardPlace> table;
+    for (int rank = 3; rank <= 9; ++rank)
+        table.push_back(place(80.0f + 110 * static_cast<float>(rank - 3), 300, rankCard(rank)));
+    table.push_back(place(880, 450, rankCard(13)));
+    rules::Board board(tableLayout(table, {}, {rankCard(2)}));
+    board.deal();
+    const rules::LevelEnd end = rules::playOut(board);
+    EXPECT_EQ(end.cardsLeft, 1);
+    EXPECT_EQ(end.bonus, 500);
+    EXPECT_EQ(end.total, 15 + 20 + 500); // five plays scored, two coins
+    EXPECT_EQ(board.multiplierTenths(), 12);
+    EXPECT_EQ(end.recorded, 642); // 535 times 1.2
+    EXPECT_EQ(board.longestDrive(), 7);
+}
+} // namespace

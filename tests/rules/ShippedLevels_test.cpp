@@ -1,0 +1,164 @@
+// The rules over every shipped level, as the game deals it: many thousands of random moves,
+// legal and not, with tickets landing in random order. No card is ever lost or doubled, the
+// score never falls, and the same moves give the same states.
+#include "rules/Board.hpp"
+
+#include "cards/Cards.hpp"
+#include "levels/LevelLayout.hpp"
+#include "levels/Levels.hpp"
+#include "rules/AutoPlay.hpp"
+#include "screens/TProfileManager.hpp"
+#include "support/RunFolder.hpp"
+#include "support/TestProgram.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace
+{
+using rules::Board;
+using rules::Identity;
+
+// Every identity the level holds wherever it is, as a sorted list of ids.
+std::vector<int> everyIdentity(const Board& board)
+{
+    std::vector<int> ids;
+    for (int slot : board.tableOrder())
+        ids.push_back(board.card(slot).card.id);
+    for (const auto* list : {&board.deck(), &board.spot(), &board.rack(), &board.departed()}) {
+        for (const Identity& c : *list)
+            ids.push_back(c.id);
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+class PlayCounter : public rules::Listener
+{
+public:
+    void onEvent(const rules::Event& event, const Board&) override
+    {
+        if (event.kind == rules::EventKind::Play || event.kind == rules::EventKind::SwordPick)
+            ++taken;
+    }
+    int taken = 0;
+};
+
+class RulesShippedLevels : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        program = std::make_unique<testing_support::TestProgram>();
+        here = std::make_unique<testing_support::InFolder>(testing_support::runDir);
+        program->program().profileManager = std::make_unique<TProfileManager>();
+        program->program().profileManager->useGuestProfile();
+        loadCards();
+        for (const std::string& path : testing_support::filesUnder("data/levels", {".lvl"})) {
+            auto level = loadLevelFile(path, 1, 1, 1, profile().dealOptions());
+            layouts.push_back({path, layoutOf(*level)});
+        }
+    }
+    void TearDown() override
+    {
+        here.reset();
+        program.reset();
+    }
+
+    std::unique_ptr<testing_support::TestProgram> program;
+    std::unique_ptr<testing_support::InFolder> here;
+    std::vector<std::pair<std::string, rules::Layout>> layouts;
+};
+
+// Random moves on a dealt level; the digest after each, with the invariants checked on the way.
+std::vector<std::uint64_t> randomGame(const rules::Layout& layout, unsigned seed, int moves, int& taken)
+{
+    std::mt19937 random(seed);
+    auto below = [&](int n) { return n <= 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(n)); };
+    Board board(layout);
+    PlayCounter counter;
+    board.setListener(&counter);
+    const std::vector<int> identities = everyIdentity(board);
+    std::vector<std::uint64_t> digests;
+    board.deal();
+    board.beginPlay();
+    long long score = board.score();
+    for (int move = 0; move < moves; ++move) {
+        const int roll = below(20);
+        if (roll < 4) {
+            board.play(below(board.slotCount() + 2) - 1); // any slot, and some that are none
+        } else if (roll < 11) {
+            std::vector<int> playable;
+            for (int slot : board.tableOrder()) {
+                if (board.canPlay(slot))
+                    playable.push_back(slot);
+            }
+            if (!playable.empty())
+                board.play(playable[static_cast<std::size_t>(below(static_cast<int>(playable.size())))]);
+        } else if (roll == 11) {
+            board.turnDeck();
+        } else if (roll == 12) {
+            board.LongDrive_end();
+        } else if (roll < 17) {
+            const auto& pending = board.pending();
+            if (!pending.empty())
+                board.land(pending[static_cast<std::size_t>(below(static_cast<int>(pending.size())))].ticket);
+        } else if (roll == 17) {
+            board.land(below(100)); // mostly landed or never handed out
+        } else if (roll == 18) {
+            board.useSword(202 + below(13));
+        } else {
+            board.CHECK_Cover(0);
+        }
+        if (everyIdentity(board) != identities) {
+            ADD_FAILURE() << "an identity was lost or doubled at move " << move << " (seed " << seed << ")";
+            break;
+        }
+        if (board.score() < score) {
+            ADD_FAILURE() << "the score fell at move " << move << " (seed " << seed << ")";
+            break;
+        }
+        score = board.score();
+        digests.push_back(board.digest());
+    }
+    board.endLevel();
+    EXPECT_EQ(everyIdentity(board), identities) << "at the end (seed " << seed << ")";
+    EXPECT_GE(board.score(), score);
+    EXPECT_TRUE(board.deck().empty());
+    digests.push_back(board.digest());
+    taken = counter.taken;
+    return digests;
+}
+
+TEST_F(RulesShippedLevels, RandomMovesKeepEveryCardAndTheScoreAndRepeatExactly)
+{
+    ASSERT_GE(layouts.size(), 10u);
+    for (const auto& [path, layout] : layouts) {
+        ASSERT_FALSE(layout.table.empty()) << path;
+        for (unsigned seed : {1u, 2u, 3u}) {
+            int taken = 0;
+            int again = 0;
+            const std::vector<std::uint64_t> first = randomGame(layout, seed, 800, taken);
+            EXPECT_EQ(randomGame(layout, seed, 800, again), first) << path << " seed " << seed;
+            EXPECT_GE(taken, 5) << path << " seed " << seed << ": the moves hardly played";
+        }
+    }
+}
+
+TEST_F(RulesShippedLevels, OurPlayerGoesOnUntilNothingIsLeftToDo)
+{
+    for (const auto& [path, layout] : layouts) {
+        Board board(layout);
+        board.deal();
+        const std::vector<int> identities = everyIdentity(board);
+        const rules::LevelEnd end = rules::playOut(board);
+        EXPECT_EQ(everyIdentity(board), identities) << path;
+        EXPECT_TRUE(end.perfect || end.deckLeft == 0) << path;
+        EXPECT_EQ(end.cardsLeft, board.tableCount()) << path;
+        for (int slot : board.tableOrder())
+            EXPECT_FALSE(board.canPlay(slot)) << path << " slot " << slot;
+    }
+}
+} // namespace
