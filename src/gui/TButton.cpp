@@ -22,22 +22,6 @@ namespace
 // Captions of buttons whose declaration names no font.
 constexpr int defaultCaptionSize = 12;
 
-const std::pair<const char*, int> typeWords[] = {
-    {"SIMPLE_BUTTON", TButton::simpleButton},
-    {"ANIM_BUTTON", TButton::animButton},
-    {"BLEND_BUTTON", TButton::blendButton},
-    {"FSTEP_BUTTON", TButton::fstepButton},
-    {"TEXT_BUTTON", TButton::textButton},
-    {"TEXT_SPEC_BUTTON1", TButton::waveButton},
-    {"FSTEP_BLEND_BUTTON", TButton::fstepBlendButton},
-    {"TEXT_SPEC_BUTTON2", TButton::captionButton},
-    {"TEXT_SPEC_BUTTON3", TButton::glowButton},
-    {"TEXT_SPEC_BUTTON4", TButton::areaButton},
-    {"TEXT_SPEC_BUTTON5", TButton::haloButton},
-    {"TEXT_SPEC_BUTTON6", TButton::yellowButton},
-    {"TEXT_SPEC_BUTTON7", TButton::twoLookButton},
-};
-
 std::string valueOr(const std::vector<TSimpleEntry>& entries, const char* key, const std::string& fallback)
 {
     const std::string* v = findEntry(entries, key);
@@ -56,13 +40,10 @@ void setColour(const std::optional<TRGB>& c)
 }
 } // namespace
 
-std::optional<int> TButton::typeCode(const std::string& typ)
+std::optional<ButtonType> TButton::typeCode(const std::string& typ)
 {
-    for (const auto& [word, code] : typeWords) {
-        if (typ == word)
-            return code;
-    }
-    return std::nullopt;
+    const ButtonLook* look = findLook(typ);
+    return look ? std::optional(look->type) : std::nullopt;
 }
 
 TButton::TButton()
@@ -538,7 +519,7 @@ std::shared_ptr<TButton> TButton::CreateFromList(const std::string& name,
                                                  const std::vector<TSimpleEntry>& entries, TGui& gui)
 {
     const std::string typ = valueOr(entries, "TYP", "SIMPLE_BUTTON");
-    const std::optional<int> code = typeCode(typ);
+    const std::optional<ButtonType> code = typeCode(typ);
     if (!code) {
         guiError("Unknown button type : '" + typ + "' !");
         return nullptr;

@@ -3,6 +3,7 @@
 // shadow and glow, alone or over a picture.
 #pragma once
 
+#include "gui/ButtonLooks.hpp"
 #include "gui/TAnimData.hpp"
 #include "gui/TGuiObject.hpp"
 #include "gui/TSimpleEntry.hpp"
@@ -22,23 +23,11 @@ class TGui;
 class TButton : public TGuiObject
 {
 public:
-    // Type codes, chosen by the TYP word of the declaration.
-    static constexpr int simpleButton = 0;     // SIMPLE_BUTTON: one picture
-    static constexpr int animButton = 1;       // ANIM_BUTTON: a strip played by a schema
-    static constexpr int blendButton = 2;      // BLEND_BUTTON: 2 cells, the second fades in on hover
-    static constexpr int fstepButton = 3;      // FSTEP_BUTTON: 4 cells, normal/over/pressed/disabled
-    static constexpr int textButton = 4;       // TEXT_BUTTON: a caption
-    static constexpr int waveButton = 5;       // TEXT_SPEC_BUTTON1: a caption with a wave on hover
-    static constexpr int fstepBlendButton = 6; // FSTEP_BLEND_BUTTON: 4 cells cross-faded
-    static constexpr int captionButton = 8;    // TEXT_SPEC_BUTTON2: picture and caption grow
-    static constexpr int glowButton = 9;       // TEXT_SPEC_BUTTON3: picture glows on hover
-    static constexpr int areaButton = 10;      // TEXT_SPEC_BUTTON4: the picture is only the hit area
-    static constexpr int haloButton = 11;      // TEXT_SPEC_BUTTON5: the picture is only the hover glow
-    static constexpr int yellowButton = 12;    // TEXT_SPEC_BUTTON6: a caption glowing yellow
-    static constexpr int twoLookButton = 13;   // TEXT_SPEC_BUTTON7: a picture for active, one for inactive
+    // The looks, chosen by the TYP word of the declaration (gui/ButtonLooks.hpp).
+    using enum ButtonType;
 
-    // The type code of a TYP word (letter case counts); nothing for an unknown word.
-    static std::optional<int> typeCode(const std::string& typ);
+    // The look a TYP word chooses (letter case counts); nothing for an unknown word.
+    static std::optional<ButtonType> typeCode(const std::string& typ);
 
     TButton();
 
@@ -70,7 +59,7 @@ public:
     media::Picture _image;
     media::Picture _addImg;
     media::Font* _font = nullptr; // owned by the font cache; the default size when none
-    int _typ = 0;
+    ButtonType _typ = ButtonType::simpleButton;
     int _dir = 0;
     int shadowed = 0;
     std::optional<TRGB> outLine;
