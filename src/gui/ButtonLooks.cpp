@@ -1,26 +1,89 @@
 // ButtonLooks.cpp
 #include "gui/ButtonLooks.hpp"
 
+#include "gui/TButton.hpp"
+#include "media/Text.hpp"
+#include "shell/Approach.hpp"
+#include "shell/Globals.hpp"
+
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <string>
+#include <vector>
 
 namespace
 {
+void playSchema(TButton& b)
+{
+    b.sprawdzAnimacje();
+    b.animUpdate();
+}
+
+// The second cell fades in under the pointer and out away from it.
+void fadeSecondCell(TButton& b)
+{
+    b._dButtonAlpha = b._over ? 1.0f : 0.0f;
+    approach(b._buttonAlpha, b._dButtonAlpha, b.wzr);
+}
+
+// Under the pointer a swelling runs along the caption, skipping the spaces.
+void waveCaption(TButton& b)
+{
+    const std::u32string chars = media::text::toUtf32(b._txt);
+    std::vector<float>& scales = b._textScale;
+    if (scales.size() != chars.size())
+        scales.assign(chars.size(), 1.0f);
+    if (!b._over || chars.empty()) {
+        b._chrN = 0;
+        std::fill(scales.begin(), scales.end(), 1.0f);
+        return;
+    }
+    const auto length = static_cast<float>(chars.size());
+    b._chrN += 0.08f * delta;
+    if (b._chrN >= length)
+        b._chrN = 0;
+    if (chars[static_cast<std::size_t>(b._chrN)] == U' ')
+        b._chrN += 1;
+    if (b._chrN >= length)
+        b._chrN = 0;
+    std::fill(scales.begin(), scales.end(), 1.0f);
+    const auto i = static_cast<std::size_t>(b._chrN);
+    const float f = b._chrN - static_cast<float>(i);
+    if (f < 0.5f)
+        scales[i] = 1 + f * b._bigText;
+    else if (f == 0.5f)
+        scales[i] = 1.5f + 0.5f * b._bigText;
+    else
+        scales[i] = 1.5f - (f - 0.5f) * b._bigText;
+}
+
+// A new state starts its cell fading in over the cell of the one before.
+void crossFade(TButton& b)
+{
+    const auto wanted = static_cast<float>(b.stateFrame());
+    if (wanted != b._new4StepB) {
+        b._old4StepB = b._new4StepB;
+        b._newAlpha = 0;
+    }
+    b._new4StepB = wanted;
+    b._newAlpha = std::min(1.0f, b._newAlpha + 0.05f * delta);
+}
+
 constexpr ButtonLook looks[] = {
-    {.word = "SIMPLE_BUTTON", .type = ButtonType::simpleButton},
-    {.word = "ANIM_BUTTON", .type = ButtonType::animButton},
-    {.word = "BLEND_BUTTON", .type = ButtonType::blendButton},
+    {.word = "SIMPLE_BUTTON", .type = ButtonType::simpleButton, .hoverSize = 1.1f},
+    {.word = "ANIM_BUTTON", .type = ButtonType::animButton, .step = playSchema},
+    {.word = "BLEND_BUTTON", .type = ButtonType::blendButton, .step = fadeSecondCell},
     {.word = "FSTEP_BUTTON", .type = ButtonType::fstepButton},
-    {.word = "TEXT_BUTTON", .type = ButtonType::textButton},
-    {.word = "TEXT_SPEC_BUTTON1", .type = ButtonType::waveButton},
-    {.word = "FSTEP_BLEND_BUTTON", .type = ButtonType::fstepBlendButton},
-    {.word = "TEXT_SPEC_BUTTON2", .type = ButtonType::captionButton},
-    {.word = "TEXT_SPEC_BUTTON3", .type = ButtonType::glowButton},
-    {.word = "TEXT_SPEC_BUTTON4", .type = ButtonType::areaButton},
-    {.word = "TEXT_SPEC_BUTTON5", .type = ButtonType::haloButton},
-    {.word = "TEXT_SPEC_BUTTON6", .type = ButtonType::yellowButton},
-    {.word = "TEXT_SPEC_BUTTON7", .type = ButtonType::twoLookButton},
+    {.word = "TEXT_BUTTON", .type = ButtonType::textButton, .hoverSize = 1.1f, .snapWhenHeld = true},
+    {.word = "TEXT_SPEC_BUTTON1", .type = ButtonType::waveButton, .step = waveCaption},
+    {.word = "FSTEP_BLEND_BUTTON", .type = ButtonType::fstepBlendButton, .step = crossFade},
+    {.word = "TEXT_SPEC_BUTTON2", .type = ButtonType::captionButton, .hoverSize = 1.1f},
+    {.word = "TEXT_SPEC_BUTTON3", .type = ButtonType::glowButton, .hoverSize = 1.3f},
+    {.word = "TEXT_SPEC_BUTTON4", .type = ButtonType::areaButton, .hoverSize = 1.1f, .snapWhenHeld = true},
+    {.word = "TEXT_SPEC_BUTTON5", .type = ButtonType::haloButton, .hoverSize = 1.3f, .snapWhenHeld = true},
+    {.word = "TEXT_SPEC_BUTTON6", .type = ButtonType::yellowButton, .hoverSize = 2.0f, .snapWhenHeld = true},
+    {.word = "TEXT_SPEC_BUTTON7", .type = ButtonType::twoLookButton, .hoverSize = 1.1f, .snapWhenHeld = true},
 };
 
 constexpr bool inTypeOrder()

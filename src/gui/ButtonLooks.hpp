@@ -1,8 +1,12 @@
-// ButtonLooks.hpp: the looks a button can take, one row each, with the TYP word that chooses it.
+// ButtonLooks.hpp: the looks a button can take, one row each: the TYP word that chooses it and
+// how it answers the pointer.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
+
+class TButton;
 
 // The looks, in the order of their rows.
 enum class ButtonType
@@ -26,6 +30,12 @@ struct ButtonLook
 {
     const char* word = ""; // the TYP word that chooses it; letter case counts
     ButtonType type = ButtonType::simpleButton;
+    // The size it grows to under the pointer; nothing when it keeps its size.
+    std::optional<float> hoverSize = std::nullopt;
+    // Held down under the pointer it stays at its own size; otherwise only the press pops it back.
+    bool snapWhenHeld = false;
+    // Its own step of a frame, for the looks that do not grow.
+    void (*step)(TButton&) = nullptr;
 };
 
 // Every look, in the order of ButtonType.

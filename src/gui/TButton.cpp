@@ -198,35 +198,6 @@ bool TButton::updateHover(float target, bool snapWhenHeld)
     return false;
 }
 
-void TButton::updateWave()
-{
-    const std::u32string chars = media::text::toUtf32(_txt);
-    if (_textScale.size() != chars.size())
-        _textScale.assign(chars.size(), 1.0f);
-    if (!_over || chars.empty()) {
-        _chrN = 0;
-        std::fill(_textScale.begin(), _textScale.end(), 1.0f);
-        return;
-    }
-    const auto length = static_cast<float>(chars.size());
-    _chrN += 0.08f * delta;
-    if (_chrN >= length)
-        _chrN = 0;
-    if (chars[static_cast<std::size_t>(_chrN)] == U' ')
-        _chrN += 1;
-    if (_chrN >= length)
-        _chrN = 0;
-    std::fill(_textScale.begin(), _textScale.end(), 1.0f);
-    const auto i = static_cast<std::size_t>(_chrN);
-    const float f = _chrN - static_cast<float>(i);
-    if (f < 0.5f)
-        _textScale[i] = 1 + f * _bigText;
-    else if (f == 0.5f)
-        _textScale[i] = 1.5f + 0.5f * _bigText;
-    else
-        _textScale[i] = 1.5f - (f - 0.5f) * _bigText;
-}
-
 int TButton::stateFrame() const
 {
     if (_over && (_clicked || _holded))
@@ -236,42 +207,12 @@ int TButton::stateFrame() const
     return _a ? 0 : 3;
 }
 
-void TButton::updateCrossFade()
-{
-    const auto wanted = static_cast<float>(stateFrame());
-    if (wanted != _new4StepB) {
-        _old4StepB = _new4StepB;
-        _newAlpha = 0;
-    }
-    _new4StepB = wanted;
-    _newAlpha = std::min(1.0f, _newAlpha + 0.05f * delta);
-}
-
 int TButton::updateMe(int, int)
 {
-    bool popped = false;
-    switch (_typ) {
-    case simpleButton:
-    case captionButton: popped = updateHover(1.1f, false); break;
-    case glowButton: popped = updateHover(1.3f, false); break;
-    case textButton:
-    case areaButton:
-    case twoLookButton: popped = updateHover(1.1f, true); break;
-    case haloButton: popped = updateHover(1.3f, true); break;
-    case yellowButton: popped = updateHover(2.0f, true); break;
-    case animButton:
-        sprawdzAnimacje();
-        animUpdate();
-        break;
-    case blendButton:
-        _dButtonAlpha = _over ? 1.0f : 0.0f;
-        approach(_buttonAlpha, _dButtonAlpha, wzr);
-        break;
-    case waveButton: updateWave(); break;
-    case fstepBlendButton: updateCrossFade(); break;
-    default: break;
-    }
-    if (popped) {
+    const ButtonLook& l = look();
+    if (l.step)
+        l.step(*this);
+    if (l.hoverSize && updateHover(*l.hoverSize, l.snapWhenHeld)) {
         // The frame of the press shows the button at its own size; it grows again from the next.
         approach(_buttonAlpha, _dButtonAlpha, 0.05f);
         return 1;

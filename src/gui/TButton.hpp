@@ -49,6 +49,9 @@ public:
     static std::shared_ptr<TButton> CreateFromList(const std::string& name,
                                                    const std::vector<TSimpleEntry>& entries, TGui& gui);
 
+    // The row of its look.
+    const ButtonLook& look() const { return lookOf(_typ); }
+
     int draw(float ox, float oy) override;
     // The pointer rectangle: around the caption for caption-only buttons, else around the
     // picture, widened by the hover enlargement.
@@ -84,6 +87,9 @@ public:
     float _oldAlpha = 0, _newAlpha = 0;
     float dimAdX = 0, dimAdY = 0;
 
+    // The state frame of the four-cell strips.
+    int stateFrame() const;
+
 protected:
     int updateMe(int ox, int oy) override;
 
@@ -93,10 +99,6 @@ private:
     void drawCaption(float px, float py, bool perCharacter);
     // The hover growth; true when a press popped the button back to its size this frame.
     bool updateHover(float target, bool snapWhenHeld);
-    void updateWave();
-    void updateCrossFade();
-    // The state frame of the four-cell strips.
-    int stateFrame() const;
     void playIndex(int index);
     // Cuts the GFX strip into cells and centres the pointer rectangle on the cell.
     void cutStrip(const std::string& path, int cells, bool sideBySide, TGui& gui);
