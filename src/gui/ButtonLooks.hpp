@@ -1,5 +1,5 @@
-// ButtonLooks.hpp: the looks a button can take, one row each: the TYP word that chooses it and
-// how it answers the pointer.
+// ButtonLooks.hpp: the looks a button can take, one row each: the TYP word that chooses it, how
+// it answers the pointer and what its declaration builds.
 #pragma once
 
 #include <optional>
@@ -26,6 +26,45 @@ enum class ButtonType
     twoLookButton,    // TEXT_SPEC_BUTTON7: a picture for active, one for inactive
 };
 
+// What the GFX of a declaration becomes.
+enum class ButtonPicture
+{
+    none,  // nothing: the caption is the button
+    whole, // one picture, held by its middle
+    strip, // cells cut from a strip, held by the middle of a cell
+};
+
+// Whether the declaration's caption (TXT, FONT, OUTLINE, RGB) is shown, and with what.
+enum class ButtonCaption
+{
+    none,
+    alone,       // the caption is the button; no colour (RGB -1) means white
+    overPicture, // over the picture, moved by ADDDIM; no colour leaves only the outline
+};
+
+// What the pointer rectangle is worked out around.
+enum class ButtonArea
+{
+    picture,     // the picture or one strip cell, widened by OVERAD
+    caption,     // the caption, centred on the reference point
+    waveCaption, // the caption letter by letter, standing on the reference point
+};
+
+// What a declaration makes of a look, besides the caption and the picture.
+struct ButtonBuild
+{
+    ButtonPicture picture = ButtonPicture::none;
+    int cells = 1;               // cells of the strip, when no schema counts them
+    bool cellsFollowDir = false; // DIR = H lays the cells side by side, another DIR stacks them;
+                                 // otherwise they are always side by side
+    bool schema = false;         // SCHEMAT: frames per state, one strip cell each
+    ButtonCaption caption = ButtonCaption::none;
+    bool shadow = false;          // SHADOW: a dark copy under the caption
+    bool inactivePicture = false; // ADDGFX: the picture shown while inactive
+    bool hoverMargin = false;     // OVERAD: widens the pointer rectangle from its next working out
+    bool crossFade = false;       // the state cells cross-fade, starting fully drawn
+};
+
 struct ButtonLook
 {
     const char* word = ""; // the TYP word that chooses it; letter case counts
@@ -34,8 +73,12 @@ struct ButtonLook
     std::optional<float> hoverSize = std::nullopt;
     // Held down under the pointer it stays at its own size; otherwise only the press pops it back.
     bool snapWhenHeld = false;
+    ButtonArea area = ButtonArea::picture;
+    ButtonBuild build;
     // Its own step of a frame, for the looks that do not grow.
     void (*step)(TButton&) = nullptr;
+
+    bool showsCaption() const { return build.caption != ButtonCaption::none; }
 };
 
 // Every look, in the order of ButtonType.

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace
@@ -26,6 +27,13 @@ std::string valueOr(const std::vector<TSimpleEntry>& entries, const char* key, c
 {
     const std::string* v = findEntry(entries, key);
     return v ? *v : fallback;
+}
+
+// The two numbers of a value such as ADDDIM = "3 -4"; 0 for the missing ones.
+std::pair<float, float> numberPair(const std::vector<TSimpleEntry>& entries, const char* key)
+{
+    const std::vector<int> v = guiNumbers(valueOr(entries, key, "0 0"), 2);
+    return {static_cast<float>(v[0]), static_cast<float>(v[1])};
 }
 
 int trunc(float v)
@@ -280,7 +288,7 @@ int TButton::draw(float ox, float oy)
     setColour(rgb);
     gfx.setBlend(media::Blend::Alpha);
 
-    const bool caption = _typ == textButton || _typ == waveButton || _typ >= captionButton;
+    const bool caption = look().showsCaption();
     const float TW = caption ? captionFont().textWidth(_txt) : 0.0f;
     const float TH = caption ? static_cast<float>(textHeight(captionFont())) : 0.0f;
     const float halfW = std::floor(TW / 2);
@@ -402,7 +410,7 @@ int TButton::draw(float ox, float oy)
 
 int TButton::countDims()
 {
-    if (_typ == textButton || _typ == yellowButton) {
+    if (look().area == ButtonArea::caption) {
         media::Font& font = captionFont();
         dim.w = font.textWidth(_txt) + 2 * _adOverX;
         dim.h = static_cast<float>(textHeight(font)) + 2 * _adOverY;
@@ -456,94 +464,83 @@ void TButton::cutStrip(const std::string& path, int cells, bool sideBySide, TGui
     dim.h = static_cast<float>(ch);
 }
 
+void TButton::readCaption(const std::vector<TSimpleEntry>& entries, ButtonCaption kind, TGui& gui)
+{
+    const std::optional<TRGB> colour = guiColour(valueOr(entries, "RGB", "255 255 255"));
+    rgb = kind == ButtonCaption::alone && !colour ? TRGB{} : colour;
+    const std::string outline = valueOr(entries, "OUTLINE", "255 255 255");
+    outLine = outline == "NONE" ? std::nullopt : guiColour(outline);
+    if (const std::string* fontName = findEntry(entries, "FONT"))
+        _font = gui.font(*fontName);
+    _txt = gui.text(valueOr(entries, "TXT", ""));
+    if (kind == ButtonCaption::overPicture)
+        std::tie(dimAdX, dimAdY) = numberPair(entries, "ADDDIM");
+}
+
+void TButton::readPictures(const std::vector<TSimpleEntry>& entries, const ButtonBuild& build, TGui& gui)
+{
+    const std::string gfxPath = valueOr(entries, "GFX", "");
+    const int dir = valueOr(entries, "DIR", "H") == "H" ? 0 : 1;
+    if (build.schema) {
+        const std::string schema = valueOr(entries, "SCHEMAT", "");
+        if (schema.empty())
+            guiError("Nieprawidlowy schemat :" + schema);
+        interpretujSchemat(schema, dir);
+    }
+    if (build.picture == ButtonPicture::whole) {
+        _image = gui.picture(gfxPath);
+        _image.midHandle();
+        countDims();
+        dim.w = static_cast<float>(_image.width());
+        dim.h = static_cast<float>(_image.height());
+    } else if (build.picture == ButtonPicture::strip) {
+        cutStrip(gfxPath, build.schema ? frames : build.cells, !build.cellsFollowDir || dir == 0, gui);
+    }
+    if (build.inactivePicture) {
+        _addImg = gui.picture(valueOr(entries, "ADDGFX", ""));
+        _addImg.midHandle();
+    }
+    // They widen the rectangle the next time it is worked out.
+    if (build.hoverMargin)
+        std::tie(_adOverX, _adOverY) = numberPair(entries, "OVERAD");
+}
+
 std::shared_ptr<TButton> TButton::CreateFromList(const std::string& name,
                                                  const std::vector<TSimpleEntry>& entries, TGui& gui)
 {
     const std::string typ = valueOr(entries, "TYP", "SIMPLE_BUTTON");
-    const std::optional<ButtonType> code = typeCode(typ);
-    if (!code) {
+    const ButtonLook* look = findLook(typ);
+    if (!look) {
         guiError("Unknown button type : '" + typ + "' !");
         return nullptr;
     }
+    const ButtonBuild& build = look->build;
     auto button = std::make_shared<TButton>();
     TButton& b = *button;
     b._id = name;
-    b._typ = *code;
+    b._typ = look->type;
     b._v = guiFlag(valueOr(entries, "VISIBLE", "TRUE"));
     b._a = guiFlag(valueOr(entries, "ACTIVE", "TRUE"));
     const std::vector<int> position = guiNumbers(valueOr(entries, "POSITION", "0 0"), 2);
     b.dim = createPoint(static_cast<float>(position[0]), static_cast<float>(position[1]));
-    const std::string gfxPath = valueOr(entries, "GFX", "");
-    const int dir = valueOr(entries, "DIR", "H") == "H" ? 0 : 1;
-    const std::string outline = valueOr(entries, "OUTLINE", "255 255 255");
-    const std::optional<TRGB> colour = guiColour(valueOr(entries, "RGB", "255 255 255"));
-    auto readCaption = [&] {
-        b.outLine = outline == "NONE" ? std::nullopt : guiColour(outline);
-        if (const std::string* fontName = findEntry(entries, "FONT"))
-            b._font = gui.font(*fontName);
-        b._txt = gui.text(valueOr(entries, "TXT", ""));
-    };
-    auto loadImage = [&] {
-        b._image = gui.picture(gfxPath);
-        b._image.midHandle();
+    if (build.caption != ButtonCaption::none)
+        b.readCaption(entries, build.caption, gui);
+    b.readPictures(entries, build, gui);
+    if (look->area == ButtonArea::caption) {
         b.countDims();
-        b.dim.w = static_cast<float>(b._image.width());
-        b.dim.h = static_cast<float>(b._image.height());
-    };
-
-    switch (b._typ) {
-    case simpleButton: loadImage(); break;
-    case animButton: {
-        const std::string schema = valueOr(entries, "SCHEMAT", "");
-        if (schema.empty())
-            guiError("Nieprawidlowy schemat :" + schema);
-        b.interpretujSchemat(schema, dir);
-        b.cutStrip(gfxPath, b.frames, dir == 0, gui);
-        break;
+    } else if (look->area == ButtonArea::waveCaption) {
+        media::Font& font = b.captionFont();
+        b._textWidth = font.textWidth("O");
+        b._textHeight = static_cast<float>(textHeight(font));
+        b._textScale.assign(media::text::length(b._txt), 1.0f);
+        b.countDims2();
     }
-    case blendButton: b.cutStrip(gfxPath, 2, dir == 0, gui); break;
-    case fstepButton: b.cutStrip(gfxPath, 4, true, gui); break;
-    case fstepBlendButton:
-        b.cutStrip(gfxPath, 4, true, gui);
+    if (build.shadow)
+        b.shadowed = guiInt(valueOr(entries, "SHADOW", "0"));
+    if (build.crossFade) {
         b._buttonAlpha = 0;
         b._oldAlpha = 1;
         b._newAlpha = 1;
-        break;
-    case textButton:
-    case yellowButton:
-    case waveButton:
-        b.rgb = colour ? colour : TRGB{};
-        readCaption();
-        if (b._typ == waveButton) {
-            media::Font& font = b.captionFont();
-            b._textWidth = font.textWidth("O");
-            b._textHeight = static_cast<float>(textHeight(font));
-            b._textScale.assign(media::text::length(b._txt), 1.0f);
-            b.countDims2();
-        } else {
-            b.countDims();
-            b.shadowed = guiInt(valueOr(entries, "SHADOW", "0"));
-        }
-        break;
-    default: { // the captions over a picture
-        b.rgb = colour;
-        readCaption();
-        const std::vector<int> offset = guiNumbers(valueOr(entries, "ADDDIM", "0 0"), 2);
-        b.dimAdX = static_cast<float>(offset[0]);
-        b.dimAdY = static_cast<float>(offset[1]);
-        loadImage();
-        if (b._typ == twoLookButton) {
-            b._addImg = gui.picture(valueOr(entries, "ADDGFX", ""));
-            b._addImg.midHandle();
-        }
-        if (b._typ == haloButton) {
-            // They widen the rectangle the next time it is worked out.
-            const std::vector<int> grow = guiNumbers(valueOr(entries, "OVERAD", "0 0"), 2);
-            b._adOverX = static_cast<float>(grow[0]);
-            b._adOverY = static_cast<float>(grow[1]);
-        }
-        break;
-    }
     }
     return button;
 }

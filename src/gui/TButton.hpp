@@ -53,8 +53,8 @@ public:
     const ButtonLook& look() const { return lookOf(_typ); }
 
     int draw(float ox, float oy) override;
-    // The pointer rectangle: around the caption for caption-only buttons, else around the
-    // picture, widened by the hover enlargement.
+    // The pointer rectangle: around the caption where that is the look's pointer area, else
+    // around the picture, widened by the hover enlargement.
     int countDims() override;
     // The rectangle of a wave caption: above the reference point.
     int countDims2() override;
@@ -100,6 +100,10 @@ private:
     // The hover growth; true when a press popped the button back to its size this frame.
     bool updateHover(float target, bool snapWhenHeld);
     void playIndex(int index);
+    // TXT, FONT, OUTLINE and RGB, and ADDDIM over a picture.
+    void readCaption(const std::vector<TSimpleEntry>& entries, ButtonCaption kind, TGui& gui);
+    // SCHEMAT, GFX and DIR, ADDGFX and OVERAD, as far as the look has them.
+    void readPictures(const std::vector<TSimpleEntry>& entries, const ButtonBuild& build, TGui& gui);
     // Cuts the GFX strip into cells and centres the pointer rectangle on the cell.
     void cutStrip(const std::string& path, int cells, bool sideBySide, TGui& gui);
 };
