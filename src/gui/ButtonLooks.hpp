@@ -1,5 +1,5 @@
 // ButtonLooks.hpp: the looks a button can take, one row each: the TYP word that chooses it, how
-// it answers the pointer and what its declaration builds.
+// it answers the pointer, what its declaration builds and how it is drawn.
 #pragma once
 
 #include <optional>
@@ -7,6 +7,7 @@
 #include <string_view>
 
 class TButton;
+struct ButtonCanvas;
 
 // The looks, in the order of their rows.
 enum class ButtonType
@@ -77,6 +78,8 @@ struct ButtonLook
     ButtonBuild build;
     // Its own step of a frame, for the looks that do not grow.
     void (*step)(TButton&) = nullptr;
+    // Draws it (gui/ButtonDrawing.hpp).
+    void (*draw)(TButton&, const ButtonCanvas&) = nullptr;
 
     bool showsCaption() const { return build.caption != ButtonCaption::none; }
 };

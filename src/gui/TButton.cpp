@@ -1,6 +1,7 @@
 // TButton.cpp
 #include "gui/TButton.hpp"
 
+#include "gui/ButtonDrawing.hpp"
 #include "gui/Fonts.hpp"
 #include "gui/GuiError.hpp"
 #include "gui/GuiValues.hpp"
@@ -14,7 +15,6 @@
 #include "shell/Globals.hpp"
 
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 #include <utility>
 
@@ -278,130 +278,12 @@ void TButton::drawCaption(float px, float py, bool perCharacter)
 int TButton::draw(float ox, float oy)
 {
     media::Renderer& gfx = media::gfx();
-    const float X = dim.x + ox;
-    const float Y = dim.y + oy;
-    const float a = _alpha;
-    const float s = _scale;
-    const float b = _buttonScale;
-    gfx.setAlpha(a * _buttonAlpha);
-    gfx.setScale(s * b, s * b);
+    gfx.setAlpha(_alpha * _buttonAlpha);
+    gfx.setScale(_scale * _buttonScale, _scale * _buttonScale);
     setColour(rgb);
     gfx.setBlend(media::Blend::Alpha);
-
-    const bool caption = look().showsCaption();
-    const float TW = caption ? captionFont().textWidth(_txt) : 0.0f;
-    const float TH = caption ? static_cast<float>(textHeight(captionFont())) : 0.0f;
-    const float halfW = std::floor(TW / 2);
-    const float halfH = std::floor(TH / 2);
-    // The caption centred on the reference point at the hover scale.
-    const auto grownX = static_cast<float>(trunc(X - halfW * b * s));
-    const auto grownY = static_cast<float>(trunc(Y - halfH * b * s));
-    // The caption centred at the widget's own scale, moved by ADDDIM.
-    const auto plainX = static_cast<float>(trunc(X - TW * s / 2 + dimAdX));
-    const auto plainY = static_cast<float>(trunc(Y - TH * s / 2 + dimAdY));
-    auto at = [&](float alpha, float scale) {
-        gfx.setAlpha(alpha);
-        gfx.setScale(scale, scale);
-    };
-    auto white = [&] { gfx.setColor(255, 255, 255); };
-    // The picture added on top as light, as strong as the hover grew the button.
-    auto glowOver = [&] {
-        gfx.setBlend(media::Blend::Light);
-        gfx.setAlpha(a * (b - 1));
-        gfx.drawPicture(_image, X, Y, 0);
-        gfx.setBlend(media::Blend::Alpha);
-        gfx.setAlpha(a);
-    };
-
-    switch (_typ) {
-    case simpleButton:
-        at(a, s * b);
-        gfx.drawPicture(_image, X, Y, 0);
-        break;
-    case animButton: {
-        at(a, s);
-        const int listed = _animData.frames[aktAnim];
-        const int number = listed > 0 ? _animData.frameN[aktAnim][std::clamp(aktFrame, 0, listed - 1)] : 1;
-        gfx.drawPicture(_image, X, Y, std::clamp(number - 1, 0, std::max(0, _image.frames() - 1)));
-        break;
-    }
-    case blendButton:
-        at(a, s);
-        gfx.drawPicture(_image, X, Y, 0);
-        gfx.setAlpha(a * _buttonAlpha);
-        gfx.drawPicture(_image, X, Y, 1);
-        break;
-    case fstepButton:
-        at(a, s);
-        gfx.drawPicture(_image, X, Y, stateFrame());
-        break;
-    case fstepBlendButton:
-        at(a * _oldAlpha, s);
-        gfx.drawPicture(_image, X, Y, trunc(_old4StepB));
-        gfx.setAlpha(a * _newAlpha);
-        gfx.drawPicture(_image, X, Y, trunc(_new4StepB));
-        break;
-    case textButton:
-        if (shadowed) {
-            at(a * 0.5f, s * b);
-            gfx.setColor(0, 0, 0);
-            gfx.drawText(captionFont(), _txt, grownX + 1, grownY + 1);
-        }
-        at(a, s * b);
-        drawCaption(grownX, grownY, false);
-        break;
-    case waveButton:
-        at(a, s * b);
-        drawCaption(grownX, grownY, true);
-        break;
-    case captionButton:
-        at(a, s * b);
-        white();
-        gfx.drawPicture(_image, X, Y, 0);
-        drawCaption(static_cast<float>(trunc(X - TW * b * s / 2 + dimAdX)),
-                    static_cast<float>(trunc(Y - TH * b * s / 2 + dimAdY)), false);
-        break;
-    case glowButton:
-        at(a, s);
-        white();
-        gfx.drawPicture(_image, X, Y, 0);
-        glowOver();
-        drawCaption(plainX, plainY, false);
-        break;
-    case areaButton:
-        at(a, s * b);
-        drawCaption(grownX, grownY, false);
-        break;
-    case haloButton:
-        at(a, s);
-        white();
-        glowOver();
-        drawCaption(plainX, plainY, false);
-        break;
-    case yellowButton:
-        if (shadowed) {
-            at(a * 0.5f, s);
-            gfx.setColor(0, 0, 0);
-            gfx.drawText(captionFont(), _txt, static_cast<float>(trunc(X - halfW * s) + 1),
-                         static_cast<float>(trunc(Y - halfH * s) + 1));
-        }
-        at(a, s);
-        drawCaption(plainX, plainY, false);
-        if (rgb) {
-            gfx.setColor(255, 255, 0);
-            gfx.setAlpha((b - 1) * a);
-            gfx.drawText(captionFont(), _txt, plainX, plainY);
-        }
-        break;
-    case twoLookButton:
-        at(a, s);
-        white();
-        gfx.drawPicture(_a ? _image : _addImg, X, Y, 0);
-        at(a, s * b);
-        drawCaption(grownX, grownY, false);
-        break;
-    default: break;
-    }
+    const ButtonLook& l = look();
+    l.draw(*this, ButtonCanvas(*this, ox, oy, l.showsCaption()));
     gfx.setBlend(media::Blend::Alpha);
     gfx.setScale(1, 1);
     gfx.setAlpha(1);

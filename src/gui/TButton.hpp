@@ -87,6 +87,10 @@ public:
     float _oldAlpha = 0, _newAlpha = 0;
     float dimAdX = 0, dimAdY = 0;
 
+    // Used by the looks' steps and drawing routines.
+    media::Font& captionFont() const;
+    // The outline (when set) at the four diagonal neighbours, then the caption in its colour.
+    void drawCaption(float px, float py, bool perCharacter);
     // The state frame of the four-cell strips.
     int stateFrame() const;
 
@@ -94,9 +98,6 @@ protected:
     int updateMe(int ox, int oy) override;
 
 private:
-    media::Font& captionFont() const;
-    // The outline (when set) at the four diagonal neighbours, then the caption in its colour.
-    void drawCaption(float px, float py, bool perCharacter);
     // The hover growth; true when a press popped the button back to its size this frame.
     bool updateHover(float target, bool snapWhenHeld);
     void playIndex(int index);
