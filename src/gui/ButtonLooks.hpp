@@ -51,7 +51,7 @@ enum class ButtonArea
     waveCaption, // the caption letter by letter, standing on the reference point
 };
 
-// What a declaration makes of a look, besides the caption and the picture.
+// What a declaration makes of a look: its pictures, its caption and the keys it reads.
 struct ButtonBuild
 {
     ButtonPicture picture = ButtonPicture::none;
