@@ -2,7 +2,7 @@
 #include "gui/TButton.hpp"
 
 #include "base/Approach.hpp"
-#include "base/Program.hpp"
+#include "gui/ButtonDrawing.hpp"
 #include "gui/Fonts.hpp"
 #include "gui/GuiError.hpp"
 #include "gui/GuiValues.hpp"
@@ -14,7 +14,7 @@
 #include "media/Text.hpp"
 
 #include <algorithm>
-#include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace
@@ -22,26 +22,17 @@ namespace
 // Captions of buttons whose declaration names no font.
 constexpr int defaultCaptionSize = 12;
 
-const std::pair<const char*, int> typeWords[] = {
-    {"SIMPLE_BUTTON", TButton::simpleButton},
-    {"ANIM_BUTTON", TButton::animButton},
-    {"BLEND_BUTTON", TButton::blendButton},
-    {"FSTEP_BUTTON", TButton::fstepButton},
-    {"TEXT_BUTTON", TButton::textButton},
-    {"TEXT_SPEC_BUTTON1", TButton::waveButton},
-    {"FSTEP_BLEND_BUTTON", TButton::fstepBlendButton},
-    {"TEXT_SPEC_BUTTON2", TButton::captionButton},
-    {"TEXT_SPEC_BUTTON3", TButton::glowButton},
-    {"TEXT_SPEC_BUTTON4", TButton::areaButton},
-    {"TEXT_SPEC_BUTTON5", TButton::haloButton},
-    {"TEXT_SPEC_BUTTON6", TButton::yellowButton},
-    {"TEXT_SPEC_BUTTON7", TButton::twoLookButton},
-};
-
 std::string valueOr(const std::vector<TSimpleEntry>& entries, const char* key, const std::string& fallback)
 {
     const std::string* v = findEntry(entries, key);
     return v ? *v : fallback;
+}
+
+// The two numbers of a value such as ADDDIM = "3 -4"; 0 for the missing ones.
+std::pair<float, float> numberPair(const std::vector<TSimpleEntry>& entries, const char* key)
+{
+    const std::vector<int> v = guiNumbers(valueOr(entries, key, "0 0"), 2);
+    return {static_cast<float>(v[0]), static_cast<float>(v[1])};
 }
 
 int trunc(float v)
@@ -56,13 +47,10 @@ void setColour(const std::optional<TRGB>& c)
 }
 } // namespace
 
-std::optional<int> TButton::typeCode(const std::string& typ)
+std::optional<ButtonType> TButton::typeCode(const std::string& typ)
 {
-    for (const auto& [word, code] : typeWords) {
-        if (typ == word)
-            return code;
-    }
-    return std::nullopt;
+    const ButtonLook* look = findLook(typ);
+    return look ? std::optional(look->type) : std::nullopt;
 }
 
 TButton::TButton()
@@ -217,35 +205,6 @@ bool TButton::updateHover(float target, bool snapWhenHeld)
     return false;
 }
 
-void TButton::updateWave()
-{
-    const std::u32string chars = media::text::toUtf32(_txt);
-    if (_textScale.size() != chars.size())
-        _textScale.assign(chars.size(), 1.0f);
-    if (!_over || chars.empty()) {
-        _chrN = 0;
-        std::fill(_textScale.begin(), _textScale.end(), 1.0f);
-        return;
-    }
-    const auto length = static_cast<float>(chars.size());
-    _chrN += 0.08f * base::program().delta;
-    if (_chrN >= length)
-        _chrN = 0;
-    if (chars[static_cast<std::size_t>(_chrN)] == U' ')
-        _chrN += 1;
-    if (_chrN >= length)
-        _chrN = 0;
-    std::fill(_textScale.begin(), _textScale.end(), 1.0f);
-    const auto i = static_cast<std::size_t>(_chrN);
-    const float f = _chrN - static_cast<float>(i);
-    if (f < 0.5f)
-        _textScale[i] = 1 + f * _bigText;
-    else if (f == 0.5f)
-        _textScale[i] = 1.5f + 0.5f * _bigText;
-    else
-        _textScale[i] = 1.5f - (f - 0.5f) * _bigText;
-}
-
 int TButton::stateFrame() const
 {
     if (_over && (_clicked || _holded))
@@ -255,42 +214,12 @@ int TButton::stateFrame() const
     return _a ? 0 : 3;
 }
 
-void TButton::updateCrossFade()
-{
-    const auto wanted = static_cast<float>(stateFrame());
-    if (wanted != _new4StepB) {
-        _old4StepB = _new4StepB;
-        _newAlpha = 0;
-    }
-    _new4StepB = wanted;
-    _newAlpha = std::min(1.0f, _newAlpha + 0.05f * base::program().delta);
-}
-
 int TButton::updateMe(int, int)
 {
-    bool popped = false;
-    switch (_typ) {
-    case simpleButton:
-    case captionButton: popped = updateHover(1.1f, false); break;
-    case glowButton: popped = updateHover(1.3f, false); break;
-    case textButton:
-    case areaButton:
-    case twoLookButton: popped = updateHover(1.1f, true); break;
-    case haloButton: popped = updateHover(1.3f, true); break;
-    case yellowButton: popped = updateHover(2.0f, true); break;
-    case animButton:
-        sprawdzAnimacje();
-        animUpdate();
-        break;
-    case blendButton:
-        _dButtonAlpha = _over ? 1.0f : 0.0f;
-        approach(_buttonAlpha, _dButtonAlpha, wzr);
-        break;
-    case waveButton: updateWave(); break;
-    case fstepBlendButton: updateCrossFade(); break;
-    default: break;
-    }
-    if (popped) {
+    const ButtonLook& l = look();
+    if (l.step)
+        l.step(*this);
+    if (l.hoverSize && updateHover(*l.hoverSize, l.snapWhenHeld)) {
         // The frame of the press shows the button at its own size; it grows again from the next.
         approach(_buttonAlpha, _dButtonAlpha, 0.05f);
         return 1;
@@ -348,130 +277,12 @@ void TButton::drawCaption(float px, float py, bool perCharacter)
 int TButton::draw(float ox, float oy)
 {
     media::Renderer& gfx = media::gfx();
-    const float X = dim.x + ox;
-    const float Y = dim.y + oy;
-    const float a = _alpha;
-    const float s = _scale;
-    const float b = _buttonScale;
-    gfx.setAlpha(a * _buttonAlpha);
-    gfx.setScale(s * b, s * b);
+    gfx.setAlpha(_alpha * _buttonAlpha);
+    gfx.setScale(_scale * _buttonScale, _scale * _buttonScale);
     setColour(rgb);
     gfx.setBlend(media::Blend::Alpha);
-
-    const bool caption = _typ == textButton || _typ == waveButton || _typ >= captionButton;
-    const float TW = caption ? captionFont().textWidth(_txt) : 0.0f;
-    const float TH = caption ? static_cast<float>(textHeight(captionFont())) : 0.0f;
-    const float halfW = std::floor(TW / 2);
-    const float halfH = std::floor(TH / 2);
-    // The caption centred on the reference point at the hover scale.
-    const auto grownX = static_cast<float>(trunc(X - halfW * b * s));
-    const auto grownY = static_cast<float>(trunc(Y - halfH * b * s));
-    // The caption centred at the widget's own scale, moved by ADDDIM.
-    const auto plainX = static_cast<float>(trunc(X - TW * s / 2 + dimAdX));
-    const auto plainY = static_cast<float>(trunc(Y - TH * s / 2 + dimAdY));
-    auto at = [&](float alpha, float scale) {
-        gfx.setAlpha(alpha);
-        gfx.setScale(scale, scale);
-    };
-    auto white = [&] { gfx.setColor(255, 255, 255); };
-    // The picture added on top as light, as strong as the hover grew the button.
-    auto glowOver = [&] {
-        gfx.setBlend(media::Blend::Light);
-        gfx.setAlpha(a * (b - 1));
-        gfx.drawPicture(_image, X, Y, 0);
-        gfx.setBlend(media::Blend::Alpha);
-        gfx.setAlpha(a);
-    };
-
-    switch (_typ) {
-    case simpleButton:
-        at(a, s * b);
-        gfx.drawPicture(_image, X, Y, 0);
-        break;
-    case animButton: {
-        at(a, s);
-        const int listed = _animData.frames[aktAnim];
-        const int number = listed > 0 ? _animData.frameN[aktAnim][std::clamp(aktFrame, 0, listed - 1)] : 1;
-        gfx.drawPicture(_image, X, Y, std::clamp(number - 1, 0, std::max(0, _image.frames() - 1)));
-        break;
-    }
-    case blendButton:
-        at(a, s);
-        gfx.drawPicture(_image, X, Y, 0);
-        gfx.setAlpha(a * _buttonAlpha);
-        gfx.drawPicture(_image, X, Y, 1);
-        break;
-    case fstepButton:
-        at(a, s);
-        gfx.drawPicture(_image, X, Y, stateFrame());
-        break;
-    case fstepBlendButton:
-        at(a * _oldAlpha, s);
-        gfx.drawPicture(_image, X, Y, trunc(_old4StepB));
-        gfx.setAlpha(a * _newAlpha);
-        gfx.drawPicture(_image, X, Y, trunc(_new4StepB));
-        break;
-    case textButton:
-        if (shadowed) {
-            at(a * 0.5f, s * b);
-            gfx.setColor(0, 0, 0);
-            gfx.drawText(captionFont(), _txt, grownX + 1, grownY + 1);
-        }
-        at(a, s * b);
-        drawCaption(grownX, grownY, false);
-        break;
-    case waveButton:
-        at(a, s * b);
-        drawCaption(grownX, grownY, true);
-        break;
-    case captionButton:
-        at(a, s * b);
-        white();
-        gfx.drawPicture(_image, X, Y, 0);
-        drawCaption(static_cast<float>(trunc(X - TW * b * s / 2 + dimAdX)),
-                    static_cast<float>(trunc(Y - TH * b * s / 2 + dimAdY)), false);
-        break;
-    case glowButton:
-        at(a, s);
-        white();
-        gfx.drawPicture(_image, X, Y, 0);
-        glowOver();
-        drawCaption(plainX, plainY, false);
-        break;
-    case areaButton:
-        at(a, s * b);
-        drawCaption(grownX, grownY, false);
-        break;
-    case haloButton:
-        at(a, s);
-        white();
-        glowOver();
-        drawCaption(plainX, plainY, false);
-        break;
-    case yellowButton:
-        if (shadowed) {
-            at(a * 0.5f, s);
-            gfx.setColor(0, 0, 0);
-            gfx.drawText(captionFont(), _txt, static_cast<float>(trunc(X - halfW * s) + 1),
-                         static_cast<float>(trunc(Y - halfH * s) + 1));
-        }
-        at(a, s);
-        drawCaption(plainX, plainY, false);
-        if (rgb) {
-            gfx.setColor(255, 255, 0);
-            gfx.setAlpha((b - 1) * a);
-            gfx.drawText(captionFont(), _txt, plainX, plainY);
-        }
-        break;
-    case twoLookButton:
-        at(a, s);
-        white();
-        gfx.drawPicture(_a ? _image : _addImg, X, Y, 0);
-        at(a, s * b);
-        drawCaption(grownX, grownY, false);
-        break;
-    default: break;
-    }
+    const ButtonLook& l = look();
+    l.draw(*this, ButtonCanvas(*this, ox, oy, l.showsCaption()));
     gfx.setBlend(media::Blend::Alpha);
     gfx.setScale(1, 1);
     gfx.setAlpha(1);
@@ -480,7 +291,7 @@ int TButton::draw(float ox, float oy)
 
 int TButton::countDims()
 {
-    if (_typ == textButton || _typ == yellowButton) {
+    if (look().area == ButtonArea::caption) {
         media::Font& font = captionFont();
         dim.w = font.textWidth(_txt) + 2 * _adOverX;
         dim.h = static_cast<float>(textHeight(font)) + 2 * _adOverY;
@@ -534,94 +345,83 @@ void TButton::cutStrip(const std::string& path, int cells, bool sideBySide, TGui
     dim.h = static_cast<float>(ch);
 }
 
+void TButton::readCaption(const std::vector<TSimpleEntry>& entries, ButtonCaption kind, TGui& gui)
+{
+    const std::optional<TRGB> colour = guiColour(valueOr(entries, "RGB", "255 255 255"));
+    rgb = kind == ButtonCaption::alone && !colour ? TRGB{} : colour;
+    const std::string outline = valueOr(entries, "OUTLINE", "255 255 255");
+    outLine = outline == "NONE" ? std::nullopt : guiColour(outline);
+    if (const std::string* fontName = findEntry(entries, "FONT"))
+        _font = gui.font(*fontName);
+    _txt = gui.text(valueOr(entries, "TXT", ""));
+    if (kind == ButtonCaption::overPicture)
+        std::tie(dimAdX, dimAdY) = numberPair(entries, "ADDDIM");
+}
+
+void TButton::readPictures(const std::vector<TSimpleEntry>& entries, const ButtonBuild& build, TGui& gui)
+{
+    const std::string gfxPath = valueOr(entries, "GFX", "");
+    const int dir = valueOr(entries, "DIR", "H") == "H" ? 0 : 1;
+    if (build.schema) {
+        const std::string schema = valueOr(entries, "SCHEMAT", "");
+        if (schema.empty())
+            guiError("Nieprawidlowy schemat :" + schema);
+        interpretujSchemat(schema, dir);
+    }
+    if (build.picture == ButtonPicture::whole) {
+        _image = gui.picture(gfxPath);
+        _image.midHandle();
+        countDims();
+        dim.w = static_cast<float>(_image.width());
+        dim.h = static_cast<float>(_image.height());
+    } else if (build.picture == ButtonPicture::strip) {
+        cutStrip(gfxPath, build.schema ? frames : build.cells, !build.cellsFollowDir || dir == 0, gui);
+    }
+    if (build.inactivePicture) {
+        _addImg = gui.picture(valueOr(entries, "ADDGFX", ""));
+        _addImg.midHandle();
+    }
+    // They widen the rectangle the next time it is worked out.
+    if (build.hoverMargin)
+        std::tie(_adOverX, _adOverY) = numberPair(entries, "OVERAD");
+}
+
 std::shared_ptr<TButton> TButton::CreateFromList(const std::string& name,
                                                  const std::vector<TSimpleEntry>& entries, TGui& gui)
 {
     const std::string typ = valueOr(entries, "TYP", "SIMPLE_BUTTON");
-    const std::optional<int> code = typeCode(typ);
-    if (!code) {
+    const ButtonLook* look = findLook(typ);
+    if (!look) {
         guiError("Unknown button type : '" + typ + "' !");
         return nullptr;
     }
+    const ButtonBuild& build = look->build;
     auto button = std::make_shared<TButton>();
     TButton& b = *button;
     b._id = name;
-    b._typ = *code;
+    b._typ = look->type;
     b._v = guiFlag(valueOr(entries, "VISIBLE", "TRUE"));
     b._a = guiFlag(valueOr(entries, "ACTIVE", "TRUE"));
     const std::vector<int> position = guiNumbers(valueOr(entries, "POSITION", "0 0"), 2);
     b.dim = createPoint(static_cast<float>(position[0]), static_cast<float>(position[1]));
-    const std::string gfxPath = valueOr(entries, "GFX", "");
-    const int dir = valueOr(entries, "DIR", "H") == "H" ? 0 : 1;
-    const std::string outline = valueOr(entries, "OUTLINE", "255 255 255");
-    const std::optional<TRGB> colour = guiColour(valueOr(entries, "RGB", "255 255 255"));
-    auto readCaption = [&] {
-        b.outLine = outline == "NONE" ? std::nullopt : guiColour(outline);
-        if (const std::string* fontName = findEntry(entries, "FONT"))
-            b._font = gui.font(*fontName);
-        b._txt = gui.text(valueOr(entries, "TXT", ""));
-    };
-    auto loadImage = [&] {
-        b._image = gui.picture(gfxPath);
-        b._image.midHandle();
+    if (build.caption != ButtonCaption::none)
+        b.readCaption(entries, build.caption, gui);
+    b.readPictures(entries, build, gui);
+    if (look->area == ButtonArea::caption) {
         b.countDims();
-        b.dim.w = static_cast<float>(b._image.width());
-        b.dim.h = static_cast<float>(b._image.height());
-    };
-
-    switch (b._typ) {
-    case simpleButton: loadImage(); break;
-    case animButton: {
-        const std::string schema = valueOr(entries, "SCHEMAT", "");
-        if (schema.empty())
-            guiError("Nieprawidlowy schemat :" + schema);
-        b.interpretujSchemat(schema, dir);
-        b.cutStrip(gfxPath, b.frames, dir == 0, gui);
-        break;
+    } else if (look->area == ButtonArea::waveCaption) {
+        media::Font& font = b.captionFont();
+        b._textWidth = font.textWidth("O");
+        b._textHeight = static_cast<float>(textHeight(font));
+        b._textScale.assign(media::text::length(b._txt), 1.0f);
+        b.countDims2();
     }
-    case blendButton: b.cutStrip(gfxPath, 2, dir == 0, gui); break;
-    case fstepButton: b.cutStrip(gfxPath, 4, true, gui); break;
-    case fstepBlendButton:
-        b.cutStrip(gfxPath, 4, true, gui);
+    if (build.shadow)
+        b.shadowed = guiInt(valueOr(entries, "SHADOW", "0"));
+    if (build.crossFade) {
         b._buttonAlpha = 0;
         b._oldAlpha = 1;
         b._newAlpha = 1;
-        break;
-    case textButton:
-    case yellowButton:
-    case waveButton:
-        b.rgb = colour ? colour : TRGB{};
-        readCaption();
-        if (b._typ == waveButton) {
-            media::Font& font = b.captionFont();
-            b._textWidth = font.textWidth("O");
-            b._textHeight = static_cast<float>(textHeight(font));
-            b._textScale.assign(media::text::length(b._txt), 1.0f);
-            b.countDims2();
-        } else {
-            b.countDims();
-            b.shadowed = guiInt(valueOr(entries, "SHADOW", "0"));
-        }
-        break;
-    default: { // the captions over a picture
-        b.rgb = colour;
-        readCaption();
-        const std::vector<int> offset = guiNumbers(valueOr(entries, "ADDDIM", "0 0"), 2);
-        b.dimAdX = static_cast<float>(offset[0]);
-        b.dimAdY = static_cast<float>(offset[1]);
-        loadImage();
-        if (b._typ == twoLookButton) {
-            b._addImg = gui.picture(valueOr(entries, "ADDGFX", ""));
-            b._addImg.midHandle();
-        }
-        if (b._typ == haloButton) {
-            // They widen the rectangle the next time it is worked out.
-            const std::vector<int> grow = guiNumbers(valueOr(entries, "OVERAD", "0 0"), 2);
-            b._adOverX = static_cast<float>(grow[0]);
-            b._adOverY = static_cast<float>(grow[1]);
-        }
-        break;
-    }
     }
     return button;
 }

@@ -3,6 +3,7 @@
 // shadow and glow, alone or over a picture.
 #pragma once
 
+#include "gui/ButtonLooks.hpp"
 #include "gui/TAnimData.hpp"
 #include "gui/TGuiObject.hpp"
 #include "gui/TSimpleEntry.hpp"
@@ -22,23 +23,11 @@ class TGui;
 class TButton : public TGuiObject
 {
 public:
-    // Type codes, chosen by the TYP word of the declaration.
-    static constexpr int simpleButton = 0;     // SIMPLE_BUTTON: one picture
-    static constexpr int animButton = 1;       // ANIM_BUTTON: a strip played by a schema
-    static constexpr int blendButton = 2;      // BLEND_BUTTON: 2 cells, the second fades in on hover
-    static constexpr int fstepButton = 3;      // FSTEP_BUTTON: 4 cells, normal/over/pressed/disabled
-    static constexpr int textButton = 4;       // TEXT_BUTTON: a caption
-    static constexpr int waveButton = 5;       // TEXT_SPEC_BUTTON1: a caption with a wave on hover
-    static constexpr int fstepBlendButton = 6; // FSTEP_BLEND_BUTTON: 4 cells cross-faded
-    static constexpr int captionButton = 8;    // TEXT_SPEC_BUTTON2: picture and caption grow
-    static constexpr int glowButton = 9;       // TEXT_SPEC_BUTTON3: picture glows on hover
-    static constexpr int areaButton = 10;      // TEXT_SPEC_BUTTON4: the picture is only the hit area
-    static constexpr int haloButton = 11;      // TEXT_SPEC_BUTTON5: the picture is only the hover glow
-    static constexpr int yellowButton = 12;    // TEXT_SPEC_BUTTON6: a caption glowing yellow
-    static constexpr int twoLookButton = 13;   // TEXT_SPEC_BUTTON7: a picture for active, one for inactive
+    // The looks, chosen by the TYP word of the declaration (gui/ButtonLooks.hpp).
+    using enum ButtonType;
 
-    // The type code of a TYP word (letter case counts); nothing for an unknown word.
-    static std::optional<int> typeCode(const std::string& typ);
+    // The look a TYP word chooses (letter case counts); nothing for an unknown word.
+    static std::optional<ButtonType> typeCode(const std::string& typ);
 
     TButton();
 
@@ -60,9 +49,12 @@ public:
     static std::shared_ptr<TButton> CreateFromList(const std::string& name,
                                                    const std::vector<TSimpleEntry>& entries, TGui& gui);
 
+    // The row of its look.
+    const ButtonLook& look() const { return lookOf(_typ); }
+
     int draw(float ox, float oy) override;
-    // The pointer rectangle: around the caption for caption-only buttons, else around the
-    // picture, widened by the hover enlargement.
+    // The pointer rectangle: around the caption where that is the look's pointer area, else
+    // around the picture, widened by the hover enlargement.
     int countDims() override;
     // The rectangle of a wave caption: above the reference point.
     int countDims2() override;
@@ -70,7 +62,7 @@ public:
     media::Picture _image;
     media::Picture _addImg;
     media::Font* _font = nullptr; // owned by the font cache; the default size when none
-    int _typ = 0;
+    ButtonType _typ = ButtonType::simpleButton;
     int _dir = 0;
     int shadowed = 0;
     std::optional<TRGB> outLine;
@@ -95,20 +87,24 @@ public:
     float _oldAlpha = 0, _newAlpha = 0;
     float dimAdX = 0, dimAdY = 0;
 
+    // Used by the looks' steps and drawing routines.
+    media::Font& captionFont() const;
+    // The outline (when set) at the four diagonal neighbours, then the caption in its colour.
+    void drawCaption(float px, float py, bool perCharacter);
+    // The state frame of the four-cell strips.
+    int stateFrame() const;
+
 protected:
     int updateMe(int ox, int oy) override;
 
 private:
-    media::Font& captionFont() const;
-    // The outline (when set) at the four diagonal neighbours, then the caption in its colour.
-    void drawCaption(float px, float py, bool perCharacter);
     // The hover growth; true when a press popped the button back to its size this frame.
     bool updateHover(float target, bool snapWhenHeld);
-    void updateWave();
-    void updateCrossFade();
-    // The state frame of the four-cell strips.
-    int stateFrame() const;
     void playIndex(int index);
+    // TXT, FONT, OUTLINE and RGB, and ADDDIM over a picture.
+    void readCaption(const std::vector<TSimpleEntry>& entries, ButtonCaption kind, TGui& gui);
+    // SCHEMAT, GFX and DIR, ADDGFX and OVERAD, as far as the look has them.
+    void readPictures(const std::vector<TSimpleEntry>& entries, const ButtonBuild& build, TGui& gui);
     // Cuts the GFX strip into cells and centres the pointer rectangle on the cell.
     void cutStrip(const std::string& path, int cells, bool sideBySide, TGui& gui);
 };

@@ -156,6 +156,36 @@ TEST(ButtonStrip, TheCrossFadeBringsTheNewFrameInOverTwentyFrames)
     EXPECT_FLOAT_EQ(f.program.display().nullRenderer().lastState().alpha, 0.5f);
 }
 
+TEST(ButtonStrip, TheBlendButtonFadesItsSecondCellInUnderThePointerAndOutAway)
+{
+    GuiFixture f;
+    std::unique_ptr<TGui> gui;
+    auto b = button(f, gui, "TYP = BLEND_BUTTON GFX = strip4.png");
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->dim.w, 80); // two cells side by side
+    struct Step
+    {
+        int frames, x;
+        float secondCell; // its opacity over the first cell; 0: not drawn
+    };
+    // The fade and the glide together take 0.08 a frame.
+    const Step steps[] = {{0, 0, 1}, {5, 600, 0.6f}, {20, 600, 0}, {5, 100, 0.4f}, {20, 100, 1}};
+    for (const Step& s : steps) {
+        for (int i = 0; i < s.frames; ++i)
+            f.frame(*gui, s.x, 100);
+        const int before = f.drawCalls();
+        b->draw(0, 0);
+        if (s.secondCell > 0) {
+            EXPECT_EQ(f.drawCalls(), before + 2);
+            EXPECT_EQ(drawnCell(f, 80), 1);
+            EXPECT_NEAR(f.program.display().nullRenderer().lastState().alpha, s.secondCell, 1e-5);
+        } else {
+            EXPECT_EQ(f.drawCalls(), before + 1);
+            EXPECT_EQ(drawnCell(f, 80), 0);
+        }
+    }
+}
+
 TEST(ButtonStrip, TheTwoLookButtonShowsItsSecondPictureWhenInactive)
 {
     GuiFixture f;
