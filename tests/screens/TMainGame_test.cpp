@@ -170,6 +170,29 @@ TEST(Leaving, EscapeLandsWhatIsInTheAirAndLeavesForTheTitle)
     EXPECT_EQ(level.cards.size(), 1u);
 }
 
+TEST(Hammer, FreeAtTheDealItLeavesWhenPlayBeginsAndTheRocksOpenWhenItsSwellEnds)
+{
+    GameFixture f;
+    // The hammer lies free; two cards under rocks; a free 3 to play.
+    TLevel& level =
+        f.play({{200, 300, 105}, {500, 300, 3, 1}, {700, 300, 16, 1}, {900, 450, 29}}, {15, 28}, {2});
+    ASSERT_EQ(level.cards.size(), 3u); // the hammer has gone into the air
+    const auto& flights = f.inPlay().flights.flyingCards;
+    ASSERT_EQ(flights.size(), 1u);
+    EXPECT_EQ(flights.front()->typ, FlightKind::FlyOutStepOne);
+    EXPECT_EQ(f.inPlay().effects.captions.size(), 2u); // "play", and the hammer found
+    EXPECT_EQ(level.utrudnienie1Odblokowane, 0);
+    EXPECT_EQ(level.cards[0]->odkryta, 0);
+
+    f.frames(60, [&] { return level.utrudnienie1Odblokowane == 1; });
+    EXPECT_EQ(level.utrudnienie1Odblokowane, 1);
+    for (int k : {0, 1}) {
+        EXPECT_EQ(level.cards[static_cast<std::size_t>(k)]->odkryta, 1) << k;
+        EXPECT_EQ(level.cards[static_cast<std::size_t>(k)]->state, TurnState::Show) << k; // turning up
+        EXPECT_EQ(level.cards[static_cast<std::size_t>(k)]->utrudnienie1, 0) << k;        // its rocks broken
+    }
+}
+
 struct EndCase
 {
     const char* what;
