@@ -71,7 +71,7 @@ public:
     Owned<std::vector<TRGMFont>> programFonts;   // fonts declared outside any GUI container
     // The screens and managers.
     Owned<TMainGame> mainGame;
-    Owned<screens::StartScreen> mainMenu; // stands in for the title screen
+    Owned<screens::StartScreen> mainMenu; // the start screen
     Owned<TLevelManager> levelManager;
     Owned<TProfileManager> profileManager;
     Owned<TGlobalSnd> globalSnd;

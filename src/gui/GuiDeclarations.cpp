@@ -23,8 +23,8 @@ void buildFont(TGui& gui, const std::string& name, const std::vector<TSimpleEntr
     TRGMFont::createFromList(name, entries, &gui);
 }
 
-// TEXT, ANIM, WINDOW, TEXTENTRY, BAR and THEME join this table as their classes are written;
-// until then their declarations are passed over like any type the container does not know.
+// A declaration of a type missing here (TEXT, ANIM, WINDOW, TEXTENTRY, BAR, THEME) is passed over
+// like any type the container does not know.
 const std::pair<std::string_view, GuiDeclarationBuilder> builders[] = {
     {"BUTTON", buildButton},
     {"FONT", buildFont},

@@ -66,7 +66,7 @@ void TLevel::init(int shuffle, int magic, int swords)
 {
     if (backGroundId == 0)
         backGroundId = 1;
-    // The background scenery is looked up here once scenery exists; until then there is none.
+    // The level keeps its background by number; there is no scenery to look up.
 
     auto anyIceOrSnow = [&] {
         return std::any_of(cards.begin(), cards.end(),

@@ -1045,7 +1045,7 @@ void TMainGame::_controlKEYBOARD()
     if (!level)
         return;
     if (!cheatsOn) {
-        // Until the in-game menu exists, Escape leaves for the title screen.
+        // Escape leaves for the title screen (there is no in-game menu).
         if (media::input().keyHits(media::key::Escape) && state == GameState::Normal)
             goMenu();
         return;

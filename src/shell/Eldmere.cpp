@@ -222,7 +222,7 @@ bool Eldmere::initGame()
     loadCaptionImages();
     TParticle::setup();
     levelManager->_setupMagics();
-    // Until players can be chosen, the game plays for a guest kept in memory.
+    // The game plays for a guest kept in memory: players are not chosen or saved.
     profileManager->useGuestProfile();
     mainMenu->setup();
     mainGame->setup();
