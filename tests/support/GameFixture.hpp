@@ -22,7 +22,6 @@ public:
         p.mainGame->setup();
         game = p.mainGame.get();
     }
-    ~GameFixture() { cards_.program().program().mainGame.reset(); }
     GameFixture(const GameFixture&) = delete;
     GameFixture& operator=(const GameFixture&) = delete;
 

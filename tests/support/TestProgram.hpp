@@ -68,7 +68,8 @@ public:
     }
     ~TestProgram()
     {
-        auto mine = base::swapProgram(std::move(previous_));
+        // Taken down while its own platform is still the one in place, then the old one is back.
+        base::swapProgram(std::move(previous_)).reset();
         media::install(previous_platform());
     }
     TestProgram(const TestProgram&) = delete;
