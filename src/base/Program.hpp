@@ -7,6 +7,7 @@
 #include "base/VirtualScreen.hpp"
 #include "media/Picture.hpp"
 
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -93,6 +94,9 @@ public:
     long long framesEnded = 0;
     // The screen whose loop runs now (a modal screen runs inside another's).
     TEkran* runningScreen = nullptr;
+    // The player's input as last seen, and the frame it was seen on (for the calm pace).
+    std::uint64_t inputEventsSeen = 0;
+    long long lastInputFrame = 0;
     // The logical 1024 x 768 screen on the display's surface.
     LetterBox letterBox;
     // The desktop's size, read once before any window is shown.

@@ -21,6 +21,7 @@ struct FRect
     float y = 0;
     float w = 0;
     float h = 0;
+    bool operator==(const FRect&) const = default;
 };
 
 // The game draws every frame on a 1024 x 768 logical screen. The display shows that frame on
@@ -44,9 +45,13 @@ public:
     // Where the logical screen's frame goes on the surface, in surface pixels.
     virtual void setFramePlacement(const FRect& onSurface) = 0;
 
-    // Shows the frame: in full screen after the display's refresh, in a window no faster than
-    // 60 frames a second, headless at once.
+    // Ends the renderer's frame and shows it, waiting for the display's refresh where the
+    // driver offers that, and never faster than 60 frames a second (sleeping, not spinning, for
+    // what is left); headless at once. A frame that repeats the last one is not drawn again.
     virtual void present() = 0;
+    // How many frames a second present() lets through at most from now on (60 unless changed;
+    // fixed-step and headless runs are not paced at all).
+    virtual void setFramePace(int framesPerSecond) = 0;
 
     virtual void setTitle(const std::string& title) = 0;
     virtual void setIcon(const Image& icon) = 0;
@@ -55,8 +60,14 @@ public:
     // had the focus can lose it; headless displays are always active.
     virtual bool isActive() const = 0;
 
+    // Whether the window can be seen at all: not minimised or hidden. A display that cannot
+    // tell says it can.
+    virtual bool visible() const { return true; }
     // Reads pending window, mouse and keyboard events into `input`.
     virtual void pumpEvents(Input& input) = 0;
+    // Waits at most `milliseconds` for the next window, mouse or keyboard event, leaving it to
+    // pumpEvents (at once where there are no events to wait for).
+    virtual void waitForEvent(int milliseconds) { static_cast<void>(milliseconds); }
     virtual void showPointer(bool visible) = 0;
 
     // A modal message box (printed to standard error when there is no screen to show it on).

@@ -76,12 +76,14 @@ void Input::flushMouse()
 
 void Input::feedMouseMove(float x, float y)
 {
+    ++events_;
     mouseX_ = x;
     mouseY_ = y;
 }
 
 void Input::feedMouseButton(int button, bool down)
 {
+    ++events_;
     if (!validButton(button))
         return;
     if (down && !mouseDown_[button])
@@ -91,6 +93,7 @@ void Input::feedMouseButton(int button, bool down)
 
 void Input::feedKey(int vkey, bool down)
 {
+    ++events_;
     if (!validKey(vkey))
         return;
     if (down && !keyDown_[vkey]) {
@@ -103,6 +106,7 @@ void Input::feedKey(int vkey, bool down)
 
 void Input::feedChar(char32_t c)
 {
+    ++events_;
     // A stuck program that never reads characters must not grow the queue without bound.
     if (chars_.size() < 256)
         chars_.push_back(c);

@@ -4,6 +4,7 @@
 #include "media/Keys.hpp"
 
 #include <array>
+#include <cstdint>
 #include <deque>
 
 namespace media
@@ -29,6 +30,10 @@ public:
     void flushKeys();
     void flushMouse();
 
+    // How many events the player has made so far (moves, presses, releases, wheel, typing):
+    // it stays the same while no one touches the controls.
+    std::uint64_t events() const { return events_; }
+
     // The window's close button was used since the last clearCloseRequest().
     bool closeRequested() const { return closeRequested_; }
     void clearCloseRequest() { closeRequested_ = false; }
@@ -36,7 +41,11 @@ public:
     // --- what the event pump feeds
     void feedMouseMove(float x, float y);
     void feedMouseButton(int button, bool down);
-    void feedWheel(int steps) { wheel_ += steps; }
+    void feedWheel(int steps)
+    {
+        wheel_ += steps;
+        ++events_;
+    }
     void feedKey(int vkey, bool down);
     void feedChar(char32_t c);
     void requestClose() { closeRequested_ = true; }
@@ -55,5 +64,6 @@ private:
     std::array<std::array<bool, 8>, key::Count> heldAtPress_{}; // the modifiers below, at the latest press
     std::deque<char32_t> chars_;
     bool closeRequested_ = false;
+    std::uint64_t events_ = 0;
 };
 } // namespace media

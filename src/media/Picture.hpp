@@ -26,6 +26,7 @@ struct CellRect
     int y = 0;
     int width = 0;
     int height = 0;
+    bool operator==(const CellRect&) const = default;
 };
 
 // The pixels of a picture as the renderer holds them, shared by every Picture made from it.

@@ -61,9 +61,9 @@ void Renderer::setOrigin(float x, float y)
 void Renderer::setViewport(int x, int y, int w, int h)
 {
     if (x <= 0 && y <= 0 && x + w >= logicalWidth && y + h >= logicalHeight)
-        backendClip(std::nullopt);
+        submit(ClipCall{std::nullopt});
     else
-        backendClip(CellRect{x, y, std::max(0, w), std::max(0, h)});
+        submit(ClipCall{CellRect{x, y, std::max(0, w), std::max(0, h)}});
 }
 
 void Renderer::setClearColor(int r, int g, int b)
@@ -75,7 +75,7 @@ void Renderer::setClearColor(int r, int g, int b)
 
 void Renderer::cls()
 {
-    backendClear(clearRed_, clearGreen_, clearBlue_);
+    submit(ClearCall{clearRed_, clearGreen_, clearBlue_});
 }
 
 void Renderer::drawPicture(const Picture& picture, float x, float y, int frame)
@@ -158,7 +158,7 @@ void Renderer::placeSprite(const PictureData& data, CellRect src, float x, float
     sprite.centerX = handleX;
     sprite.centerY = handleY;
     sprite.angle = state_.rotation;
-    backendSprite(sprite, state_);
+    submit(SpriteCall{sprite, settled(state_)});
 }
 
 void Renderer::drawRect(float x, float y, float w, float h)
@@ -171,14 +171,14 @@ void Renderer::drawRect(float x, float y, float w, float h)
     FPoint corners[4] = {at, {at.x + sw, at.y}, {at.x + sw, at.y + sh}, {at.x, at.y + sh}};
     for (FPoint& c : corners)
         c = rotateAbout(c, at, state_.rotation);
-    backendQuad(corners, state_);
+    submit(QuadCall{{corners[0], corners[1], corners[2], corners[3]}, settled(state_)});
 }
 
 void Renderer::drawLine(float x1, float y1, float x2, float y2)
 {
     if (state_.alpha <= 0)
         return;
-    backendLine(x1 + origin_.x, y1 + origin_.y, x2 + origin_.x, y2 + origin_.y, state_);
+    submit(LineCall{x1 + origin_.x, y1 + origin_.y, x2 + origin_.x, y2 + origin_.y, settled(state_)});
 }
 
 void Renderer::drawText(Font& font, std::string_view utf8, float x, float y)
@@ -213,6 +213,87 @@ void Renderer::drawText(Font& font, std::string_view utf8, float x, float y)
     }
 }
 
+void Renderer::submit(Call call)
+{
+    if (const auto* clip = std::get_if<ClipCall>(&call))
+        clip_ = clip->rect;
+    if (!defers_) {
+        run(call);
+        return;
+    }
+    frame_.push_back(std::move(call));
+}
+
+void Renderer::run(const Call& call)
+{
+    struct Runner
+    {
+        Renderer& r;
+        void operator()(const ClearCall& c) const { r.backendClear(c.r, c.g, c.b); }
+        void operator()(const ClipCall& c) const { r.backendClip(c.rect); }
+        void operator()(const SpriteCall& c) const { r.backendSprite(c.sprite, c.state); }
+        void operator()(const QuadCall& c) const { r.backendQuad(c.corners, c.state); }
+        void operator()(const LineCall& c) const { r.backendLine(c.x1, c.y1, c.x2, c.y2, c.state); }
+    };
+    std::visit(Runner{*this}, call);
+}
+
+bool Renderer::coversTheFrame(const Call& call, const std::optional<CellRect>& clip)
+{
+    // An opaque picture copied over the whole frame, unturned, at full strength.
+    const auto* s = std::get_if<SpriteCall>(&call);
+    if (!s || clip)
+        return false;
+    const Sprite& p = s->sprite;
+    auto whole = [](float v) { return v == std::floor(v); };
+    return p.texture && p.texture->opaque && p.angle == 0 && !p.flipX && !p.flipY && s->state.alpha >= 1
+           && s->state.blend == Blend::Alpha && p.x <= 0 && p.y <= 0 && p.x + p.w >= logicalWidth
+           && p.y + p.h >= logicalHeight && whole(p.x) && whole(p.y) && whole(p.w) && whole(p.h);
+}
+
+void Renderer::flush()
+{
+    for (; drawn_ < frame_.size(); ++drawn_) {
+        const Call& call = frame_[drawn_];
+        // A clear that the next picture hides entirely is not worth its time.
+        if (std::holds_alternative<ClearCall>(call) && drawn_ + 1 < frame_.size()
+            && coversTheFrame(frame_[drawn_ + 1], drawnClip_))
+            continue;
+        if (const auto* clip = std::get_if<ClipCall>(&call))
+            drawnClip_ = clip->rect;
+        run(call);
+    }
+}
+
+bool Renderer::endFrame()
+{
+    if (!defers_)
+        return true;
+    // Only a frame drawn entirely at its end can be left undrawn: one read back on the way
+    // has already drawn into the target.
+    const bool repeat = lastKnown_ && drawn_ == 0 && frameStartClip_ == lastStartClip_ && frame_ == last_;
+    if (!repeat) {
+        flush();
+        std::swap(frame_, last_);
+        lastStartClip_ = frameStartClip_;
+    }
+    lastKnown_ = frameKept_;
+    frame_.clear();
+    drawn_ = 0;
+    frameKept_ = true;
+    frameStartClip_ = clip_;
+    return !repeat;
+}
+
+void Renderer::textureReleasing()
+{
+    flush();
+    // A picture made later may get the same address: a frame drawn with this one must not
+    // look like a frame drawn with that.
+    lastKnown_ = false;
+    frameKept_ = false;
+}
+
 Image Renderer::readFrame(int x, int y, int w, int h)
 {
     x = std::clamp(x, 0, logicalWidth);
@@ -221,6 +302,7 @@ Image Renderer::readFrame(int x, int y, int w, int h)
     h = std::clamp(h, 0, logicalHeight - y);
     if (w == 0 || h == 0)
         return {};
+    flush();
     return backendRead(x, y, w, h);
 }
 
@@ -231,5 +313,21 @@ Picture Renderer::grabFrame(int x, int y, int w, int h, unsigned flags)
         return {};
     // A grabbed frame is opaque; nothing in it is keyed out.
     return makePicture(*this, image, flags & ~Masked, "");
+}
+} // namespace media
+
+namespace media
+{
+Texture::~Texture()
+{
+    if (!released_)
+        releasing();
+}
+
+void Texture::releasing()
+{
+    released_ = true;
+    if (auto renderer = renderer_.lock())
+        (*renderer)->textureReleasing();
 }
 } // namespace media

@@ -20,6 +20,23 @@ bool closeKeys()
         && (input.keyDown(media::key::LeftAlt) || input.keyPressedWith(media::key::F4, media::key::LeftAlt));
     return input.closeRequested() || altF4;
 }
+
+// A calm screen that no one has touched for half a second is drawn 30 times a second: what
+// moves on it moves slowly, and the processor rests. Any input brings the full pace back.
+void paceTheFrames(base::Program& program)
+{
+    constexpr int fullPace = 60;
+    constexpr int calmPace = 30;
+    constexpr long long quietFrames = 30;
+    const std::uint64_t events = media::input().events();
+    if (events != program.inputEventsSeen) {
+        program.inputEventsSeen = events;
+        program.lastInputFrame = program.framesEnded;
+    }
+    const bool quiet = program.framesEnded - program.lastInputFrame >= quietFrames;
+    const TEkran* screen = program.runningScreen;
+    media::display().setFramePace(quiet && screen && screen->calm() ? calmPace : fullPace);
+}
 } // namespace
 
 long long framesDone()
@@ -56,6 +73,7 @@ void endFrame(bool noPause)
         pauseWhileInactive();
     ++program.framesEnded;
     program.frameEnded(program.framesEnded);
+    paceTheFrames(program);
     media::display().present();
     media::clock().frameDone();
     // Every frame, the loading screen's and the pause's too, so streamed music never runs dry.
@@ -76,9 +94,18 @@ void pauseWhileInactive()
     media::Picture frozen = gfx.grabFrame(0, 0, 1024, 768, media::Filtered);
     media::Font& font = *program.pauseFont;
     const std::string& text = program.pauseText;
-    while (!media::display().isActive()) {
-        gfx.cls();
+    media::Display& display = media::display();
+    while (!display.isActive()) {
         updateDelta();
+        if (closeKeys())
+            program.quit();
+        // Nothing moves while the game waits: a few frames a second, none while the window
+        // cannot be seen at all.
+        if (!display.visible() && !display.isActive()) {
+            display.waitForEvent(250);
+            continue;
+        }
+        gfx.cls();
         gfx.setColor(255, 255, 255);
         gfx.setAlpha(1);
         gfx.setScale(1, 1);
@@ -94,8 +121,8 @@ void pauseWhileInactive()
         int halfHeight = font.height() / 2;
         gfx.drawText(font, text, static_cast<float>(512 - halfWidth), static_cast<float>(364 - halfHeight));
         endFrame(true);
-        if (closeKeys())
-            program.quit();
+        if (!display.isActive())
+            display.waitForEvent(250);
     }
     if (program.globalSnd)
         program.globalSnd->resumeSounds();

@@ -41,6 +41,9 @@ void TEkran::_drawGui()
 
 void TEkran::_drawBlackFade()
 {
+    // No fade darkens nothing: it is not drawn at all.
+    if (fade <= 0)
+        return;
     media::Renderer& gfx = media::gfx();
     gfx.setBlend(media::Blend::Alpha);
     gfx.setScale(1, 1);

@@ -27,6 +27,9 @@ public:
     // and go on again moved by the pause; a screen drawn over another passes it on.
     virtual void pauseEffects();
     virtual void resumeEffects();
+    // Whether nothing on the screen moves fast just now, so that while no one touches the
+    // controls it may be drawn at the calm pace.
+    virtual bool calm() const { return false; }
 
     // White, alpha blending, scale 1, rotation 0, alpha 1.
     void drawStandards();

@@ -130,13 +130,31 @@ TEST(Pause, AnInactiveWindowHoldsTheGameUntilItComesBack)
     t.display().deactivateFor(3);
     t.clock().now += 10000; // the player is away for ten seconds
     endFrame(false);
-    // Three frames of the pause screen, then the game's own frame.
+    // Three frames of the pause screen, a quarter of a second apart, then the game's own frame.
     EXPECT_EQ(t.display().presented(), presentedBefore + 4);
+    EXPECT_EQ(t.display().waited(), 2 * 250);
     EXPECT_TRUE(t.display().isActive());
     // The pause kept the timer running, so the first frame back does not jump ten seconds.
     t.clock().now += 17;
     updateDelta();
     EXPECT_LT(base::program().delta, 1.1f);
+}
+
+TEST(Pause, AMinimisedWindowDrawsNothingUntilItIsBack)
+{
+    TestProgram t;
+    t.program().pauseFont = &media::fonts().get(72);
+    t.program().pauseText = "Paused";
+    updateDelta();
+    int presentedBefore = t.display().presented();
+    t.display().setVisible(false);
+    t.display().deactivateFor(5);
+    endFrame(false);
+    // The pause waited for events and drew nothing until the window was back; then its
+    // picture once, and the game's own frame.
+    EXPECT_EQ(t.display().presented(), presentedBefore + 2);
+    EXPECT_GE(t.display().waited(), 4 * 250);
+    EXPECT_TRUE(t.display().isActive());
 }
 
 TEST(Pause, HeadlessAndFixedStepRunsNeverWait)
@@ -152,6 +170,44 @@ TEST(Pause, HeadlessAndFixedStepRunsNeverWait)
         endFrame(false);
         EXPECT_EQ(t.display().presented(), presentedBefore + 1);
     }
+}
+
+// A screen that says whether it is calm.
+class CalmScreen : public TEkran
+{
+public:
+    bool calm() const override { return isCalm; }
+    bool isCalm = true;
+};
+
+TEST(Pace, ACalmScreenLeftAloneIsDrawnAtHalfPaceUntilTouched)
+{
+    TestProgram t;
+    CalmScreen screen;
+    t.program().runningScreen = &screen;
+    auto frames = [](int n) {
+        for (int i = 0; i < n; ++i) {
+            updateDelta();
+            endFrame(true);
+        }
+    };
+    frames(29);
+    EXPECT_EQ(t.display().framePace(), 60); // not yet half a second without input
+    frames(2);
+    EXPECT_EQ(t.display().framePace(), 30);
+    // The mouse moves: full pace at once, and for the next half second.
+    media::input().feedMouseMove(100, 100);
+    frames(1);
+    EXPECT_EQ(t.display().framePace(), 60);
+    frames(20);
+    EXPECT_EQ(t.display().framePace(), 60);
+    frames(20);
+    EXPECT_EQ(t.display().framePace(), 30);
+    // Something on the screen starts to move.
+    screen.isCalm = false;
+    frames(1);
+    EXPECT_EQ(t.display().framePace(), 60);
+    t.program().runningScreen = nullptr;
 }
 
 TEST(TEkranFades, BlackFadeCoversTheScreenAtTheFadeAmount)

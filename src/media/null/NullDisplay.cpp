@@ -20,8 +20,10 @@ bool NullDisplay::open(int width, int height, bool fullScreen, std::string& erro
 void NullDisplay::pumpEvents(Input&)
 {
     ++pumps_;
-    if (!active_ && pumpsUntilActive_ > 0 && --pumpsUntilActive_ == 0)
+    if (!active_ && pumpsUntilActive_ > 0 && --pumpsUntilActive_ == 0) {
         active_ = true;
+        visible_ = true;
+    }
 }
 
 void NullDisplay::messageBox(const std::string& title, const std::string& text)

@@ -5,7 +5,7 @@ namespace media
 {
 std::unique_ptr<Texture> NullRenderer::createTexture(const Image& image, bool)
 {
-    return std::make_unique<Texture>(image.width, image.height);
+    return std::make_unique<Texture>(image.width, image.height, image.opaque(), lifeline());
 }
 
 void NullRenderer::backendSprite(const Sprite& sprite, const DrawState& state)

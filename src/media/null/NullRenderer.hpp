@@ -8,16 +8,19 @@ namespace media
 class NullRenderer final : public Renderer
 {
 public:
+    // A deferring one keeps the frame's drawing until the frame ends, as SDL's does.
+    explicit NullRenderer(bool defers = false) : Renderer(defers) {}
     std::unique_ptr<Texture> createTexture(const Image& image, bool filtered) override;
 
     // What reached the backend, for tests: how many draws, and the last one.
     using Sprite = Renderer::Sprite;
     int drawCalls() const { return drawCalls_; }
+    int clears() const { return clears_; }
     const DrawState& lastState() const { return last_; }
     const Sprite& lastSprite() const { return lastSprite_; }
 
 protected:
-    void backendClear(int, int, int) override {}
+    void backendClear(int, int, int) override { ++clears_; }
     void backendClip(const std::optional<CellRect>&) override {}
     void backendSprite(const Sprite& sprite, const DrawState& state) override;
     void backendQuad(const FPoint (&)[4], const DrawState& state) override;
@@ -26,6 +29,7 @@ protected:
 
 private:
     int drawCalls_ = 0;
+    int clears_ = 0;
     DrawState last_;
     Sprite lastSprite_;
 };

@@ -7,8 +7,14 @@
 #include "media/Text.hpp"
 #include "media/sdl/SdlKeys.hpp"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <thread>
 
 namespace media
 {
@@ -16,21 +22,87 @@ namespace
 {
 using namespace media::sdl;
 
-// The renderer to draw with: OpenGL where there is one, else SDL's software renderer.
-RendererPtr makeRenderer(SDL_Window* window, bool headless)
+// Whether the OpenGL behind `renderer` draws on the processor (Mesa's llvmpipe, softpipe or
+// swrast): then SDL's own software renderer does the same work with less memory and no
+// rasteriser threads.
+bool drawsOnTheProcessor(SDL_Renderer* renderer)
 {
-    if (!headless) {
+    using GetString = const unsigned char* (*)(unsigned);
+    constexpr unsigned glRenderer = 0x1F01;
+    SDL_RenderFlush(renderer); // makes the renderer's context current
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = getString ? getString(glRenderer) : nullptr;
+    if (!name)
+        return false;
+    const std::string text = media::text::toLower(reinterpret_cast<const char*>(name));
+    for (const char* software : {"llvmpipe", "softpipe", "swrast", "software rasterizer"}) {
+        if (text.find(software) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// Whether this process may use a graphics processor at all: without a DRM device (or the
+// NVIDIA driver's) it can open, OpenGL could only draw on the processor, and loading it to
+// find that out would cost tens of megabytes and a few threads that stay for the whole run.
+bool graphicsDeviceAvailable()
+{
+    if (const char* forced = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+        forced && *forced && std::string(forced) != "0")
+        return false;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
+        const std::string name = entry.path().filename().string();
+        if ((name.starts_with("renderD") || name.starts_with("card"))
+            && ::access(entry.path().c_str(), R_OK | W_OK) == 0)
+            return true;
+    }
+    return ::access("/dev/nvidiactl", R_OK | W_OK) == 0;
+}
+
+// SDL's software renderer on `window`, drawing straight into the window's own pixels (not,
+// as SDL would by default, through an OpenGL texture).
+RendererPtr softwareRenderer(SDL_Window* window)
+{
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    return RendererPtr(SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE));
+}
+
+WindowPtr hiddenWindow()
+{
+    return WindowPtr(
+        SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768, SDL_WINDOW_HIDDEN));
+}
+
+// The renderer to draw with: OpenGL where a graphics processor is behind it, else SDL's
+// software renderer. SDL_RENDER_DRIVER ("opengl" or "software") settles the choice instead.
+// The window may be made anew on the way (OpenGL windows cannot take a plain framebuffer).
+RendererPtr makeRenderer(WindowPtr& window, bool headless)
+{
+    if (headless)
+        return softwareRenderer(window.get());
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    const std::string wanted = asked ? media::text::toLower(asked) : std::string();
+    if (wanted == "opengl" || (wanted != "software" && graphicsDeviceAvailable())) {
         for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
             SDL_RendererInfo info;
-            if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::string(info.name) == "opengl") {
-                RendererPtr gl(
-                    SDL_CreateRenderer(window, i, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE));
-                if (gl)
-                    return gl;
-            }
+            if (SDL_GetRenderDriverInfo(i, &info) != 0 || std::string(info.name) != "opengl")
+                continue;
+            RendererPtr gl(
+                SDL_CreateRenderer(window.get(), i, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE));
+            if (!gl)
+                break;
+            if (wanted == "opengl" || !drawsOnTheProcessor(gl.get()))
+                return gl;
+            // Destroying the OpenGL window lets SDL unload the OpenGL library again.
+            gl.reset();
+            window = hiddenWindow();
+            if (!window)
+                return nullptr;
+            break;
         }
     }
-    return RendererPtr(SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE));
+    return softwareRenderer(window.get());
 }
 
 int mouseButton(Uint8 sdlButton)
@@ -63,14 +135,13 @@ std::unique_ptr<SdlDisplay> SdlDisplay::create(bool headless, std::string& error
     else
         d->desktop_ = {1024, 768};
 
-    d->window_.reset(
-        SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768, SDL_WINDOW_HIDDEN));
+    d->window_ = hiddenWindow();
     if (!d->window_) {
         error = std::string("cannot create the game's window: ") + SDL_GetError();
         return nullptr;
     }
-    RendererPtr renderer = makeRenderer(d->window_.get(), headless);
-    if (!renderer) {
+    RendererPtr renderer = makeRenderer(d->window_, headless);
+    if (!renderer || !d->window_) {
         error = std::string("cannot create a renderer for the game's window: ") + SDL_GetError();
         return nullptr;
     }
@@ -114,11 +185,11 @@ bool SdlDisplay::open(int width, int height, bool fullScreen, std::string& error
     surface_ = {width, height};
     fullScreen_ = fullScreen;
     readOutputSize();
-    // Full screen waits for the display's refresh; a window keeps its own pace.
-    vsync_ = !headless_ && fullScreen && SDL_RenderSetVSync(renderer_.sdl(), 1) == 0;
-    if (!fullScreen)
-        SDL_RenderSetVSync(renderer_.sdl(), 0);
-    nextFrameTicks_ = 0;
+    windowStale_ = true;
+    // Frames wait for the display's refresh wherever the driver offers it.
+    if (!headless_)
+        SDL_RenderSetVSync(renderer_.sdl(), 1);
+    lastFrame_ = {};
     return true;
 }
 
@@ -147,39 +218,54 @@ void SdlDisplay::readOutputSize()
 
 void SdlDisplay::present()
 {
+    // A frame that repeats the last one is already in the window, unless the window lost it.
+    const bool changed = renderer_.endFrame();
+    if (!changed && !windowStale_) {
+        if (!headless_)
+            throttle();
+        return;
+    }
+    windowStale_ = false;
     SDL_Renderer* r = renderer_.sdl();
     SDL_SetRenderTarget(r, nullptr);
     SDL_GetRendererOutputSize(r, &output_.width, &output_.height);
-    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
-    SDL_RenderClear(r);
     Fit fit = surfaceFit();
     SDL_FRect dest{fit.x + placement_.x * fit.scale, fit.y + placement_.y * fit.scale,
                    placement_.w * fit.scale, placement_.h * fit.scale};
+    // Black bars where the frame leaves the window uncovered.
+    if (dest.x > 0 || dest.y > 0 || dest.x + dest.w < output_.width || dest.y + dest.h < output_.height) {
+        SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+        SDL_RenderClear(r);
+    }
     SDL_RenderCopyF(r, renderer_.frame(), nullptr, &dest);
     SDL_RenderPresent(r);
     renderer_.bindFrame();
-    if (!headless_ && !vsync_)
+    if (!headless_)
         throttle();
+}
+
+void SdlDisplay::setFramePace(int framesPerSecond)
+{
+    using namespace std::chrono;
+    frameTime_ =
+        duration_cast<steady_clock::duration>(duration<double>(1.0 / std::clamp(framesPerSecond, 1, 60)));
 }
 
 void SdlDisplay::throttle()
 {
-    const std::uint64_t frequency = SDL_GetPerformanceFrequency();
-    const std::uint64_t frame = frequency / 60;
-    std::uint64_t now = SDL_GetPerformanceCounter();
-    if (nextFrameTicks_ == 0 || now > nextFrameTicks_ + frame) {
-        // First frame, or far behind: start the pace again from now.
-        nextFrameTicks_ = now + frame;
+    // With the refresh waited for, the present has usually used up the frame's time already;
+    // where it is not (or a slower pace is wanted), the rest is slept away.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point now = Clock::now();
+    const Clock::time_point turn = lastFrame_ + frameTime_;
+    if (lastFrame_ == Clock::time_point{} || now > turn + frameTime_) {
+        // First frame, or far behind: the pace starts again from now.
+        lastFrame_ = now;
         return;
     }
-    if (now < nextFrameTicks_) {
-        double waitMs = static_cast<double>(nextFrameTicks_ - now) * 1000.0 / static_cast<double>(frequency);
-        if (waitMs > 1.5)
-            SDL_Delay(static_cast<Uint32>(waitMs - 1.0));
-        while (SDL_GetPerformanceCounter() < nextFrameTicks_) {
-        }
-    }
-    nextFrameTicks_ += frame;
+    if (now < turn)
+        std::this_thread::sleep_until(turn);
+    lastFrame_ = turn;
 }
 
 void SdlDisplay::setTitle(const std::string& title)
@@ -196,6 +282,20 @@ void SdlDisplay::setIcon(const Image& icon)
                                                           SDL_PIXELFORMAT_RGBA32));
     if (surface)
         SDL_SetWindowIcon(window_.get(), surface.get());
+}
+
+bool SdlDisplay::visible() const
+{
+    if (headless_)
+        return true;
+    const Uint32 flags = SDL_GetWindowFlags(window_.get());
+    return !minimised_ && !(flags & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN));
+}
+
+void SdlDisplay::waitForEvent(int milliseconds)
+{
+    if (!headless_)
+        SDL_WaitEventTimeout(nullptr, milliseconds);
 }
 
 bool SdlDisplay::isActive() const
@@ -231,11 +331,18 @@ void SdlDisplay::pumpEvents(Input& input)
                 everFocused_ = true;
                 break;
             case SDL_WINDOWEVENT_FOCUS_LOST: focused_ = false; break;
-            case SDL_WINDOWEVENT_SIZE_CHANGED: readOutputSize(); break;
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+                readOutputSize();
+                windowStale_ = true;
+                break;
+            case SDL_WINDOWEVENT_EXPOSED: windowStale_ = true; break;
             case SDL_WINDOWEVENT_MINIMIZED: minimised_ = true; break;
             case SDL_WINDOWEVENT_RESTORED:
             case SDL_WINDOWEVENT_MAXIMIZED:
-            case SDL_WINDOWEVENT_SHOWN: minimised_ = false; break;
+            case SDL_WINDOWEVENT_SHOWN:
+                minimised_ = false;
+                windowStale_ = true;
+                break;
             default: break;
             }
             break;

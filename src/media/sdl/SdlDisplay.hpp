@@ -5,6 +5,7 @@
 #include "media/sdl/SdlHandles.hpp"
 #include "media/sdl/SdlRenderer.hpp"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -24,12 +25,19 @@ public:
     bool open(int width, int height, bool fullScreen, std::string& error) override;
     Size surfaceSize() const override { return surface_; }
     bool fullScreen() const override { return fullScreen_; }
-    void setFramePlacement(const FRect& onSurface) override { placement_ = onSurface; }
+    void setFramePlacement(const FRect& onSurface) override
+    {
+        windowStale_ = windowStale_ || onSurface != placement_;
+        placement_ = onSurface;
+    }
     void present() override;
+    void setFramePace(int framesPerSecond) override;
     void setTitle(const std::string& title) override;
     void setIcon(const Image& icon) override;
     bool isActive() const override;
+    bool visible() const override;
     void pumpEvents(Input& input) override;
+    void waitForEvent(int milliseconds) override;
     void showPointer(bool visible) override;
     void messageBox(const std::string& title, const std::string& text) override;
     bool openUrl(const std::string& url) override;
@@ -58,6 +66,7 @@ private:
     void readOutputSize();
     // Window coordinates of a mouse event as surface pixels.
     void toSurface(int windowX, int windowY, float& x, float& y) const;
+    // Sleeps until this frame's turn comes, at the frame pace.
     void throttle();
 
     sdl::SdlSession session_; // first, so SDL quits after everything below is gone
@@ -68,11 +77,12 @@ private:
     Size surface_{1024, 768};
     Size output_{1024, 768}; // the window's drawable pixels
     bool fullScreen_ = false;
-    bool vsync_ = false;
     FRect placement_{0, 0, 1024, 768};
     bool focused_ = false;
     bool everFocused_ = false;
     bool minimised_ = false;
-    std::uint64_t nextFrameTicks_ = 0;
+    bool windowStale_ = true; // the window must be shown the frame again, changed or not
+    std::chrono::steady_clock::duration frameTime_ = std::chrono::microseconds(16667);
+    std::chrono::steady_clock::time_point lastFrame_{}; // when the last frame's turn came
 };
 } // namespace media

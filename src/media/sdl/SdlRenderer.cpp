@@ -2,6 +2,8 @@
 #include "media/sdl/SdlRenderer.hpp"
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace media::sdl
 {
@@ -18,13 +20,23 @@ Uint8 alphaByte(float alpha)
 }
 } // namespace
 
+DrawState SdlRenderer::settled(const DrawState& state) const
+{
+    // SDL blends with alpha in 256 steps: the step is all that reaches the pixels.
+    DrawState s = state;
+    s.alpha = alphaByte(state.alpha) / 255.0f;
+    return s;
+}
+
 bool SdlRenderer::start(RendererPtr renderer, std::string& error)
 {
     renderer_ = std::move(renderer);
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(renderer_.get(), &info) == 0)
         driverName_ = info.name;
-    frame_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_TARGET,
+    // The frame is opaque and has no alpha of its own: the software renderer blends pictures
+    // into it as fast as into one with alpha, and copies it to the window as it is.
+    frame_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET,
                                    logicalWidth, logicalHeight));
     if (!frame_) {
         error = std::string("cannot make the frame texture: ") + SDL_GetError();
@@ -38,6 +50,7 @@ bool SdlRenderer::start(RendererPtr renderer, std::string& error)
 
 void SdlRenderer::stop()
 {
+    endFrame(); // nothing may wait for a renderer that is gone
     frame_.reset();
     alive_.reset();
     renderer_.reset();
@@ -53,14 +66,22 @@ std::unique_ptr<Texture> SdlRenderer::createTexture(const Image& image, bool fil
 {
     if (image.empty() || !renderer_)
         return nullptr;
-    TexturePtr texture(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
-                                         image.width, image.height));
+    // Pictures are kept in the formats the software renderer draws fastest: with alpha as
+    // ARGB8888, and opaque ones in the frame's own format, so copying them is copying memory.
+    const bool opaque = image.opaque();
+    const Uint32 format = opaque ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
+    TexturePtr texture(
+        SDL_CreateTexture(renderer_.get(), format, SDL_TEXTUREACCESS_STATIC, image.width, image.height));
     if (!texture)
         return nullptr;
-    SDL_UpdateTexture(texture.get(), nullptr, image.rgba.data(), image.width * 4);
+    std::vector<std::uint8_t> pixels(image.rgba.size());
+    SDL_ConvertPixels(image.width, image.height, SDL_PIXELFORMAT_RGBA32, image.rgba.data(), image.width * 4,
+                      format, pixels.data(), image.width * 4);
+    SDL_UpdateTexture(texture.get(), nullptr, pixels.data(), image.width * 4);
     SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(texture.get(), filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-    return std::make_unique<SdlTexture>(std::move(texture), image.width, image.height, alive_);
+    return std::make_unique<SdlTexture>(std::move(texture), image.width, image.height, opaque, lifeline(),
+                                        alive_);
 }
 
 void SdlRenderer::backendClear(int r, int g, int b)
@@ -86,14 +107,18 @@ void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
     SDL_Texture* texture = static_cast<const SdlTexture*>(sprite.texture)->texture.get();
     SDL_SetTextureColorMod(texture, static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
                            static_cast<Uint8>(state.blue));
-    SDL_SetTextureAlphaMod(texture, alphaByte(state.alpha));
-    SDL_SetTextureBlendMode(texture, blendOf(state.blend));
+    const Uint8 alpha = alphaByte(state.alpha);
+    SDL_SetTextureAlphaMod(texture, alpha);
     SDL_Rect source{sprite.source.x, sprite.source.y, sprite.source.width, sprite.source.height};
     SDL_FRect dest{sprite.x, sprite.y, sprite.w, sprite.h};
     if (sprite.angle == 0 && !sprite.flipX && !sprite.flipY) {
+        // Blending a fully opaque picture at full alpha changes nothing but the cost: copy it.
+        const bool copy = sprite.texture->opaque && alpha == 255 && state.blend == Blend::Alpha;
+        SDL_SetTextureBlendMode(texture, copy ? SDL_BLENDMODE_NONE : blendOf(state.blend));
         SDL_RenderCopyF(renderer_.get(), texture, &source, &dest);
         return;
     }
+    SDL_SetTextureBlendMode(texture, blendOf(state.blend));
     SDL_FPoint centre{sprite.centerX, sprite.centerY};
     int flip = (sprite.flipX ? SDL_FLIP_HORIZONTAL : 0) | (sprite.flipY ? SDL_FLIP_VERTICAL : 0);
     SDL_RenderCopyExF(renderer_.get(), texture, &source, &dest, sprite.angle, &centre,

@@ -15,11 +15,13 @@ namespace media::sdl
 class SdlTexture final : public Texture
 {
 public:
-    SdlTexture(TexturePtr t, int w, int h, std::weak_ptr<const bool> rendererAlive)
-        : Texture(w, h), texture(std::move(t)), alive_(std::move(rendererAlive))
+    SdlTexture(TexturePtr t, int w, int h, bool opaque, std::weak_ptr<Renderer* const> renderer,
+               std::weak_ptr<const bool> rendererAlive)
+        : Texture(w, h, opaque, std::move(renderer)), texture(std::move(t)), alive_(std::move(rendererAlive))
     {}
     ~SdlTexture() override
     {
+        releasing();
         if (alive_.expired())
             static_cast<void>(texture.release());
     }
@@ -29,9 +31,11 @@ private:
     std::weak_ptr<const bool> alive_;
 };
 
+// Drawing is kept until the frame ends, so a frame that repeats the last one costs nothing.
 class SdlRenderer final : public Renderer
 {
 public:
+    SdlRenderer() : Renderer(true) {}
     // Takes the SDL renderer and makes the frame texture everything is drawn into.
     bool start(RendererPtr renderer, std::string& error);
     void stop(); // releases the frame texture and the SDL renderer
@@ -51,6 +55,7 @@ protected:
     void backendQuad(const FPoint (&corners)[4], const DrawState& state) override;
     void backendLine(float x1, float y1, float x2, float y2, const DrawState& state) override;
     Image backendRead(int x, int y, int w, int h) override;
+    DrawState settled(const DrawState& state) const override;
 
 private:
     void setDrawColor(const DrawState& state);
