@@ -27,9 +27,29 @@ StartScreen::StartScreen()
     id = "START";
 }
 
+namespace
+{
+constexpr const char* backdropPath = "gfx/start/backdrop.jpg";
+}
+
+void StartScreen::showFirstPicture()
+{
+    backdrop_ = media::pictures().load(backdropPath);
+    media::Renderer& gfx = media::gfx();
+    drawStandards();
+    gfx.drawPicture(backdrop_, 0, 0);
+    fade = firstPictureVeil;
+    _drawBlackFade();
+    drawStandards();
+    // Not a frame of any screen: the frame count and the game's clock stay where they are.
+    media::display().present();
+    clearVirtualScreen();
+    firstPictureShown_ = true;
+}
+
 void StartScreen::setup()
 {
-    backdrop_ = media::pictures().load("gfx/start/backdrop.jpg");
+    backdrop_ = media::pictures().load(backdropPath);
     glow_ = base::program().whiteImage;
     glow_.midHandle();
     title_ = base::program().windowTitle;
@@ -39,14 +59,30 @@ void StartScreen::setup()
 void StartScreen::prepare()
 {
     STANDARD_DATA();
-    // Fade in from black.
-    fade = 1;
+    // Fade in from black, or from the first picture where it is still on show; in the same
+    // time either way.
+    fade = firstPictureShown_ ? firstPictureVeil : 1;
+    fSpeed = fade / fadeFrames;
+    firstPictureShown_ = false;
     dFade = 0;
     wynik = "";
     ripples_.clear();
     pulse_ = 0;
     playMyMusic("title");
     _prepareDelta();
+}
+
+bool StartScreen::calm() const
+{
+    // Only the slow breath of the light moves: no fade, no ripple, no button lighting up.
+    return fade == dFade && ripples_.empty() && (playGlow_ == 0 || playGlow_ == 1);
+}
+
+void StartScreen::leave(const std::string& result)
+{
+    wynik = result;
+    dFade = 1;
+    fSpeed = 1.0f / fadeFrames;
 }
 
 void StartScreen::update()
@@ -68,8 +104,7 @@ void StartScreen::update()
         mouse.setCursor("over");
     if (mouse.leftPressed && dFade == 0) {
         if (overPlay) {
-            wynik = "MAIN-GAME";
-            dFade = 1;
+            leave("MAIN-GAME");
             return;
         }
         if (ripples_.size() >= maxRipples)
@@ -147,10 +182,8 @@ std::string StartScreen::mainLoop()
         update();
         draw();
         endFrame(false);
-        if (media::input().keyHits(media::key::Escape) && dFade == 0) {
-            wynik = "END";
-            dFade = 1;
-        }
+        if (media::input().keyHits(media::key::Escape) && dFade == 0)
+            leave("END");
         if (fadedOut())
             break;
     }

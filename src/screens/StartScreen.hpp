@@ -16,10 +16,14 @@ class StartScreen : public TEkran
 public:
     StartScreen();
 
+    // The first picture of the run, shown the moment the window opens and kept while the rest
+    // loads: the lake under the dark veil the screen lifts when it first fades in.
+    void showFirstPicture();
     void setup() override;
     void prepare();
     void update() override;
     void draw() override;
+    bool calm() const override;
     std::string mainLoop();
 
     // A ripple of light where the player clicked.
@@ -38,6 +42,8 @@ public:
     bool overPlayButton(int x, int y) const;
 
 private:
+    // Fades out to black, then the loop ends with `result`.
+    void leave(const std::string& result);
     void drawTextCentred(int size, const std::string& text, float centreY, int r, int g, int b, float a);
 
     media::Picture backdrop_;
@@ -47,5 +53,9 @@ private:
     std::vector<Ripple> ripples_;
     float pulse_ = 0;    // 0 .. 1, round and round
     float playGlow_ = 0; // the button's hover light
+    // Set while the first picture is what the window shows, so the first fade-in starts there.
+    bool firstPictureShown_ = false;
+    static constexpr float firstPictureVeil = 0.55f;
+    static constexpr float fadeFrames = 20; // to fade in or out
 };
 } // namespace screens

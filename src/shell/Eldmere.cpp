@@ -63,7 +63,7 @@ void findContentFolder()
 }
 } // namespace
 
-Eldmere::Eldmere(LaunchOptions options) : launch_(std::move(options)) {}
+Eldmere::Eldmere(LaunchOptions options) : launch_(std::move(options)), startup_(launch_.timings) {}
 
 Eldmere::~Eldmere() = default;
 
@@ -188,6 +188,9 @@ bool Eldmere::initGame()
         return false;
     }
     options->setupMouse();
+    // Something of the game at once; everything below loads while it shows.
+    mainMenu->showFirstPicture();
+    startup_.firstPicture();
 
     if (auto bytes = media::fs::readBytes("gfx/icon.png")) {
         std::string error;
@@ -324,6 +327,7 @@ void Eldmere::feedInput(long long frame)
 
 void Eldmere::frameEnded(long long frame)
 {
+    startup_.interactive();
     // The run may end on any frame (the last of --frames, a close, a screen's own exit), so
     // every frame is kept until the next replaces it.
     if (!launch_.screenshot.empty())

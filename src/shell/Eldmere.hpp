@@ -8,6 +8,7 @@
 #include "shell/Control.hpp"
 #include "shell/InputScript.hpp"
 #include "shell/LaunchOptions.hpp"
+#include "shell/StartupTimes.hpp"
 
 #include <memory>
 #include <optional>
@@ -55,6 +56,7 @@ private:
     bool loadRequiredTable(const std::string& path, std::vector<std::string>& lines);
 
     LaunchOptions launch_;
+    StartupTimes startup_;
     Control control_;
     std::optional<InputScript> script_;
     std::unique_ptr<AutoPlayer> autoPlayer_;

@@ -66,6 +66,8 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
                 return false;
         } else if (flag == "--autoplay") {
             options.autoplay = true;
+        } else if (flag == "--timings") {
+            options.timings = true;
         } else if (flag == "--rules-only") {
             options.rulesOnly = true;
         } else if (flag == "--trace") {
@@ -108,6 +110,8 @@ std::string usageText()
            "  --autoplay          let the game play itself (with --level: that level)\n"
            "  --rules-only        with --autoplay and --level: play by the rules alone, no screen\n"
            "  --trace FILE        write every rules event of the levels played to FILE\n"
+           "  --timings           tell on stderr when the first picture and the first frame\n"
+           "                      to play in were shown\n"
            "  --user-dir DIR      keep settings and profiles in DIR\n"
            "                      (also ELDMERE_USER_DIR; default $XDG_DATA_HOME/Eldmere)\n";
 }

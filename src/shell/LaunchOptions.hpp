@@ -21,6 +21,7 @@ struct LaunchOptions
     bool autoplay = false;             // our own player plays
     bool rulesOnly = false;            // ... by the rules alone: no screen, flights or drawing
     std::string trace;                 // write a line per rules event here
+    bool timings = false;              // tell on stderr how long start-up took
     bool help = false;
 };
 

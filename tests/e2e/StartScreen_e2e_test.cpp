@@ -151,6 +151,28 @@ TEST(StartScreen, TheCloseButtonEndsTheGameWithTheLastFrameShot)
     EXPECT_LT(b, full * 0.9);
 }
 
+TEST(StartScreen, TheLakeShowsAtOnceAndTheTitleRisesFromIt)
+{
+    TempFolder t;
+    std::vector<std::string> args = headless(t / "user", t / "first.png", 1);
+    args.push_back("--timings");
+    e2e::Run run = e2e::runGame(game, args, runDir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(e2e::runGame(game, headless(t / "user", t / "full.png", 60), runDir).status, 0);
+    // The first picture was shown before the start screen's first frame, and quickly.
+    const auto first = run.err.find("startup: first picture after ");
+    const auto interactive = run.err.find("startup: interactive after ");
+    ASSERT_NE(first, std::string::npos) << run.err;
+    ASSERT_NE(interactive, std::string::npos) << run.err;
+    EXPECT_LT(first, interactive);
+    EXPECT_LT(std::stod(run.err.substr(first + 29)), 2.0) << run.err;
+    // The screen's first frame carries on from the lake under its veil, not from black.
+    double b = brightness(readPng(t / "first.png"), 0, 0, 1024, 768);
+    double full = brightness(readPng(t / "full.png"), 0, 0, 1024, 768);
+    EXPECT_GT(b, full * 0.35);
+    EXPECT_LT(b, full * 0.65);
+}
+
 struct BrokenContent
 {
     const char* what;
