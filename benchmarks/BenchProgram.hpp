@@ -8,6 +8,7 @@
 #include "cards/Swords.hpp"
 #include "data/Language.hpp"
 #include "effects/Captions.hpp"
+#include "effects/TParticle.hpp"
 #include "gui/TMouse.hpp"
 #include "levels/TLevelManager.hpp"
 #include "media/Platform.hpp"
@@ -51,10 +52,14 @@ public:
         p_->mouse->loadCursor("normal", "gfx/kursor.png", 14, 6, 1, 0);
         p_->whiteImage = p_->platform->pictures().load("gfx/white.png");
         p_->pointImage = p_->platform->pictures().load("gfx/point.png");
+        const media::Size desktop = p_->platform->display().desktopSize();
+        p_->desktopWidth = desktop.width;
+        p_->desktopHeight = desktop.height;
         openGraphics(1024, 768, false, false);
         loadCards();
         loadSwords();
         loadCaptionImages();
+        TParticle::setup();
         p_->levelManager = std::make_unique<TLevelManager>();
         p_->profileManager = std::make_unique<TProfileManager>();
         p_->profileManager->useGuestProfile();

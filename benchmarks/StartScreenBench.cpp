@@ -41,6 +41,8 @@ void StartScreenFrame(benchmark::State& state)
     p.mouse = std::make_unique<TMouse>();
     p.mouse->loadCursor("normal", "gfx/kursor.png", 14, 6, 1, 0);
     p.whiteImage = p.platform->pictures().load("gfx/white.png");
+    p.desktopWidth = p.platform->display().desktopSize().width;
+    p.desktopHeight = p.platform->display().desktopSize().height;
     openGraphics(1024, 768, false, false);
     screens::StartScreen screen;
     screen.setup();
