@@ -285,9 +285,10 @@ bool Renderer::endFrame()
     return !repeat;
 }
 
-void Renderer::textureReleasing()
+void Renderer::textureReleasing(const Texture& texture)
 {
     flush();
+    backendForget(texture);
     // A picture made later may get the same address: a frame drawn with this one must not
     // look like a frame drawn with that.
     lastKnown_ = false;
@@ -328,6 +329,6 @@ void Texture::releasing()
 {
     released_ = true;
     if (auto renderer = renderer_.lock())
-        (*renderer)->textureReleasing();
+        (*renderer)->textureReleasing(*this);
 }
 } // namespace media

@@ -99,9 +99,13 @@ public:
     void flush();
     // A texture is about to go: what waits is drawn while it still can be, and the last frame
     // is forgotten (a new texture may take the old one's place).
-    void textureReleasing();
+    void textureReleasing(const Texture& texture);
     // What textures hold to reach their renderer while it lives.
     std::weak_ptr<Renderer* const> lifeline() const { return lifeline_; }
+
+    // Whether the renderer may keep pictures stretched to the sizes they are drawn at: the same
+    // pixels for less work where the backend stretches on the processor. On unless turned off.
+    virtual void keepStretchedCopies(bool keep) { static_cast<void>(keep); }
 
     // --- for the picture and font caches
     virtual std::unique_ptr<Texture> createTexture(const Image& image, bool filtered) = 0;
@@ -126,6 +130,8 @@ protected:
     // The state as the backend will draw with it (alpha in the steps it has), so two frames
     // that differ only below those steps count as the same frame.
     virtual DrawState settled(const DrawState& state) const { return state; }
+    // Lets go of whatever the backend keeps made from `texture`, which is going.
+    virtual void backendForget(const Texture& texture) { static_cast<void>(texture); }
 
 private:
     // One drawing call as the backend takes it, kept until the frame's end.

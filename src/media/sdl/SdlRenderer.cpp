@@ -34,6 +34,7 @@ bool SdlRenderer::start(RendererPtr renderer, std::string& error)
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(renderer_.get(), &info) == 0)
         driverName_ = info.name;
+    software_ = driverName_ == "software";
     // The frame is opaque and has no alpha of its own: the software renderer blends pictures
     // into it as fast as into one with alpha, and copies it to the window as it is.
     frame_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET,
@@ -51,6 +52,7 @@ bool SdlRenderer::start(RendererPtr renderer, std::string& error)
 void SdlRenderer::stop()
 {
     endFrame(); // nothing may wait for a renderer that is gone
+    forgetStretched();
     frame_.reset();
     alive_.reset();
     renderer_.reset();
@@ -58,6 +60,7 @@ void SdlRenderer::stop()
 
 void SdlRenderer::bindFrame()
 {
+    ++frames_;
     SDL_SetRenderTarget(renderer_.get(), frame_.get());
     backendClip(clip_);
 }
@@ -105,24 +108,117 @@ void SdlRenderer::backendClip(const std::optional<CellRect>& rect)
 void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
 {
     SDL_Texture* texture = static_cast<const SdlTexture*>(sprite.texture)->texture.get();
-    SDL_SetTextureColorMod(texture, static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
-                           static_cast<Uint8>(state.blue));
     const Uint8 alpha = alphaByte(state.alpha);
-    SDL_SetTextureAlphaMod(texture, alpha);
     SDL_Rect source{sprite.source.x, sprite.source.y, sprite.source.width, sprite.source.height};
     SDL_FRect dest{sprite.x, sprite.y, sprite.w, sprite.h};
+    auto modulate = [&](SDL_Texture* t) {
+        SDL_SetTextureColorMod(t, static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
+                               static_cast<Uint8>(state.blue));
+        SDL_SetTextureAlphaMod(t, alpha);
+    };
     if (sprite.angle == 0 && !sprite.flipX && !sprite.flipY) {
         // Blending a fully opaque picture at full alpha changes nothing but the cost: copy it.
         const bool copy = sprite.texture->opaque && alpha == 255 && state.blend == Blend::Alpha;
-        SDL_SetTextureBlendMode(texture, copy ? SDL_BLENDMODE_NONE : blendOf(state.blend));
+        const SDL_BlendMode blend = copy ? SDL_BLENDMODE_NONE : blendOf(state.blend);
+        if (SDL_Texture* stretched = stretchedCopy(sprite, texture)) {
+            modulate(stretched);
+            SDL_SetTextureBlendMode(stretched, blend);
+            dest.w = static_cast<float>(static_cast<int>(dest.w));
+            dest.h = static_cast<float>(static_cast<int>(dest.h));
+            SDL_RenderCopyF(renderer_.get(), stretched, nullptr, &dest);
+            return;
+        }
+        modulate(texture);
+        SDL_SetTextureBlendMode(texture, blend);
         SDL_RenderCopyF(renderer_.get(), texture, &source, &dest);
         return;
     }
+    modulate(texture);
     SDL_SetTextureBlendMode(texture, blendOf(state.blend));
     SDL_FPoint centre{sprite.centerX, sprite.centerY};
     int flip = (sprite.flipX ? SDL_FLIP_HORIZONTAL : 0) | (sprite.flipY ? SDL_FLIP_VERTICAL : 0);
     SDL_RenderCopyExF(renderer_.get(), texture, &source, &dest, sprite.angle, &centre,
                       static_cast<SDL_RendererFlip>(flip));
+}
+
+std::size_t SdlRenderer::StretchKeyHash::operator()(const StretchKey& k) const
+{
+    std::size_t h = std::hash<const void*>{}(k.texture);
+    for (int v : {k.x, k.y, k.w, k.h, k.width, k.height})
+        h = h * 1000003u ^ static_cast<std::size_t>(v);
+    return h;
+}
+
+SDL_Texture* SdlRenderer::stretchedCopy(const Sprite& sprite, SDL_Texture* texture)
+{
+    // SDL draws at whole pixels: the size and corner it takes are the truncated ones.
+    const int width = static_cast<int>(sprite.w);
+    const int height = static_cast<int>(sprite.h);
+    if (!software_ || !keepStretched_ || width <= 0 || height <= 0
+        || (width == sprite.source.width && height == sprite.source.height))
+        return nullptr;
+    SDL_ScaleMode mode = SDL_ScaleModeNearest;
+    if (SDL_GetTextureScaleMode(texture, &mode) != 0 || mode != SDL_ScaleModeLinear)
+        return nullptr;
+    // Cut by the clip rectangle, SDL stretches only the part that shows, which rounds a little
+    // differently: there SDL draws it its own way.
+    if (clip_) {
+        const int x = static_cast<int>(sprite.x);
+        const int y = static_cast<int>(sprite.y);
+        if (x < clip_->x || y < clip_->y || x + width > clip_->x + clip_->width
+            || y + height > clip_->y + clip_->height)
+            return nullptr;
+    }
+    const StretchKey key{texture, sprite.source.x, sprite.source.y, sprite.source.width, sprite.source.height,
+                         width,   height};
+    auto it = stretched_.find(key);
+    if (it == stretched_.end()) {
+        const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+        if (stretchedPixels_ + pixels > stretchBudget) {
+            // Whatever this frame has not used goes; if that is not enough, SDL stretches.
+            std::erase_if(stretched_, [this](const auto& entry) { return entry.second.lastUsed != frames_; });
+            stretchedPixels_ = 0;
+            for (const auto& [k, v] : stretched_)
+                stretchedPixels_ += static_cast<std::size_t>(k.width) * static_cast<std::size_t>(k.height);
+            if (stretchedPixels_ + pixels > stretchBudget)
+                return nullptr;
+        }
+        Uint32 format = 0;
+        SDL_QueryTexture(texture, &format, nullptr, nullptr, nullptr);
+        TexturePtr made(SDL_CreateTexture(renderer_.get(), format, SDL_TEXTUREACCESS_TARGET, width, height));
+        if (!made)
+            return nullptr;
+        SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+        SDL_SetTextureColorMod(texture, 255, 255, 255);
+        SDL_SetTextureAlphaMod(texture, 255);
+        SDL_Rect source{sprite.source.x, sprite.source.y, sprite.source.width, sprite.source.height};
+        SDL_SetRenderTarget(renderer_.get(), made.get());
+        SDL_RenderCopy(renderer_.get(), texture, &source, nullptr);
+        SDL_SetRenderTarget(renderer_.get(), frame_.get());
+        backendClip(clip_);
+        stretchedPixels_ += pixels;
+        it = stretched_.emplace(key, Stretched{std::move(made), frames_}).first;
+    }
+    it->second.lastUsed = frames_;
+    return it->second.texture.get();
+}
+
+void SdlRenderer::backendForget(const Texture& texture)
+{
+    const auto* gone = static_cast<const SdlTexture*>(&texture)->texture.get();
+    std::erase_if(stretched_, [&](const auto& entry) {
+        if (entry.first.texture != gone)
+            return false;
+        stretchedPixels_ -=
+            static_cast<std::size_t>(entry.first.width) * static_cast<std::size_t>(entry.first.height);
+        return true;
+    });
+}
+
+void SdlRenderer::forgetStretched()
+{
+    stretched_.clear();
+    stretchedPixels_ = 0;
 }
 
 void SdlRenderer::setDrawColor(const DrawState& state)

@@ -1,0 +1,133 @@
+// Pictures drawn stretched by SDL's software renderer (headless): the stretched copies the
+// renderer keeps give exactly the pixels SDL's own stretching gives, wherever the picture lies.
+#include "media/PictureCache.hpp"
+#include "media/Platform.hpp"
+#include "media/Renderer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace
+{
+using namespace media;
+
+// A soft round spot with some colour, as the particles are.
+Image spot(int size)
+{
+    Image image(size, size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            std::uint8_t* p = image.pixel(x, y);
+            const float dx = (x + 0.5f) / size - 0.5f;
+            const float dy = (y + 0.5f) / size - 0.5f;
+            const float d = 1 - 2 * std::sqrt(dx * dx + dy * dy);
+            p[0] = static_cast<std::uint8_t>(120 + x * 135 / size);
+            p[1] = static_cast<std::uint8_t>(200 - y * 150 / size);
+            p[2] = 230;
+            p[3] = static_cast<std::uint8_t>(d > 0 ? d * 255 : 0);
+        }
+    }
+    return image;
+}
+
+// Draws the scene with the renderer's stretched copies on or off and reads the frame.
+Image drawn(bool keep, const std::function<void(Renderer&, const Picture&, const Picture&)>& scene)
+{
+    PlatformOptions options;
+    options.backend = Backend::Headless;
+    options.seed = 1;
+    std::string error;
+    std::unique_ptr<Platform> platform = createPlatform(options, error);
+    EXPECT_TRUE(platform) << error;
+    if (!platform)
+        return {};
+    Renderer& r = platform->renderer();
+    r.keepStretchedCopies(keep);
+    Image opaqueImage(40, 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            std::uint8_t* p = opaqueImage.pixel(x, y);
+            p[0] = static_cast<std::uint8_t>(x * 6);
+            p[1] = static_cast<std::uint8_t>(y * 8);
+            p[2] = 90;
+            p[3] = 255;
+        }
+    Picture soft = makePicture(r, spot(24), Filtered, "");
+    Picture opaque = makePicture(r, opaqueImage, Filtered, "");
+    r.setClearColor(20, 30, 60);
+    // Twice, so the second frame draws from copies the first one made.
+    Image frame;
+    for (int i = 0; i < 2; ++i) {
+        r.cls();
+        scene(r, soft, opaque);
+        frame = r.readFrame(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
+        r.endFrame();
+    }
+    return frame;
+}
+
+TEST(StretchedCopies, GiveTheSamePixelsAsSdlsOwnStretching)
+{
+    const std::pair<const char*, std::function<void(Renderer&, const Picture&, const Picture&)>> scenes[] = {
+        {"grown and shrunk, light and alpha",
+         [](Renderer& r, const Picture& soft, const Picture&) {
+             for (int i = 0; i < 40; ++i) {
+                 r.setBlend(i % 3 ? Blend::Light : Blend::Alpha);
+                 r.setColor(255, 120 + i * 3, 255 - i * 4);
+                 r.setAlpha(0.2f + i * 0.02f);
+                 r.setScale(0.3f + i * 0.11f, 0.3f + i * 0.11f);
+                 r.drawPicture(soft, 30.5f + i * 24.3f, 100.25f + (i % 7) * 40);
+             }
+         }},
+        {"stretched one way only, as the title's halo",
+         [](Renderer& r, const Picture& soft, const Picture&) {
+             r.setBlend(Blend::Light);
+             r.setAlpha(0.3f);
+             r.setScale(3.2f, 0.9f);
+             r.drawPicture(soft, 512, 300);
+         }},
+        {"half off every edge",
+         [](Renderer& r, const Picture& soft, const Picture&) {
+             r.setScale(2.7f, 2.7f);
+             for (auto [x, y] : {std::pair{-10.7f, 300.f}, {1030.4f, 200.f}, {400.f, -12.2f}, {600.f, 770.f}})
+                 r.drawPicture(soft, x, y);
+         }},
+        {"inside, across and outside a clip",
+         [](Renderer& r, const Picture& soft, const Picture& opaque) {
+             r.setViewport(200, 150, 300, 200);
+             r.setScale(1.9f, 1.9f);
+             r.drawPicture(soft, 350, 250);
+             r.drawPicture(soft, 205, 160);
+             r.drawPicture(soft, 495, 340);
+             r.drawPicture(opaque, 480, 140);
+             r.setViewport(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
+         }},
+        {"an opaque picture copied and blended",
+         [](Renderer& r, const Picture&, const Picture& opaque) {
+             r.setScale(4.3f, 3.1f);
+             r.drawPicture(opaque, 300, 300);
+             r.setAlpha(0.5f);
+             r.drawPicture(opaque, 700, 500);
+         }},
+    };
+    for (const auto& [what, scene] : scenes) {
+        Image kept = drawn(true, scene);
+        Image sdls = drawn(false, scene);
+        ASSERT_FALSE(kept.empty()) << what;
+        ASSERT_EQ(kept.rgba.size(), sdls.rgba.size()) << what;
+        std::size_t differing = 0;
+        for (std::size_t i = 0; i < kept.rgba.size(); ++i)
+            differing += kept.rgba[i] != sdls.rgba[i];
+        EXPECT_EQ(differing, 0u) << what;
+        // The scene did draw something.
+        std::size_t lit = 0;
+        for (std::size_t i = 0; i < kept.rgba.size(); i += 4)
+            lit += kept.rgba[i] != 20 || kept.rgba[i + 1] != 30 || kept.rgba[i + 2] != 60;
+        EXPECT_GT(lit, 100u) << what;
+    }
+}
+} // namespace
