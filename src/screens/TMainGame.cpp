@@ -887,6 +887,19 @@ void TMainGame::update()
     _updateMouseLook();
 }
 
+bool TMainGame::calm() const
+{
+    if (state != GameState::Normal || !play_)
+        return false;
+    const LevelInPlay& play = *play_;
+    const bool nothingInTheAir = play.flights.flyingCards.empty() && play.resources.empty()
+                                 && play.effects.particles.empty() && play.effects.emitters.empty()
+                                 && play.effects.captions.empty() && !taken_;
+    const bool settled = fade == dFade && alpha == dAlpha && endCAlpha == dEndCAlpha && endHandA == dEndHandA
+                         && deckOverA == dDeckOverA && deckAlpha == dDeckAlpha && undoA == dUndoA;
+    return nothingInTheAir && settled;
+}
+
 void TMainGame::pauseEffects()
 {
     if (play_)

@@ -111,6 +111,9 @@ public:
     // The level's effects stop with the window and go on again with it.
     void pauseEffects() override;
     void resumeEffects() override;
+    // Play waits for the player with nothing in the air and no fade under way; only the
+    // hint's slow pulse may move.
+    bool calm() const override;
 
     // The deck's click area.
     TDim deckArea() const;
