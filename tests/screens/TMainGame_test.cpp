@@ -74,6 +74,20 @@ TEST(Drives, FiveScoreThenCoinsAndTheMultiplierGrowsWhenTheLightArrives)
     EXPECT_EQ(level.longestDrive, 8);
 }
 
+TEST(Calm, PlayWaitingForThePlayerIsCalmAndAPlayIsNot)
+{
+    GameFixture f;
+    TLevel& level = f.play(runOfEight(), {20, 21}, {2});
+    f.frames(200); // the opening caption and the deal's sparkle are gone
+    EXPECT_TRUE(f.game->calm());
+    f.clickCard(*level.cards.front());
+    f.frames(1);
+    EXPECT_FALSE(f.game->calm()); // the card is on its way to the spot
+    f.settle();
+    f.frames(200);
+    EXPECT_TRUE(f.game->calm());
+}
+
 TEST(Drives, AWrongCardFlashesAndNothingElseChanges)
 {
     GameFixture f;
