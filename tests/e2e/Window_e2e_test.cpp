@@ -35,15 +35,16 @@ protected:
             || media::fs::pathType("/usr/bin/xdotool") != media::fs::PathType::File)
             GTEST_SKIP() << "Xvfb and xdotool are needed (scripts/setup installs them)";
         // Xvfb picks a free display number and tells it through descriptor 3, so tests running
-        // side by side never share a display.
+        // side by side never share a display. It must not reset when its last client leaves:
+        // a game connecting just then would find no display.
         int fds[2];
         ASSERT_EQ(pipe(fds), 0);
         e2e::SpawnOptions options;
         options.passFd = fds[1];
-        xvfb_ =
-            std::make_unique<Process>(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3", "-screen",
-                                                               "0", "1920x1080x24", "-nolisten", "tcp"},
-                                      options);
+        xvfb_ = std::make_unique<Process>(std::vector<std::string>{"/usr/bin/Xvfb", "-displayfd", "3",
+                                                                   "-screen", "0", "1920x1080x24",
+                                                                   "-nolisten", "tcp", "-noreset"},
+                                          options);
         close(fds[1]);
         ASSERT_TRUE(xvfb_->started());
         std::string number;
