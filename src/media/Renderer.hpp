@@ -103,9 +103,9 @@ public:
     // What textures hold to reach their renderer while it lives.
     std::weak_ptr<Renderer* const> lifeline() const { return lifeline_; }
 
-    // Whether the renderer may keep pictures stretched to the sizes they are drawn at: the same
-    // pixels for less work where the backend stretches on the processor. On unless turned off.
-    virtual void keepStretchedCopies(bool keep) { static_cast<void>(keep); }
+    // Whether the backend may take its own shortcuts to the pixels it would draw anyway (kept
+    // stretched copies, its own blending). On unless turned off.
+    virtual void useShortcuts(bool use) { static_cast<void>(use); }
 
     // --- for the picture and font caches
     virtual std::unique_ptr<Texture> createTexture(const Image& image, bool filtered) = 0;

@@ -237,7 +237,7 @@ void SdlDisplay::present()
         SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
         SDL_RenderClear(r);
     }
-    SDL_RenderCopyF(r, renderer_.frame(), nullptr, &dest);
+    SDL_RenderCopyF(r, renderer_.frameToShow(), nullptr, &dest);
     SDL_RenderPresent(r);
     renderer_.bindFrame();
     if (!headless_)

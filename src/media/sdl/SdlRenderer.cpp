@@ -1,6 +1,9 @@
 // SdlRenderer.cpp
 #include "media/sdl/SdlRenderer.hpp"
 
+#include "media/sdl/SoftBlend.hpp"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -37,7 +40,18 @@ bool SdlRenderer::start(RendererPtr renderer, std::string& error)
     software_ = driverName_ == "software";
     // The frame is opaque and has no alpha of its own: the software renderer blends pictures
     // into it as fast as into one with alpha, and copies it to the window as it is.
-    frame_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET,
+    if (software_) {
+        frameSurface_.reset(
+            SDL_CreateRGBSurfaceWithFormat(0, logicalWidth, logicalHeight, 32, SDL_PIXELFORMAT_RGB888));
+        if (frameSurface_)
+            drawer_.reset(SDL_CreateSoftwareRenderer(frameSurface_.get()));
+        if (!drawer_) {
+            error = std::string("cannot make the frame: ") + SDL_GetError();
+            return false;
+        }
+    }
+    frame_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888,
+                                   software_ ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_TARGET,
                                    logicalWidth, logicalHeight));
     if (!frame_) {
         error = std::string("cannot make the frame texture: ") + SDL_GetError();
@@ -55,14 +69,28 @@ void SdlRenderer::stop()
     forgetStretched();
     frame_.reset();
     alive_.reset();
+    drawer_.reset();
+    frameSurface_.reset();
     renderer_.reset();
 }
 
 void SdlRenderer::bindFrame()
 {
     ++frames_;
-    SDL_SetRenderTarget(renderer_.get(), frame_.get());
+    if (drawer_)
+        SDL_SetRenderTarget(drawer_.get(), nullptr);
+    else
+        SDL_SetRenderTarget(renderer_.get(), frame_.get());
     backendClip(clip_);
+}
+
+SDL_Texture* SdlRenderer::frameToShow()
+{
+    if (drawer_) {
+        SDL_RenderFlush(drawer_.get());
+        SDL_UpdateTexture(frame_.get(), nullptr, frameSurface_->pixels, frameSurface_->pitch);
+    }
+    return frame_.get();
 }
 
 std::unique_ptr<Texture> SdlRenderer::createTexture(const Image& image, bool filtered)
@@ -71,10 +99,14 @@ std::unique_ptr<Texture> SdlRenderer::createTexture(const Image& image, bool fil
         return nullptr;
     // Pictures are kept in the formats the software renderer draws fastest: with alpha as
     // ARGB8888, and opaque ones in the frame's own format, so copying them is copying memory.
+    // With a software frame, pictures with alpha are streaming textures, whose pixels SDL
+    // lets us reach, so that we can blend them ourselves.
     const bool opaque = image.opaque();
     const Uint32 format = opaque ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
-    TexturePtr texture(
-        SDL_CreateTexture(renderer_.get(), format, SDL_TEXTUREACCESS_STATIC, image.width, image.height));
+    const bool reachable = drawer_ && !opaque;
+    TexturePtr texture(SDL_CreateTexture(drawer(), format,
+                                         reachable ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC,
+                                         image.width, image.height));
     if (!texture)
         return nullptr;
     std::vector<std::uint8_t> pixels(image.rgba.size());
@@ -83,15 +115,26 @@ std::unique_ptr<Texture> SdlRenderer::createTexture(const Image& image, bool fil
     SDL_UpdateTexture(texture.get(), nullptr, pixels.data(), image.width * 4);
     SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(texture.get(), filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-    return std::make_unique<SdlTexture>(std::move(texture), image.width, image.height, opaque, lifeline(),
-                                        alive_);
+    auto made = std::make_unique<SdlTexture>(std::move(texture), image.width, image.height, opaque,
+                                             lifeline(), alive_);
+    if (reachable) {
+        // The software renderer hands out its own pixels and keeps them where they are.
+        void* at = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(made->texture.get(), nullptr, &at, &pitch) == 0) {
+            made->pixels = static_cast<std::uint32_t*>(at);
+            made->pitch = pitch / 4;
+            SDL_UnlockTexture(made->texture.get());
+        }
+    }
+    return made;
 }
 
 void SdlRenderer::backendClear(int r, int g, int b)
 {
-    SDL_SetRenderDrawColor(renderer_.get(), static_cast<Uint8>(r), static_cast<Uint8>(g),
-                           static_cast<Uint8>(b), 255);
-    SDL_RenderClear(renderer_.get());
+    SDL_SetRenderDrawColor(drawer(), static_cast<Uint8>(r), static_cast<Uint8>(g), static_cast<Uint8>(b),
+                           255);
+    SDL_RenderClear(drawer());
 }
 
 void SdlRenderer::backendClip(const std::optional<CellRect>& rect)
@@ -99,15 +142,16 @@ void SdlRenderer::backendClip(const std::optional<CellRect>& rect)
     clip_ = rect;
     if (rect) {
         SDL_Rect r{rect->x, rect->y, rect->width, rect->height};
-        SDL_RenderSetClipRect(renderer_.get(), &r);
+        SDL_RenderSetClipRect(drawer(), &r);
     } else {
-        SDL_RenderSetClipRect(renderer_.get(), nullptr);
+        SDL_RenderSetClipRect(drawer(), nullptr);
     }
 }
 
 void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
 {
-    SDL_Texture* texture = static_cast<const SdlTexture*>(sprite.texture)->texture.get();
+    const auto& picture = *static_cast<const SdlTexture*>(sprite.texture);
+    SDL_Texture* texture = picture.texture.get();
     const Uint8 alpha = alphaByte(state.alpha);
     SDL_Rect source{sprite.source.x, sprite.source.y, sprite.source.width, sprite.source.height};
     SDL_FRect dest{sprite.x, sprite.y, sprite.w, sprite.h};
@@ -117,28 +161,88 @@ void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
         SDL_SetTextureAlphaMod(t, alpha);
     };
     if (sprite.angle == 0 && !sprite.flipX && !sprite.flipY) {
+        if (!drawnAtAll(sprite))
+            return;
+        if (blendIntoFrame(picture, sprite, state))
+            return;
         // Blending a fully opaque picture at full alpha changes nothing but the cost: copy it.
         const bool copy = sprite.texture->opaque && alpha == 255 && state.blend == Blend::Alpha;
         const SDL_BlendMode blend = copy ? SDL_BLENDMODE_NONE : blendOf(state.blend);
-        if (SDL_Texture* stretched = stretchedCopy(sprite, texture)) {
-            modulate(stretched);
-            SDL_SetTextureBlendMode(stretched, blend);
+        if (Stretched* stretched = stretchedCopy(sprite, picture, false)) {
+            SDL_Texture* t = stretched->texture.get();
+            modulate(t);
+            SDL_SetTextureBlendMode(t, blend);
             dest.w = static_cast<float>(static_cast<int>(dest.w));
             dest.h = static_cast<float>(static_cast<int>(dest.h));
-            SDL_RenderCopyF(renderer_.get(), stretched, nullptr, &dest);
+            SDL_RenderCopyF(drawer(), t, nullptr, &dest);
             return;
         }
         modulate(texture);
         SDL_SetTextureBlendMode(texture, blend);
-        SDL_RenderCopyF(renderer_.get(), texture, &source, &dest);
+        SDL_RenderCopyF(drawer(), texture, &source, &dest);
         return;
     }
     modulate(texture);
     SDL_SetTextureBlendMode(texture, blendOf(state.blend));
     SDL_FPoint centre{sprite.centerX, sprite.centerY};
     int flip = (sprite.flipX ? SDL_FLIP_HORIZONTAL : 0) | (sprite.flipY ? SDL_FLIP_VERTICAL : 0);
-    SDL_RenderCopyExF(renderer_.get(), texture, &source, &dest, sprite.angle, &centre,
+    SDL_RenderCopyExF(drawer(), texture, &source, &dest, sprite.angle, &centre,
                       static_cast<SDL_RendererFlip>(flip));
+}
+
+bool SdlRenderer::drawnAtAll(const Sprite& sprite)
+{
+    // SDL leaves out a picture whose rectangle misses the frame, before it rounds anything.
+    const float left = std::max(sprite.x, 0.0f);
+    const float right = std::min(sprite.x + sprite.w, static_cast<float>(logicalWidth));
+    const float top = std::max(sprite.y, 0.0f);
+    const float bottom = std::min(sprite.y + sprite.h, static_cast<float>(logicalHeight));
+    return sprite.w > 0 && sprite.h > 0 && right > left && bottom > top;
+}
+
+bool SdlRenderer::blendIntoFrame(const SdlTexture& picture, const Sprite& sprite, const DrawState& state)
+{
+    if (!drawer_ || !shortcuts_ || !picture.pixels || !soft::available())
+        return false;
+    const int x = static_cast<int>(sprite.x);
+    const int y = static_cast<int>(sprite.y);
+    const int width = static_cast<int>(sprite.w);
+    const int height = static_cast<int>(sprite.h);
+    if (width <= 0 || height <= 0)
+        return false;
+    const bool stretched = width != sprite.source.width || height != sprite.source.height;
+    soft::ConstPixels from{picture.pixels + sprite.source.y * picture.pitch + sprite.source.x, picture.pitch};
+    if (stretched) {
+        Stretched* copy = stretchedCopy(sprite, picture, true);
+        if (!copy)
+            return false;
+        SDL_Surface* pixels = copy->pixels.get();
+        from = {static_cast<const std::uint32_t*>(pixels->pixels), pixels->pitch / 4};
+    }
+    // What shows: the picture cut by the clip rectangle and the frame's edges.
+    const CellRect area = clip_.value_or(CellRect{0, 0, logicalWidth, logicalHeight});
+    const int left = std::max({x, area.x, 0});
+    const int top = std::max({y, area.y, 0});
+    const int right = std::min({x + width, area.x + area.width, logicalWidth});
+    const int bottom = std::min({y + height, area.y + area.height, logicalHeight});
+    if (right <= left || bottom <= top)
+        return true; // nothing of it shows
+    from.data += (top - y) * from.pitch + (left - x);
+    // What SDL has been asked to draw so far goes first.
+    SDL_RenderFlush(drawer_.get());
+    soft::Pixels to{static_cast<std::uint32_t*>(frameSurface_->pixels) + top * (frameSurface_->pitch / 4)
+                        + left,
+                    frameSurface_->pitch / 4};
+    const auto alpha = alphaByte(state.alpha);
+    const bool modulated = state.red != 255 || state.green != 255 || state.blue != 255 || alpha != 255;
+    if (state.blend == Blend::Alpha && !modulated) {
+        soft::blendPlain(from, to, right - left, bottom - top);
+        return true;
+    }
+    soft::blendModulated(from, to, right - left, bottom - top, static_cast<std::uint8_t>(state.red),
+                         static_cast<std::uint8_t>(state.green), static_cast<std::uint8_t>(state.blue), alpha,
+                         state.blend == Blend::Light ? soft::Mode::Add : soft::Mode::Blend);
+    return true;
 }
 
 std::size_t SdlRenderer::StretchKeyHash::operator()(const StretchKey& k) const
@@ -149,13 +253,16 @@ std::size_t SdlRenderer::StretchKeyHash::operator()(const StretchKey& k) const
     return h;
 }
 
-SDL_Texture* SdlRenderer::stretchedCopy(const Sprite& sprite, SDL_Texture* texture)
+SdlRenderer::Stretched* SdlRenderer::stretchedCopy(const Sprite& sprite, const SdlTexture& picture,
+                                                   bool asPixels)
 {
-    // SDL draws at whole pixels: the size and corner it takes are the truncated ones.
+    SDL_Texture* texture = picture.texture.get();
     const int width = static_cast<int>(sprite.w);
     const int height = static_cast<int>(sprite.h);
-    if (!software_ || !keepStretched_ || width <= 0 || height <= 0
+    if (!software_ || !shortcuts_ || width <= 0 || height <= 0
         || (width == sprite.source.width && height == sprite.source.height))
+        return nullptr;
+    if (asPixels != (picture.pixels != nullptr))
         return nullptr;
     SDL_ScaleMode mode = SDL_ScaleModeNearest;
     if (SDL_GetTextureScaleMode(texture, &mode) != 0 || mode != SDL_ScaleModeLinear)
@@ -183,24 +290,36 @@ SDL_Texture* SdlRenderer::stretchedCopy(const Sprite& sprite, SDL_Texture* textu
             if (stretchedPixels_ + pixels > stretchBudget)
                 return nullptr;
         }
-        Uint32 format = 0;
-        SDL_QueryTexture(texture, &format, nullptr, nullptr, nullptr);
-        TexturePtr made(SDL_CreateTexture(renderer_.get(), format, SDL_TEXTUREACCESS_TARGET, width, height));
-        if (!made)
-            return nullptr;
-        SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
-        SDL_SetTextureColorMod(texture, 255, 255, 255);
-        SDL_SetTextureAlphaMod(texture, 255);
         SDL_Rect source{sprite.source.x, sprite.source.y, sprite.source.width, sprite.source.height};
-        SDL_SetRenderTarget(renderer_.get(), made.get());
-        SDL_RenderCopy(renderer_.get(), texture, &source, nullptr);
-        SDL_SetRenderTarget(renderer_.get(), frame_.get());
-        backendClip(clip_);
+        Stretched made;
+        if (asPixels) {
+            // SDL's own linear stretch, from the picture's pixels where SDL keeps them.
+            SurfacePtr whole(SDL_CreateRGBSurfaceWithFormatFrom(picture.pixels, picture.width, picture.height,
+                                                                32, picture.pitch * 4,
+                                                                SDL_PIXELFORMAT_ARGB8888));
+            made.pixels.reset(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+            if (!whole || !made.pixels
+                || SDL_SoftStretchLinear(whole.get(), &source, made.pixels.get(), nullptr) != 0)
+                return nullptr;
+        } else {
+            Uint32 format = 0;
+            SDL_QueryTexture(texture, &format, nullptr, nullptr, nullptr);
+            made.texture.reset(SDL_CreateTexture(drawer(), format, SDL_TEXTUREACCESS_TARGET, width, height));
+            if (!made.texture)
+                return nullptr;
+            SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+            SDL_SetTextureColorMod(texture, 255, 255, 255);
+            SDL_SetTextureAlphaMod(texture, 255);
+            SDL_SetRenderTarget(drawer(), made.texture.get());
+            SDL_RenderCopy(drawer(), texture, &source, nullptr);
+            SDL_SetRenderTarget(drawer(), drawer_ ? nullptr : frame_.get());
+            backendClip(clip_);
+        }
         stretchedPixels_ += pixels;
-        it = stretched_.emplace(key, Stretched{std::move(made), frames_}).first;
+        it = stretched_.emplace(key, std::move(made)).first;
     }
     it->second.lastUsed = frames_;
-    return it->second.texture.get();
+    return &it->second;
 }
 
 void SdlRenderer::backendForget(const Texture& texture)
@@ -223,8 +342,8 @@ void SdlRenderer::forgetStretched()
 
 void SdlRenderer::setDrawColor(const DrawState& state)
 {
-    SDL_SetRenderDrawBlendMode(renderer_.get(), blendOf(state.blend));
-    SDL_SetRenderDrawColor(renderer_.get(), static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
+    SDL_SetRenderDrawBlendMode(drawer(), blendOf(state.blend));
+    SDL_SetRenderDrawColor(drawer(), static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
                            static_cast<Uint8>(state.blue), alphaByte(state.alpha));
 }
 
@@ -236,7 +355,7 @@ void SdlRenderer::backendQuad(const FPoint (&c)[4], const DrawState& state)
         float top = std::fmin(c[0].y, c[2].y);
         SDL_FRect rect{left, top, std::fabs(c[2].x - c[0].x), std::fabs(c[2].y - c[0].y)};
         setDrawColor(state);
-        SDL_RenderFillRectF(renderer_.get(), &rect);
+        SDL_RenderFillRectF(drawer(), &rect);
         return;
     }
     SDL_Color colour{static_cast<Uint8>(state.red), static_cast<Uint8>(state.green),
@@ -245,22 +364,33 @@ void SdlRenderer::backendQuad(const FPoint (&c)[4], const DrawState& state)
     for (int i = 0; i < 4; ++i)
         vertices[i] = SDL_Vertex{SDL_FPoint{c[i].x, c[i].y}, colour, SDL_FPoint{0, 0}};
     const int indices[6] = {0, 1, 2, 0, 2, 3};
-    SDL_SetRenderDrawBlendMode(renderer_.get(), blendOf(state.blend));
-    SDL_RenderGeometry(renderer_.get(), nullptr, vertices, 4, indices, 6);
+    SDL_SetRenderDrawBlendMode(drawer(), blendOf(state.blend));
+    SDL_RenderGeometry(drawer(), nullptr, vertices, 4, indices, 6);
 }
 
 void SdlRenderer::backendLine(float x1, float y1, float x2, float y2, const DrawState& state)
 {
     setDrawColor(state);
-    SDL_RenderDrawLineF(renderer_.get(), x1, y1, x2, y2);
+    SDL_RenderDrawLineF(drawer(), x1, y1, x2, y2);
 }
 
 Image SdlRenderer::backendRead(int x, int y, int w, int h)
 {
     Image image(w, h);
-    SDL_Rect rect{x, y, w, h};
-    if (SDL_RenderReadPixels(renderer_.get(), &rect, SDL_PIXELFORMAT_RGBA32, image.rgba.data(), w * 4) != 0)
-        return {};
+    if (drawer_) {
+        SDL_RenderFlush(drawer_.get());
+        const auto* from =
+            static_cast<const std::uint8_t*>(frameSurface_->pixels) + y * frameSurface_->pitch + x * 4;
+        if (SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, from, frameSurface_->pitch,
+                              SDL_PIXELFORMAT_RGBA32, image.rgba.data(), w * 4)
+            != 0)
+            return {};
+    } else {
+        SDL_Rect rect{x, y, w, h};
+        if (SDL_RenderReadPixels(renderer_.get(), &rect, SDL_PIXELFORMAT_RGBA32, image.rgba.data(), w * 4)
+            != 0)
+            return {};
+    }
     // The frame is opaque; what the texture's alpha holds after blending is not a picture's alpha.
     for (std::size_t i = 3; i < image.rgba.size(); i += 4)
         image.rgba[i] = 255;

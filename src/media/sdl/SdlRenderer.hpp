@@ -28,6 +28,10 @@ public:
             static_cast<void>(texture.release());
     }
     TexturePtr texture;
+    // Where the software renderer keeps the picture's ARGB8888 pixels (none elsewhere), and
+    // its row length in pixels.
+    std::uint32_t* pixels = nullptr;
+    int pitch = 0;
 
 private:
     std::weak_ptr<const bool> alive_;
@@ -38,21 +42,25 @@ class SdlRenderer final : public Renderer
 {
 public:
     SdlRenderer() : Renderer(true) {}
-    // Takes the SDL renderer and makes the frame texture everything is drawn into.
+    // Takes the window's SDL renderer and makes the frame everything is drawn into: with
+    // OpenGL a target texture; with SDL's software renderer a surface of our own, drawn into
+    // by a software renderer of its own and by our blending, and shown through a texture.
     bool start(RendererPtr renderer, std::string& error);
-    void stop(); // releases the frame texture and the SDL renderer
+    void stop(); // releases the frame and the SDL renderers
 
     std::unique_ptr<Texture> createTexture(const Image& image, bool filtered) override;
 
+    // The window's renderer, and the frame as a texture of it, up to date.
     SDL_Renderer* sdl() const { return renderer_.get(); }
-    SDL_Texture* frame() const { return frame_.get(); }
-    // Switching the target to the window and back loses the clip rectangle: this restores it.
+    SDL_Texture* frameToShow();
+    // Drawing goes to the frame again (showing it may have turned the window's renderer to
+    // the window, which loses the clip rectangle).
     void bindFrame();
     const std::string& driverName() const { return driverName_; }
-    void keepStretchedCopies(bool keep) override
+    void useShortcuts(bool use) override
     {
-        keepStretched_ = keep;
-        if (!keep)
+        shortcuts_ = use;
+        if (!use)
             forgetStretched();
     }
 
@@ -67,11 +75,19 @@ protected:
     void backendForget(const Texture& texture) override;
 
 private:
+    // The SDL renderer that draws into the frame.
+    SDL_Renderer* drawer() const { return drawer_ ? drawer_.get() : renderer_.get(); }
     void setDrawColor(const DrawState& state);
+    // Draws an unturned picture into the software frame with our own blending; false where
+    // SDL must draw it.
+    bool blendIntoFrame(const SdlTexture& texture, const Sprite& sprite, const DrawState& state);
+    // Whether SDL draws an unturned picture at all.
+    static bool drawnAtAll(const Sprite& sprite);
 
     // SDL's software renderer stretches a picture into a new surface every time it is drawn
     // at another size. Stretched copies are kept instead, made by SDL's own stretch, so the
-    // pixels are the same; the least recently used go when there are too many.
+    // pixels are the same; the least recently used go when there are too many. Pictures
+    // with alpha are kept as pixels we blend ourselves, opaque ones as SDL textures.
     struct StretchKey
     {
         SDL_Texture* texture = nullptr;
@@ -86,21 +102,25 @@ private:
     struct Stretched
     {
         TexturePtr texture;
+        SurfacePtr pixels;
         std::uint64_t lastUsed = 0;
     };
-    // The stretched copy to draw for `sprite` (null where SDL's own way must draw it).
-    SDL_Texture* stretchedCopy(const Sprite& sprite, SDL_Texture* texture);
+    // The stretched copy to draw for `sprite` (null where SDL's own way must draw it): an SDL
+    // texture, or with `asPixels` the pixels.
+    Stretched* stretchedCopy(const Sprite& sprite, const SdlTexture& texture, bool asPixels);
     void forgetStretched();
     static constexpr std::size_t stretchBudget = 2 * 1024 * 1024; // pixels, 8 MB
     std::unordered_map<StretchKey, Stretched, StretchKeyHash> stretched_;
     std::size_t stretchedPixels_ = 0;
     std::uint64_t frames_ = 0;
     bool software_ = false;
-    bool keepStretched_ = true;
+    bool shortcuts_ = true;
 
-    // Declared so the frame texture goes before the renderer that made it.
+    // Declared so the frame goes before the renderers that draw it.
     RendererPtr renderer_;
-    TexturePtr frame_;
+    SurfacePtr frameSurface_; // software: the frame's pixels
+    RendererPtr drawer_;      // software: SDL's renderer for frameSurface_
+    TexturePtr frame_;        // the frame as a texture of the window's renderer
     std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
     std::optional<CellRect> clip_;
     std::string driverName_;

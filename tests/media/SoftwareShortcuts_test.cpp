@@ -1,5 +1,6 @@
-// Pictures drawn stretched by SDL's software renderer (headless): the stretched copies the
-// renderer keeps give exactly the pixels SDL's own stretching gives, wherever the picture lies.
+// SDL's software renderer (headless) with the renderer's shortcuts (stretched copies kept, its
+// own blending) gives exactly the pixels SDL gives without them, whatever is drawn where.
+#include "media/FontCache.hpp"
 #include "media/PictureCache.hpp"
 #include "media/Platform.hpp"
 #include "media/Renderer.hpp"
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <random>
 
 namespace
 {
@@ -34,7 +36,7 @@ Image spot(int size)
     return image;
 }
 
-// Draws the scene with the renderer's stretched copies on or off and reads the frame.
+// Draws the scene with the renderer's shortcuts on or off and reads the frame.
 Image drawn(bool keep, const std::function<void(Renderer&, const Picture&, const Picture&)>& scene)
 {
     PlatformOptions options;
@@ -46,7 +48,7 @@ Image drawn(bool keep, const std::function<void(Renderer&, const Picture&, const
     if (!platform)
         return {};
     Renderer& r = platform->renderer();
-    r.keepStretchedCopies(keep);
+    r.useShortcuts(keep);
     Image opaqueImage(40, 30);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) {
@@ -70,7 +72,7 @@ Image drawn(bool keep, const std::function<void(Renderer&, const Picture&, const
     return frame;
 }
 
-TEST(StretchedCopies, GiveTheSamePixelsAsSdlsOwnStretching)
+TEST(SoftwareShortcuts, GiveTheSamePixelsAsSdlsOwnWay)
 {
     const std::pair<const char*, std::function<void(Renderer&, const Picture&, const Picture&)>> scenes[] = {
         {"grown and shrunk, light and alpha",
@@ -105,6 +107,72 @@ TEST(StretchedCopies, GiveTheSamePixelsAsSdlsOwnStretching)
              r.drawPicture(soft, 495, 340);
              r.drawPicture(opaque, 480, 140);
              r.setViewport(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
+         }},
+        {"plain blends, whole, at the edges and across a clip",
+         [](Renderer& r, const Picture& soft, const Picture&) {
+             for (auto [x, y] : {std::pair{100.f, 100.f},
+                                 {-11.5f, 300.f},
+                                 {1015.3f, 200.f},
+                                 {300.f, 760.2f},
+                                 {-23.5f, 50.f},
+                                 {1035.99f, 50.f}})
+                 r.drawPicture(soft, x, y);
+             r.setViewport(500, 500, 40, 40);
+             r.drawPicture(soft, 505, 530);
+             r.setViewport(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
+         }},
+        {"a plain blend of a picture drawn stretched before",
+         [](Renderer& r, const Picture& soft, const Picture&) {
+             r.drawPicture(soft, 100, 100);
+             r.setScale(1.5f, 1.5f);
+             r.drawPicture(soft, 200, 100);
+             r.setScale(1, 1);
+             r.drawPicture(soft, 300, 100);
+         }},
+        {"modulated and added, whole",
+         [](Renderer& r, const Picture& soft, const Picture&) {
+             r.setColor(255, 90, 30);
+             r.drawPicture(soft, 100, 100);
+             r.setColor(255, 255, 255);
+             r.setAlpha(0.37f);
+             r.drawPicture(soft, 150, 100);
+             r.setBlend(Blend::Light);
+             for (int i = 0; i < 12; ++i)
+                 r.drawPicture(soft, 200, 100); // until the light saturates
+             r.setColor(40, 200, 255);
+             r.drawPicture(soft, 250, 100);
+         }},
+        {"words",
+         [](Renderer& r, const Picture&, const Picture&) {
+             Font& font = fonts().get(40);
+             r.drawText(font, "Eldmere by the still water", 100, 100);
+             r.setColor(236, 200, 120);
+             r.setAlpha(0.8f);
+             r.drawText(font, "Begin the quest", 120.4f, 300.7f);
+             r.setScale(1.3f, 1.3f);
+             r.drawText(font, "Larger", 100, 500);
+         }},
+        {"three hundred pictures of every kind, anywhere",
+         [](Renderer& r, const Picture& soft, const Picture& opaque) {
+             std::mt19937 random(7);
+             auto uniform = [&](float a, float b) {
+                 return std::uniform_real_distribution<float>(a, b)(random);
+             };
+             for (int i = 0; i < 300; ++i) {
+                 const int kind = static_cast<int>(random() % 4);
+                 r.setBlend(random() % 2 ? Blend::Light : Blend::Alpha);
+                 r.setColor(random() % 3 ? 255 : static_cast<int>(random() % 256),
+                            static_cast<int>(random() % 256), 255);
+                 r.setAlpha(random() % 3 ? 1.0f : uniform(0, 1));
+                 const float scale = kind == 0 ? 1.0f : uniform(0.2f, 3.5f);
+                 r.setScale(scale, kind == 3 ? scale * 0.6f : scale);
+                 r.setRotation(kind == 2 ? uniform(0, 360) : 0);
+                 if (random() % 5 == 0)
+                     r.setViewport(static_cast<int>(random() % 800), static_cast<int>(random() % 600), 150,
+                                   120);
+                 r.drawPicture(random() % 4 ? soft : opaque, uniform(-60, 1084), uniform(-60, 828));
+                 r.setViewport(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
+             }
          }},
         {"an opaque picture copied and blended",
          [](Renderer& r, const Picture&, const Picture& opaque) {
