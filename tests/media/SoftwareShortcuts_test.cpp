@@ -174,6 +174,33 @@ TEST(SoftwareShortcuts, GiveTheSamePixelsAsSdlsOwnWay)
                  r.setViewport(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
              }
          }},
+        {"turned every way, stretched or not, at the edges and across a clip",
+         [](Renderer& r, const Picture& soft, const Picture& opaque) {
+             int i = 0;
+             for (float angle :
+                  {0.5f, 17.0f, 44.99f, 89.9f, 90.0f, 135.0f, 180.0f, 200.3f, 300.0f, -30.0f, 725.0f}) {
+                 r.setRotation(angle);
+                 r.setBlend(i % 2 ? Blend::Light : Blend::Alpha);
+                 r.setColor(255, i % 3 ? 255 : 120, 255);
+                 r.setAlpha(i % 4 ? 1.0f : 0.6f);
+                 r.setScale(i % 3 ? 1.0f : 2.3f, i % 3 ? 1.0f : 1.7f);
+                 r.drawPicture(i % 5 ? soft : opaque, 60.3f + i * 85, 200.6f);
+                 ++i;
+             }
+             r.setRotation(33);
+             r.setScale(3, 3);
+             for (auto [x, y] : {std::pair{-5.5f, 400.f}, {1020.f, 400.f}, {500.f, -4.f}, {500.f, 765.f}})
+                 r.drawPicture(soft, x, y);
+             r.setViewport(300, 500, 100, 60);
+             r.drawPicture(soft, 310, 510);
+             r.setViewport(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
+             // A part of the picture, at its own size and stretched.
+             r.setScale(1, 1);
+             r.drawSubPicture(opaque, 700, 600, 20, 15, 5, 5, 20, 15);
+             r.drawSubPicture(soft, 760, 600, 12, 10, 6, 7, 12, 10);
+             r.setScale(2, 2);
+             r.drawSubPicture(soft, 820, 600, 30, 22, 6, 7, 12, 10);
+         }},
         {"an opaque picture copied and blended",
          [](Renderer& r, const Picture&, const Picture& opaque) {
              r.setScale(4.3f, 3.1f);

@@ -2,6 +2,7 @@
 #include "media/sdl/SdlRenderer.hpp"
 
 #include "media/sdl/SoftBlend.hpp"
+#include "media/sdl/SoftTurn.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -124,6 +125,7 @@ std::unique_ptr<Texture> SdlRenderer::createTexture(const Image& image, bool fil
         if (SDL_LockTexture(made->texture.get(), nullptr, &at, &pitch) == 0) {
             made->pixels = static_cast<std::uint32_t*>(at);
             made->pitch = pitch / 4;
+            made->spans = soft::spansOf({made->pixels, made->pitch}, image.width, image.height);
             SDL_UnlockTexture(made->texture.get());
         }
     }
@@ -168,7 +170,7 @@ void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
         // Blending a fully opaque picture at full alpha changes nothing but the cost: copy it.
         const bool copy = sprite.texture->opaque && alpha == 255 && state.blend == Blend::Alpha;
         const SDL_BlendMode blend = copy ? SDL_BLENDMODE_NONE : blendOf(state.blend);
-        if (Stretched* stretched = stretchedCopy(sprite, picture, false)) {
+        if (Stretched* stretched = stretchedCopy(sprite, picture, false, false)) {
             SDL_Texture* t = stretched->texture.get();
             modulate(t);
             SDL_SetTextureBlendMode(t, blend);
@@ -182,6 +184,8 @@ void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
         SDL_RenderCopyF(drawer(), texture, &source, &dest);
         return;
     }
+    if (turnIntoFrame(picture, sprite, state))
+        return;
     modulate(texture);
     SDL_SetTextureBlendMode(texture, blendOf(state.blend));
     SDL_FPoint centre{sprite.centerX, sprite.centerY};
@@ -204,21 +208,66 @@ bool SdlRenderer::blendIntoFrame(const SdlTexture& picture, const Sprite& sprite
 {
     if (!drawer_ || !shortcuts_ || !picture.pixels || !soft::available())
         return false;
-    const int x = static_cast<int>(sprite.x);
-    const int y = static_cast<int>(sprite.y);
     const int width = static_cast<int>(sprite.w);
     const int height = static_cast<int>(sprite.h);
     if (width <= 0 || height <= 0)
         return false;
     const bool stretched = width != sprite.source.width || height != sprite.source.height;
-    soft::ConstPixels from{picture.pixels + sprite.source.y * picture.pitch + sprite.source.x, picture.pitch};
+    soft::ConstPixels from = soft::ConstPixels{picture.pixels, picture.pitch, picture.spans.data(), 0}.from(
+        sprite.source.x, sprite.source.y);
     if (stretched) {
-        Stretched* copy = stretchedCopy(sprite, picture, true);
+        Stretched* copy = stretchedCopy(sprite, picture, true, false);
         if (!copy)
             return false;
-        SDL_Surface* pixels = copy->pixels.get();
-        from = {static_cast<const std::uint32_t*>(pixels->pixels), pixels->pitch / 4};
+        from = pixelsOf(*copy);
     }
+    blend(from, static_cast<int>(sprite.x), static_cast<int>(sprite.y), width, height, state);
+    return true;
+}
+
+bool SdlRenderer::turnIntoFrame(const SdlTexture& picture, const Sprite& sprite, const DrawState& state)
+{
+    if (!drawer_ || !shortcuts_ || !picture.pixels || !soft::available() || sprite.flipX || sprite.flipY)
+        return false;
+    const double angle = sprite.angle;
+    if (soft::quarterTurns(angle))
+        return false;
+    SDL_ScaleMode mode = SDL_ScaleModeNearest;
+    if (SDL_GetTextureScaleMode(picture.texture.get(), &mode) != 0 || mode != SDL_ScaleModeLinear)
+        return false;
+    const int width = static_cast<int>(sprite.w);
+    const int height = static_cast<int>(sprite.h);
+    if (width <= 0 || height <= 0)
+        return false;
+    // SDL turns the part drawn, first stretched to the size drawn where that differs.
+    soft::ConstPixels from =
+        soft::ConstPixels{picture.pixels, picture.pitch}.from(sprite.source.x, sprite.source.y);
+    if (width != sprite.source.width || height != sprite.source.height) {
+        Stretched* copy = stretchedCopy(sprite, picture, true, true);
+        if (!copy)
+            return false;
+        from = pixelsOf(*copy);
+    }
+    const soft::Turn turn = soft::turnOf(width, height, angle, sprite.centerX, sprite.centerY);
+    if (turn.width <= 0 || turn.height <= 0)
+        return true;
+    turned_.assign(static_cast<std::size_t>(turn.width) * static_cast<std::size_t>(turn.height), 0);
+    soft::turnSmooth(from, width, height, {turned_.data(), turn.width}, turn, sprite.centerX, sprite.centerY,
+                     turnedSpans_);
+    blend({turned_.data(), turn.width, turnedSpans_.data()}, static_cast<int>(sprite.x) + turn.x,
+          static_cast<int>(sprite.y) + turn.y, turn.width, turn.height, state);
+    return true;
+}
+
+soft::ConstPixels SdlRenderer::pixelsOf(const Stretched& copy)
+{
+    const SDL_Surface* pixels = copy.pixels.get();
+    return {static_cast<const std::uint32_t*>(pixels->pixels), pixels->pitch / 4,
+            copy.spans.empty() ? nullptr : copy.spans.data()};
+}
+
+void SdlRenderer::blend(soft::ConstPixels from, int x, int y, int width, int height, const DrawState& state)
+{
     // What shows: the picture cut by the clip rectangle and the frame's edges.
     const CellRect area = clip_.value_or(CellRect{0, 0, logicalWidth, logicalHeight});
     const int left = std::max({x, area.x, 0});
@@ -226,8 +275,8 @@ bool SdlRenderer::blendIntoFrame(const SdlTexture& picture, const Sprite& sprite
     const int right = std::min({x + width, area.x + area.width, logicalWidth});
     const int bottom = std::min({y + height, area.y + area.height, logicalHeight});
     if (right <= left || bottom <= top)
-        return true; // nothing of it shows
-    from.data += (top - y) * from.pitch + (left - x);
+        return; // nothing of it shows
+    from = from.from(left - x, top - y);
     // What SDL has been asked to draw so far goes first.
     SDL_RenderFlush(drawer_.get());
     soft::Pixels to{static_cast<std::uint32_t*>(frameSurface_->pixels) + top * (frameSurface_->pitch / 4)
@@ -237,12 +286,11 @@ bool SdlRenderer::blendIntoFrame(const SdlTexture& picture, const Sprite& sprite
     const bool modulated = state.red != 255 || state.green != 255 || state.blue != 255 || alpha != 255;
     if (state.blend == Blend::Alpha && !modulated) {
         soft::blendPlain(from, to, right - left, bottom - top);
-        return true;
+        return;
     }
     soft::blendModulated(from, to, right - left, bottom - top, static_cast<std::uint8_t>(state.red),
                          static_cast<std::uint8_t>(state.green), static_cast<std::uint8_t>(state.blue), alpha,
                          state.blend == Blend::Light ? soft::Mode::Add : soft::Mode::Blend);
-    return true;
 }
 
 std::size_t SdlRenderer::StretchKeyHash::operator()(const StretchKey& k) const
@@ -254,7 +302,7 @@ std::size_t SdlRenderer::StretchKeyHash::operator()(const StretchKey& k) const
 }
 
 SdlRenderer::Stretched* SdlRenderer::stretchedCopy(const Sprite& sprite, const SdlTexture& picture,
-                                                   bool asPixels)
+                                                   bool asPixels, bool forTurning)
 {
     SDL_Texture* texture = picture.texture.get();
     const int width = static_cast<int>(sprite.w);
@@ -269,7 +317,7 @@ SdlRenderer::Stretched* SdlRenderer::stretchedCopy(const Sprite& sprite, const S
         return nullptr;
     // Cut by the clip rectangle, SDL stretches only the part that shows, which rounds a little
     // differently: there SDL draws it its own way.
-    if (clip_) {
+    if (clip_ && !forTurning) {
         const int x = static_cast<int>(sprite.x);
         const int y = static_cast<int>(sprite.y);
         if (x < clip_->x || y < clip_->y || x + width > clip_->x + clip_->width
@@ -301,6 +349,7 @@ SdlRenderer::Stretched* SdlRenderer::stretchedCopy(const Sprite& sprite, const S
             if (!whole || !made.pixels
                 || SDL_SoftStretchLinear(whole.get(), &source, made.pixels.get(), nullptr) != 0)
                 return nullptr;
+            made.spans = soft::spansOf(pixelsOf(made), width, height);
         } else {
             Uint32 format = 0;
             SDL_QueryTexture(texture, &format, nullptr, nullptr, nullptr);

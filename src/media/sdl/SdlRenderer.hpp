@@ -3,12 +3,14 @@
 
 #include "media/Renderer.hpp"
 #include "media/sdl/SdlHandles.hpp"
+#include "media/sdl/SoftBlend.hpp"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace media::sdl
 {
@@ -32,6 +34,7 @@ public:
     // its row length in pixels.
     std::uint32_t* pixels = nullptr;
     int pitch = 0;
+    std::vector<soft::Span> spans; // where its rows show, with the pixels
 
 private:
     std::weak_ptr<const bool> alive_;
@@ -81,6 +84,10 @@ private:
     // Draws an unturned picture into the software frame with our own blending; false where
     // SDL must draw it.
     bool blendIntoFrame(const SdlTexture& texture, const Sprite& sprite, const DrawState& state);
+    // The same for a turned picture, turned by our own loop as SDL turns it.
+    bool turnIntoFrame(const SdlTexture& texture, const Sprite& sprite, const DrawState& state);
+    // Blends pixels into the frame at (x, y), as much of them as shows.
+    void blend(soft::ConstPixels from, int x, int y, int width, int height, const DrawState& state);
     // Whether SDL draws an unturned picture at all.
     static bool drawnAtAll(const Sprite& sprite);
 
@@ -103,15 +110,20 @@ private:
     {
         TexturePtr texture;
         SurfacePtr pixels;
+        std::vector<soft::Span> spans; // where the pixels' rows show
         std::uint64_t lastUsed = 0;
     };
     // The stretched copy to draw for `sprite` (null where SDL's own way must draw it): an SDL
-    // texture, or with `asPixels` the pixels.
-    Stretched* stretchedCopy(const Sprite& sprite, const SdlTexture& texture, bool asPixels);
+    // texture, or with `asPixels` the pixels. A copy `forTurning` is made whatever the clip, as
+    // SDL stretches a picture whole before it turns it.
+    Stretched* stretchedCopy(const Sprite& sprite, const SdlTexture& texture, bool asPixels, bool forTurning);
     void forgetStretched();
+    static soft::ConstPixels pixelsOf(const Stretched& copy);
     static constexpr std::size_t stretchBudget = 2 * 1024 * 1024; // pixels, 8 MB
     std::unordered_map<StretchKey, Stretched, StretchKeyHash> stretched_;
     std::size_t stretchedPixels_ = 0;
+    std::vector<std::uint32_t> turned_; // the picture being turned
+    std::vector<soft::Span> turnedSpans_;
     std::uint64_t frames_ = 0;
     bool software_ = false;
     bool shortcuts_ = true;

@@ -1,6 +1,8 @@
 // SoftBlend.cpp
 #include "media/sdl/SoftBlend.hpp"
 
+#include <algorithm>
+
 #if defined(__x86_64__) && defined(__SSE2__)
 #include <emmintrin.h>
 #define ELDMERE_SOFT_BLEND_SSE2 1
@@ -73,6 +75,13 @@ inline __m128i alphaEverywhere(__m128i v)
     return _mm_shufflehi_epi16(_mm_shufflelo_epi16(v, _MM_SHUFFLE(3, 3, 3, 3)), _MM_SHUFFLE(3, 3, 3, 3));
 }
 
+// Whether all four pixels are wholly transparent.
+inline bool transparent(__m128i s)
+{
+    const __m128i alpha = _mm_and_si128(s, _mm_set1_epi32(static_cast<int>(0xFF000000u)));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(alpha, _mm_setzero_si128())) == 0xFFFF;
+}
+
 // Four pixels of the plain blend.
 inline __m128i plainFour(__m128i s, __m128i d)
 {
@@ -137,20 +146,55 @@ bool available()
 #endif
 }
 
+std::vector<Span> spansOf(ConstPixels pixels, int width, int height)
+{
+    std::vector<Span> spans(static_cast<std::size_t>(std::max(height, 0)));
+    for (int y = 0; y < height; ++y) {
+        const std::uint32_t* row = pixels.data + static_cast<std::ptrdiff_t>(y) * pixels.pitch;
+        int first = 0;
+        while (first < width && (row[first] >> 24) == 0)
+            ++first;
+        int end = width;
+        while (end > first && (row[end - 1] >> 24) == 0)
+            --end;
+        spans[static_cast<std::size_t>(y)] = {first, end};
+    }
+    return spans;
+}
+
+namespace
+{
+// The columns of row `y` worth blending, [first, end) within [0, width).
+struct Columns
+{
+    int first, end;
+};
+inline Columns columnsOf(const ConstPixels& src, int y, int width)
+{
+    if (!src.spans)
+        return {0, width};
+    const Span span = src.spans[y];
+    return {std::max(span.first - src.column, 0), std::min(span.end - src.column, width)};
+}
+} // namespace
+
 void blendPlain(ConstPixels src, Pixels dst, int width, int height)
 {
     for (int y = 0; y < height; ++y) {
+        const auto [first, end] = columnsOf(src, y, width);
         const std::uint32_t* s = src.data + static_cast<std::ptrdiff_t>(y) * src.pitch;
         std::uint32_t* d = dst.data + static_cast<std::ptrdiff_t>(y) * dst.pitch;
-        int x = 0;
+        int x = first;
 #ifdef ELDMERE_SOFT_BLEND_SSE2
-        for (; x + 4 <= width; x += 4) {
+        for (; x + 4 <= end; x += 4) {
             const __m128i sp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + x));
+            if (transparent(sp))
+                continue;
             const __m128i dp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + x));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(d + x), plainFour(sp, dp));
         }
 #endif
-        for (; x < width; ++x)
+        for (; x < end; ++x)
             d[x] = plainPixel(s[x], d[x]);
     }
 }
@@ -162,17 +206,20 @@ void blendModulated(ConstPixels src, Pixels dst, int width, int height, std::uin
     const __m128i modulation = _mm_set_epi16(alpha, red, green, blue, alpha, red, green, blue);
 #endif
     for (int y = 0; y < height; ++y) {
+        const auto [first, end] = columnsOf(src, y, width);
         const std::uint32_t* s = src.data + static_cast<std::ptrdiff_t>(y) * src.pitch;
         std::uint32_t* d = dst.data + static_cast<std::ptrdiff_t>(y) * dst.pitch;
-        int x = 0;
+        int x = first;
 #ifdef ELDMERE_SOFT_BLEND_SSE2
-        for (; x + 4 <= width; x += 4) {
+        for (; x + 4 <= end; x += 4) {
             const __m128i sp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + x));
+            if (transparent(sp))
+                continue;
             const __m128i dp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + x));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(d + x), modulatedFour(sp, dp, modulation, mode));
         }
 #endif
-        for (; x < width; ++x)
+        for (; x < end; ++x)
             d[x] = modulatedPixel(s[x], d[x], red, green, blue, alpha, mode);
     }
 }
