@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -200,6 +201,31 @@ TEST(SoftwareShortcuts, GiveTheSamePixelsAsSdlsOwnWay)
              r.drawSubPicture(soft, 760, 600, 12, 10, 6, 7, 12, 10);
              r.setScale(2, 2);
              r.drawSubPicture(soft, 820, 600, 30, 22, 6, 7, 12, 10);
+         }},
+        {"rectangles filled, blended and added, anywhere",
+         [](Renderer& r, const Picture& soft, const Picture&) {
+             r.setScale(2, 2);
+             r.drawPicture(soft, 100, 100); // something under the veils
+             r.setScale(1, 1);
+             r.setColor(10, 20, 40);
+             r.setAlpha(0.55f);
+             r.drawRect(0, 0, 1024, 768);
+             int i = 0;
+             for (auto [x, y, w, h] : {std::array{30.7f, 40.2f, 100.9f, 20.5f},
+                                       {-20.f, 300.f, 60.f, 30.f},
+                                       {1000.5f, 700.f, 80.f, 90.f},
+                                       {500.f, 500.f, 0.4f, 0.2f},
+                                       {-3.5f, -2.5f, 10.f, 10.f},
+                                       {200.f, 600.f, 300.f, 100.f}}) {
+                 r.setBlend(i % 2 ? Blend::Light : Blend::Alpha);
+                 r.setColor(240, 100 + i * 20, 30 * i);
+                 r.setAlpha(i % 3 ? 1.0f : 0.35f);
+                 if (i == 5)
+                     r.setViewport(250, 620, 100, 200);
+                 r.drawRect(x, y, w, h);
+                 ++i;
+             }
+             r.setViewport(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
          }},
         {"an opaque picture copied and blended",
          [](Renderer& r, const Picture&, const Picture& opaque) {

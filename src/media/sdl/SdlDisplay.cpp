@@ -226,6 +226,12 @@ void SdlDisplay::present()
         return;
     }
     windowStale_ = false;
+    if (headless_ && renderer_.ownsFrame()) {
+        // Nobody sees a headless window: the frame stays where it was drawn, for screenshots.
+        renderer_.finishDrawing();
+        renderer_.bindFrame();
+        return;
+    }
     SDL_Renderer* r = renderer_.sdl();
     SDL_SetRenderTarget(r, nullptr);
     SDL_GetRendererOutputSize(r, &output_.width, &output_.height);

@@ -85,10 +85,16 @@ void SdlRenderer::bindFrame()
     backendClip(clip_);
 }
 
+void SdlRenderer::finishDrawing()
+{
+    if (drawer_)
+        SDL_RenderFlush(drawer_.get());
+}
+
 SDL_Texture* SdlRenderer::frameToShow()
 {
     if (drawer_) {
-        SDL_RenderFlush(drawer_.get());
+        finishDrawing();
         SDL_UpdateTexture(frame_.get(), nullptr, frameSurface_->pixels, frameSurface_->pitch);
     }
     return frame_.get();
@@ -279,9 +285,7 @@ void SdlRenderer::blend(soft::ConstPixels from, int x, int y, int width, int hei
     from = from.from(left - x, top - y);
     // What SDL has been asked to draw so far goes first.
     SDL_RenderFlush(drawer_.get());
-    soft::Pixels to{static_cast<std::uint32_t*>(frameSurface_->pixels) + top * (frameSurface_->pitch / 4)
-                        + left,
-                    frameSurface_->pitch / 4};
+    const soft::Pixels to = frameAt(left, top);
     const auto alpha = alphaByte(state.alpha);
     const bool modulated = state.red != 255 || state.green != 255 || state.blue != 255 || alpha != 255;
     if (state.blend == Blend::Alpha && !modulated) {
@@ -403,6 +407,8 @@ void SdlRenderer::backendQuad(const FPoint (&c)[4], const DrawState& state)
         float left = std::fmin(c[0].x, c[2].x);
         float top = std::fmin(c[0].y, c[2].y);
         SDL_FRect rect{left, top, std::fabs(c[2].x - c[0].x), std::fabs(c[2].y - c[0].y)};
+        if (fillFrame(rect, state))
+            return;
         setDrawColor(state);
         SDL_RenderFillRectF(drawer(), &rect);
         return;
@@ -415,6 +421,36 @@ void SdlRenderer::backendQuad(const FPoint (&c)[4], const DrawState& state)
     const int indices[6] = {0, 1, 2, 0, 2, 3};
     SDL_SetRenderDrawBlendMode(drawer(), blendOf(state.blend));
     SDL_RenderGeometry(drawer(), nullptr, vertices, 4, indices, 6);
+}
+
+bool SdlRenderer::fillFrame(const SDL_FRect& rect, const DrawState& state)
+{
+    if (!drawer_ || !shortcuts_ || !soft::available())
+        return false;
+    // SDL's software renderer takes the rectangle in whole pixels, at least one each way.
+    const int x = static_cast<int>(rect.x);
+    const int y = static_cast<int>(rect.y);
+    const int width = std::max(static_cast<int>(rect.w), 1);
+    const int height = std::max(static_cast<int>(rect.h), 1);
+    const CellRect area = clip_.value_or(CellRect{0, 0, logicalWidth, logicalHeight});
+    const int left = std::max({x, area.x, 0});
+    const int top = std::max({y, area.y, 0});
+    const int right = std::min({x + width, area.x + area.width, logicalWidth});
+    const int bottom = std::min({y + height, area.y + area.height, logicalHeight});
+    if (right <= left || bottom <= top)
+        return true;
+    SDL_RenderFlush(drawer_.get());
+    soft::fill(frameAt(left, top), right - left, bottom - top, static_cast<std::uint8_t>(state.red),
+               static_cast<std::uint8_t>(state.green), static_cast<std::uint8_t>(state.blue),
+               alphaByte(state.alpha), state.blend == Blend::Light ? soft::Mode::Add : soft::Mode::Blend);
+    return true;
+}
+
+soft::Pixels SdlRenderer::frameAt(int x, int y) const
+{
+    const int pitch = frameSurface_->pitch / 4;
+    return {static_cast<std::uint32_t*>(frameSurface_->pixels) + static_cast<std::ptrdiff_t>(y) * pitch + x,
+            pitch};
 }
 
 void SdlRenderer::backendLine(float x1, float y1, float x2, float y2, const DrawState& state)

@@ -56,6 +56,10 @@ public:
     // The window's renderer, and the frame as a texture of it, up to date.
     SDL_Renderer* sdl() const { return renderer_.get(); }
     SDL_Texture* frameToShow();
+    // Whether the frame is a surface of our own (SDL's software renderer), and everything
+    // asked of SDL drawn into it.
+    bool ownsFrame() const { return drawer_ != nullptr; }
+    void finishDrawing();
     // Drawing goes to the frame again (showing it may have turned the window's renderer to
     // the window, which loses the clip rectangle).
     void bindFrame();
@@ -86,6 +90,9 @@ private:
     bool blendIntoFrame(const SdlTexture& texture, const Sprite& sprite, const DrawState& state);
     // The same for a turned picture, turned by our own loop as SDL turns it.
     bool turnIntoFrame(const SdlTexture& texture, const Sprite& sprite, const DrawState& state);
+    // Fills a rectangle of the software frame with our own blending; false where SDL must.
+    bool fillFrame(const SDL_FRect& rect, const DrawState& state);
+    soft::Pixels frameAt(int x, int y) const;
     // Blends pixels into the frame at (x, y), as much of them as shows.
     void blend(soft::ConstPixels from, int x, int y, int width, int height, const DrawState& state);
     // Whether SDL draws an unturned picture at all.

@@ -223,4 +223,52 @@ void blendModulated(ConstPixels src, Pixels dst, int width, int height, std::uin
             d[x] = modulatedPixel(s[x], d[x], red, green, blue, alpha, mode);
     }
 }
+
+void fill(Pixels dst, int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+          std::uint8_t alpha, Mode mode)
+{
+    const std::uint32_t rest = 255u - alpha;
+    const std::uint32_t r = red * alpha / 255u;
+    const std::uint32_t g = green * alpha / 255u;
+    const std::uint32_t b = blue * alpha / 255u;
+    const std::uint32_t colour = (r << 16) | (g << 8) | b;
+#ifdef ELDMERE_SOFT_BLEND_SSE2
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i colour4 = _mm_set1_epi32(static_cast<int>(colour));
+    const __m128i colour16 = _mm_unpacklo_epi8(colour4, zero);
+    const __m128i rest16 = _mm_set1_epi16(static_cast<short>(rest));
+    const __m128i colourBytes = _mm_set1_epi32(0x00FFFFFF);
+#endif
+    for (int y = 0; y < height; ++y) {
+        std::uint32_t* d = dst.data + static_cast<std::ptrdiff_t>(y) * dst.pitch;
+        int x = 0;
+#ifdef ELDMERE_SOFT_BLEND_SSE2
+        for (; x + 4 <= width; x += 4) {
+            const __m128i dp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + x));
+            __m128i out;
+            if (mode == Mode::Add) {
+                out = _mm_adds_epu8(dp, colour4);
+            } else {
+                const __m128i lo =
+                    _mm_add_epi16(div255(_mm_mullo_epi16(_mm_unpacklo_epi8(dp, zero), rest16)), colour16);
+                const __m128i hi =
+                    _mm_add_epi16(div255(_mm_mullo_epi16(_mm_unpackhi_epi8(dp, zero), rest16)), colour16);
+                out = _mm_packus_epi16(lo, hi);
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + x), _mm_and_si128(out, colourBytes));
+        }
+#endif
+        for (; x < width; ++x) {
+            const std::uint32_t p = d[x];
+            std::uint32_t out = 0;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const std::uint32_t there = channel(p, shift);
+                const std::uint32_t mine = channel(colour, shift);
+                std::uint32_t v = mode == Mode::Add ? there + mine : rest * there / 255u + mine;
+                out |= (v > 255 ? 255 : v) << shift;
+            }
+            d[x] = out;
+        }
+    }
+}
 } // namespace media::sdl::soft

@@ -57,4 +57,9 @@ enum class Mode
 // blitter for every other case.
 void blendModulated(ConstPixels src, Pixels dst, int width, int height, std::uint8_t red, std::uint8_t green,
                     std::uint8_t blue, std::uint8_t alpha, Mode mode);
+
+// A rectangle of one colour blended or added, as SDL fills one: the colour is weighted by the
+// alpha first, what is there by the rest of it.
+void fill(Pixels dst, int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+          std::uint8_t alpha, Mode mode);
 } // namespace media::sdl::soft
