@@ -227,6 +227,30 @@ TEST(SoftwareShortcuts, GiveTheSamePixelsAsSdlsOwnWay)
              }
              r.setViewport(0, 0, Renderer::logicalWidth, Renderer::logicalHeight);
          }},
+        {"a crowd of large pictures, enough to share out, over a veil and under an opaque one",
+         [](Renderer& r, const Picture& soft, const Picture& opaque) {
+             std::mt19937 random(11);
+             r.setColor(30, 10, 60);
+             r.setAlpha(0.4f);
+             r.drawRect(0, 0, 1024, 768);
+             for (int i = 0; i < 600; ++i) {
+                 r.setBlend(i % 3 ? Blend::Light : Blend::Alpha);
+                 r.setColor(255, static_cast<int>(random() % 256), 200);
+                 r.setAlpha(0.1f + static_cast<float>(random() % 90) / 100);
+                 const float scale = 1 + static_cast<float>(random() % 60) / 10;
+                 r.setScale(scale, scale);
+                 r.setRotation(i % 7 ? 0.0f : static_cast<float>(random() % 360));
+                 r.drawPicture(soft, static_cast<float>(random() % 1100) - 40,
+                               static_cast<float>(random() % 840) - 40);
+                 if (i == 300) {
+                     r.setRotation(0);
+                     r.setAlpha(1);
+                     r.setColor(255, 255, 255);
+                     r.setScale(10, 10);
+                     r.drawPicture(opaque, 300, 300);
+                 }
+             }
+         }},
         {"an opaque picture copied and blended",
          [](Renderer& r, const Picture&, const Picture& opaque) {
              r.setScale(4.3f, 3.1f);

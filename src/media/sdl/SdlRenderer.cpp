@@ -46,6 +46,7 @@ bool SdlRenderer::start(RendererPtr renderer, std::string& error)
             SDL_CreateRGBSurfaceWithFormat(0, logicalWidth, logicalHeight, 32, SDL_PIXELFORMAT_RGB888));
         if (frameSurface_)
             drawer_.reset(SDL_CreateSoftwareRenderer(frameSurface_.get()));
+        queue_ = std::make_unique<BlendQueue>(true);
         if (!drawer_) {
             error = std::string("cannot make the frame: ") + SDL_GetError();
             return false;
@@ -67,6 +68,8 @@ bool SdlRenderer::start(RendererPtr renderer, std::string& error)
 void SdlRenderer::stop()
 {
     endFrame(); // nothing may wait for a renderer that is gone
+    finishBlending();
+    queue_.reset();
     forgetStretched();
     frame_.reset();
     alive_.reset();
@@ -87,8 +90,15 @@ void SdlRenderer::bindFrame()
 
 void SdlRenderer::finishDrawing()
 {
+    finishBlending();
     if (drawer_)
         SDL_RenderFlush(drawer_.get());
+}
+
+void SdlRenderer::finishBlending()
+{
+    if (queue_ && !queue_->empty())
+        queue_->finish(frameAt(0, 0), logicalHeight);
 }
 
 SDL_Texture* SdlRenderer::frameToShow()
@@ -140,6 +150,7 @@ std::unique_ptr<Texture> SdlRenderer::createTexture(const Image& image, bool fil
 
 void SdlRenderer::backendClear(int r, int g, int b)
 {
+    finishBlending();
     SDL_SetRenderDrawColor(drawer(), static_cast<Uint8>(r), static_cast<Uint8>(g), static_cast<Uint8>(b),
                            255);
     SDL_RenderClear(drawer());
@@ -173,6 +184,7 @@ void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
             return;
         if (blendIntoFrame(picture, sprite, state))
             return;
+        finishBlending();
         // Blending a fully opaque picture at full alpha changes nothing but the cost: copy it.
         const bool copy = sprite.texture->opaque && alpha == 255 && state.blend == Blend::Alpha;
         const SDL_BlendMode blend = copy ? SDL_BLENDMODE_NONE : blendOf(state.blend);
@@ -192,6 +204,7 @@ void SdlRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
     }
     if (turnIntoFrame(picture, sprite, state))
         return;
+    finishBlending();
     modulate(texture);
     SDL_SetTextureBlendMode(texture, blendOf(state.blend));
     SDL_FPoint centre{sprite.centerX, sprite.centerY};
@@ -257,11 +270,17 @@ bool SdlRenderer::turnIntoFrame(const SdlTexture& picture, const Sprite& sprite,
     const soft::Turn turn = soft::turnOf(width, height, angle, sprite.centerX, sprite.centerY);
     if (turn.width <= 0 || turn.height <= 0)
         return true;
-    turned_.assign(static_cast<std::size_t>(turn.width) * static_cast<std::size_t>(turn.height), 0);
-    soft::turnSmooth(from, width, height, {turned_.data(), turn.width}, turn, sprite.centerX, sprite.centerY,
-                     turnedSpans_);
-    blend({turned_.data(), turn.width, turnedSpans_.data()}, static_cast<int>(sprite.x) + turn.x,
-          static_cast<int>(sprite.y) + turn.y, turn.width, turn.height, state);
+    BlendQueue::Job job = jobFor(state);
+    job.turned = true;
+    job.from = from;
+    job.turn = turn;
+    job.centreX = sprite.centerX;
+    job.centreY = sprite.centerY;
+    job.sourceWidth = width;
+    job.sourceHeight = height;
+    job.x = static_cast<int>(sprite.x) + turn.x;
+    job.y = static_cast<int>(sprite.y) + turn.y;
+    queueCut(job, turn.width, turn.height);
     return true;
 }
 
@@ -272,29 +291,44 @@ soft::ConstPixels SdlRenderer::pixelsOf(const Stretched& copy)
             copy.spans.empty() ? nullptr : copy.spans.data()};
 }
 
+BlendQueue::Job SdlRenderer::jobFor(const DrawState& state)
+{
+    BlendQueue::Job job;
+    job.red = static_cast<std::uint8_t>(state.red);
+    job.green = static_cast<std::uint8_t>(state.green);
+    job.blue = static_cast<std::uint8_t>(state.blue);
+    job.alpha = alphaByte(state.alpha);
+    job.mode = state.blend == Blend::Light ? soft::Mode::Add : soft::Mode::Blend;
+    const bool modulated = job.red != 255 || job.green != 255 || job.blue != 255 || job.alpha != 255;
+    job.kind = state.blend == Blend::Alpha && !modulated ? BlendQueue::Job::Kind::Plain
+                                                         : BlendQueue::Job::Kind::Modulated;
+    return job;
+}
+
 void SdlRenderer::blend(soft::ConstPixels from, int x, int y, int width, int height, const DrawState& state)
+{
+    BlendQueue::Job job = jobFor(state);
+    job.from = from;
+    job.x = x;
+    job.y = y;
+    queueCut(job, width, height);
+}
+
+void SdlRenderer::queueCut(BlendQueue::Job& job, int width, int height)
 {
     // What shows: the picture cut by the clip rectangle and the frame's edges.
     const CellRect area = clip_.value_or(CellRect{0, 0, logicalWidth, logicalHeight});
-    const int left = std::max({x, area.x, 0});
-    const int top = std::max({y, area.y, 0});
-    const int right = std::min({x + width, area.x + area.width, logicalWidth});
-    const int bottom = std::min({y + height, area.y + area.height, logicalHeight});
-    if (right <= left || bottom <= top)
+    job.left = std::max({job.x, area.x, 0});
+    job.top = std::max({job.y, area.y, 0});
+    job.right = std::min({job.x + width, area.x + area.width, logicalWidth});
+    job.bottom = std::min({job.y + height, area.y + area.height, logicalHeight});
+    if (job.right <= job.left || job.bottom <= job.top)
         return; // nothing of it shows
-    from = from.from(left - x, top - y);
+    if (!job.turned && job.kind != BlendQueue::Job::Kind::Fill)
+        job.from = job.from.from(job.left - job.x, job.top - job.y);
     // What SDL has been asked to draw so far goes first.
     SDL_RenderFlush(drawer_.get());
-    const soft::Pixels to = frameAt(left, top);
-    const auto alpha = alphaByte(state.alpha);
-    const bool modulated = state.red != 255 || state.green != 255 || state.blue != 255 || alpha != 255;
-    if (state.blend == Blend::Alpha && !modulated) {
-        soft::blendPlain(from, to, right - left, bottom - top);
-        return;
-    }
-    soft::blendModulated(from, to, right - left, bottom - top, static_cast<std::uint8_t>(state.red),
-                         static_cast<std::uint8_t>(state.green), static_cast<std::uint8_t>(state.blue), alpha,
-                         state.blend == Blend::Light ? soft::Mode::Add : soft::Mode::Blend);
+    queue_->add(job);
 }
 
 std::size_t SdlRenderer::StretchKeyHash::operator()(const StretchKey& k) const
@@ -363,6 +397,7 @@ SdlRenderer::Stretched* SdlRenderer::stretchedCopy(const Sprite& sprite, const S
             SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
             SDL_SetTextureColorMod(texture, 255, 255, 255);
             SDL_SetTextureAlphaMod(texture, 255);
+            finishBlending();
             SDL_SetRenderTarget(drawer(), made.texture.get());
             SDL_RenderCopy(drawer(), texture, &source, nullptr);
             SDL_SetRenderTarget(drawer(), drawer_ ? nullptr : frame_.get());
@@ -377,6 +412,7 @@ SdlRenderer::Stretched* SdlRenderer::stretchedCopy(const Sprite& sprite, const S
 
 void SdlRenderer::backendForget(const Texture& texture)
 {
+    finishBlending(); // nothing may read what goes
     const auto* gone = static_cast<const SdlTexture*>(&texture)->texture.get();
     std::erase_if(stretched_, [&](const auto& entry) {
         if (entry.first.texture != gone)
@@ -389,6 +425,7 @@ void SdlRenderer::backendForget(const Texture& texture)
 
 void SdlRenderer::forgetStretched()
 {
+    finishBlending();
     stretched_.clear();
     stretchedPixels_ = 0;
 }
@@ -409,6 +446,7 @@ void SdlRenderer::backendQuad(const FPoint (&c)[4], const DrawState& state)
         SDL_FRect rect{left, top, std::fabs(c[2].x - c[0].x), std::fabs(c[2].y - c[0].y)};
         if (fillFrame(rect, state))
             return;
+        finishBlending();
         setDrawColor(state);
         SDL_RenderFillRectF(drawer(), &rect);
         return;
@@ -419,6 +457,7 @@ void SdlRenderer::backendQuad(const FPoint (&c)[4], const DrawState& state)
     for (int i = 0; i < 4; ++i)
         vertices[i] = SDL_Vertex{SDL_FPoint{c[i].x, c[i].y}, colour, SDL_FPoint{0, 0}};
     const int indices[6] = {0, 1, 2, 0, 2, 3};
+    finishBlending();
     SDL_SetRenderDrawBlendMode(drawer(), blendOf(state.blend));
     SDL_RenderGeometry(drawer(), nullptr, vertices, 4, indices, 6);
 }
@@ -432,17 +471,11 @@ bool SdlRenderer::fillFrame(const SDL_FRect& rect, const DrawState& state)
     const int y = static_cast<int>(rect.y);
     const int width = std::max(static_cast<int>(rect.w), 1);
     const int height = std::max(static_cast<int>(rect.h), 1);
-    const CellRect area = clip_.value_or(CellRect{0, 0, logicalWidth, logicalHeight});
-    const int left = std::max({x, area.x, 0});
-    const int top = std::max({y, area.y, 0});
-    const int right = std::min({x + width, area.x + area.width, logicalWidth});
-    const int bottom = std::min({y + height, area.y + area.height, logicalHeight});
-    if (right <= left || bottom <= top)
-        return true;
-    SDL_RenderFlush(drawer_.get());
-    soft::fill(frameAt(left, top), right - left, bottom - top, static_cast<std::uint8_t>(state.red),
-               static_cast<std::uint8_t>(state.green), static_cast<std::uint8_t>(state.blue),
-               alphaByte(state.alpha), state.blend == Blend::Light ? soft::Mode::Add : soft::Mode::Blend);
+    BlendQueue::Job job = jobFor(state);
+    job.kind = BlendQueue::Job::Kind::Fill;
+    job.x = x;
+    job.y = y;
+    queueCut(job, width, height);
     return true;
 }
 
@@ -455,6 +488,7 @@ soft::Pixels SdlRenderer::frameAt(int x, int y) const
 
 void SdlRenderer::backendLine(float x1, float y1, float x2, float y2, const DrawState& state)
 {
+    finishBlending();
     setDrawColor(state);
     SDL_RenderDrawLineF(drawer(), x1, y1, x2, y2);
 }
@@ -463,7 +497,7 @@ Image SdlRenderer::backendRead(int x, int y, int w, int h)
 {
     Image image(w, h);
     if (drawer_) {
-        SDL_RenderFlush(drawer_.get());
+        finishDrawing();
         const auto* from =
             static_cast<const std::uint8_t*>(frameSurface_->pixels) + y * frameSurface_->pitch + x * 4;
         if (SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, from, frameSurface_->pitch,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "media/Renderer.hpp"
+#include "media/sdl/BlendQueue.hpp"
 #include "media/sdl/SdlHandles.hpp"
 #include "media/sdl/SoftBlend.hpp"
 
@@ -60,6 +61,8 @@ public:
     // asked of SDL drawn into it.
     bool ownsFrame() const { return drawer_ != nullptr; }
     void finishDrawing();
+    // Our own drawing waiting in the queue is done, before SDL draws anything after it.
+    void finishBlending();
     // Drawing goes to the frame again (showing it may have turned the window's renderer to
     // the window, which loses the clip rectangle).
     void bindFrame();
@@ -95,6 +98,9 @@ private:
     soft::Pixels frameAt(int x, int y) const;
     // Blends pixels into the frame at (x, y), as much of them as shows.
     void blend(soft::ConstPixels from, int x, int y, int width, int height, const DrawState& state);
+    // A job drawing as `state` says; queued cut to what shows of `width` x `height` at its (x, y).
+    static BlendQueue::Job jobFor(const DrawState& state);
+    void queueCut(BlendQueue::Job& job, int width, int height);
     // Whether SDL draws an unturned picture at all.
     static bool drawnAtAll(const Sprite& sprite);
 
@@ -129,8 +135,7 @@ private:
     static constexpr std::size_t stretchBudget = 2 * 1024 * 1024; // pixels, 8 MB
     std::unordered_map<StretchKey, Stretched, StretchKeyHash> stretched_;
     std::size_t stretchedPixels_ = 0;
-    std::vector<std::uint32_t> turned_; // the picture being turned
-    std::vector<soft::Span> turnedSpans_;
+    std::unique_ptr<BlendQueue> queue_; // software: our own drawing, waiting to be done
     std::uint64_t frames_ = 0;
     bool software_ = false;
     bool shortcuts_ = true;

@@ -19,10 +19,9 @@ Turn turnOf(int width, int height, double angle, float centreX, float centreY);
 // Whether `angle` is a quarter turn or a whole number of them, which SDL turns another way.
 bool quarterTurns(double angle);
 
-// Turns `src` (`width` x `height`) into `dst` (turn.width x turn.height, all transparent
-// before), smoothly: each pixel mixed from the four nearest. Pixels whose four neighbours are
-// not all inside the picture stay transparent, as SDL leaves them; `spans` (one a row) tell
-// where each row has any other.
-void turnSmooth(ConstPixels src, int width, int height, Pixels dst, const Turn& turn, float centreX,
-                float centreY, std::vector<Span>& spans);
+// Row `row` of `src` (`width` x `height`) turned, into `out` (turn.width pixels): smoothly,
+// each pixel mixed from the four nearest. Returns the columns written; the others are those
+// whose four neighbours are not all inside the picture, which SDL leaves transparent.
+Span turnRow(ConstPixels src, int width, int height, const Turn& turn, float centreX, float centreY, int row,
+             std::uint32_t* out);
 } // namespace media::sdl::soft
