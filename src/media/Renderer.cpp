@@ -222,6 +222,16 @@ void Renderer::submit(Call call)
         return;
     }
     frame_.push_back(std::move(call));
+    if (!differs_) {
+        const std::size_t i = frame_.size() - 1;
+        differs_ =
+            !lastKnown_ || frameStartClip_ != lastStartClip_ || i >= last_.size() || !(frame_[i] == last_[i]);
+    }
+    // A frame that cannot repeat the last is drawn as it comes, so that the drawing goes on
+    // beside the game's own work; the newest call waits, in case it is a clear the next hides.
+    constexpr std::size_t drawAhead = 16;
+    if (differs_ && frame_.size() - drawn_ > drawAhead)
+        flushUpTo(frame_.size() - 1);
 }
 
 void Renderer::run(const Call& call)
@@ -253,7 +263,12 @@ bool Renderer::coversTheFrame(const Call& call, const std::optional<CellRect>& c
 
 void Renderer::flush()
 {
-    for (; drawn_ < frame_.size(); ++drawn_) {
+    flushUpTo(frame_.size());
+}
+
+void Renderer::flushUpTo(std::size_t end)
+{
+    for (; drawn_ < end; ++drawn_) {
         const Call& call = frame_[drawn_];
         // A clear that the next picture hides entirely is not worth its time.
         if (std::holds_alternative<ClearCall>(call) && drawn_ + 1 < frame_.size()
@@ -281,6 +296,7 @@ bool Renderer::endFrame()
     frame_.clear();
     drawn_ = 0;
     frameKept_ = true;
+    differs_ = false;
     frameStartClip_ = clip_;
     return !repeat;
 }

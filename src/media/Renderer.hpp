@@ -97,6 +97,8 @@ public:
     bool endFrame();
     // Draws whatever waits to be drawn, now.
     void flush();
+    // Draws the calls waiting before call `end`.
+    void flushUpTo(std::size_t end);
     // A texture is about to go: what waits is drawn while it still can be, and the last frame
     // is forgotten (a new texture may take the old one's place).
     void textureReleasing(const Texture& texture);
@@ -189,6 +191,7 @@ private:
     std::size_t drawn_ = 0;  // calls of this frame already drawn (read-backs draw early)
     bool lastKnown_ = false; // last_ is what the target shows
     bool frameKept_ = true;  // no texture went during this frame
+    bool differs_ = false;   // this frame is known already not to repeat the last
     std::shared_ptr<Renderer* const> lifeline_ = std::make_shared<Renderer* const>(this);
 };
 } // namespace media

@@ -46,7 +46,10 @@ bool SdlRenderer::start(RendererPtr renderer, std::string& error)
             SDL_CreateRGBSurfaceWithFormat(0, logicalWidth, logicalHeight, 32, SDL_PIXELFORMAT_RGB888));
         if (frameSurface_)
             drawer_.reset(SDL_CreateSoftwareRenderer(frameSurface_.get()));
-        queue_ = std::make_unique<BlendQueue>(true);
+        if (drawer_)
+            queue_ = std::make_unique<BlendQueue>(
+                soft::Pixels{static_cast<std::uint32_t*>(frameSurface_->pixels), frameSurface_->pitch / 4},
+                logicalHeight, true);
         if (!drawer_) {
             error = std::string("cannot make the frame: ") + SDL_GetError();
             return false;
@@ -98,7 +101,7 @@ void SdlRenderer::finishDrawing()
 void SdlRenderer::finishBlending()
 {
     if (queue_ && !queue_->empty())
-        queue_->finish(frameAt(0, 0), logicalHeight);
+        queue_->finish();
 }
 
 SDL_Texture* SdlRenderer::frameToShow()
