@@ -1,9 +1,9 @@
-// Context.cpp: saving pictures under the output folder and reporting failures.
+// Context.cpp: saving pictures under the output folder, keeping account of them, and
+// collecting failures.
 #include "Context.hpp"
 
 #include "ImageFile.hpp"
 
-#include <iostream>
 #include <utility>
 
 namespace contentgen
@@ -31,7 +31,7 @@ bool Context::save(const Canvas& canvas, const std::string& relative, int jpegQu
 
 bool Context::save(const Image& image, const std::string& relative, int jpegQuality)
 {
-    const std::filesystem::path path = outDir_ / std::filesystem::path(relative);
+    const std::filesystem::path path = output(relative);
     const std::string extension = path.extension().string();
     std::string error;
     bool ok = false;
@@ -44,15 +44,18 @@ bool Context::save(const Image& image, const std::string& relative, int jpegQual
     }
     if (!ok) {
         fail(error);
-        return false;
     }
-    ++filesWritten_;
-    return true;
+    return ok;
+}
+
+std::filesystem::path Context::output(const std::string& relative)
+{
+    outputs_.push_back(relative);
+    return outDir_ / std::filesystem::path(relative);
 }
 
 void Context::fail(const std::string& message)
 {
-    std::cerr << "contentgen: " << message << '\n';
-    failed_ = true;
+    problems_.push_back(message);
 }
 } // namespace contentgen

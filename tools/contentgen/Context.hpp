@@ -1,5 +1,6 @@
 // Context.hpp: what a generator gets: where to write, the font, the source content folder
-// (for pictures drawn from authored text), and a place to report.
+// (for pictures drawn from authored text), and a place to report. It keeps account of what the
+// generator wrote. Each run of a generator has its own.
 #pragma once
 
 #include "Canvas.hpp"
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace contentgen
 {
@@ -27,13 +29,17 @@ public:
     // PNG for ".png", JPEG for ".jpg" (quality 1..100). Failures are reported.
     bool save(const Canvas& canvas, const std::string& relative, int jpegQuality = 90);
     bool save(const Image& image, const std::string& relative, int jpegQuality = 90);
+    // Where to write `relative` with a writer of the generator's own (sounds); the file
+    // counts as one the generator wrote.
+    std::filesystem::path output(const std::string& relative);
 
-    // Reports a problem with a generated picture; the run then exits with failure.
+    // Reports a problem with a generated file; the run then exits with failure.
     void fail(const std::string& message);
 
-    bool failed() const { return failed_; }
-    int filesWritten() const { return filesWritten_; }
-    const std::filesystem::path& outDir() const { return outDir_; }
+    bool failed() const { return !problems_.empty(); }
+    const std::vector<std::string>& problems() const { return problems_; }
+    // The files written (paths under the output folder), in order.
+    const std::vector<std::string>& outputs() const { return outputs_; }
     // The source content folder (content/ of the project), or empty if none was given.
     const std::filesystem::path& contentDir() const { return contentDir_; }
 
@@ -42,7 +48,7 @@ private:
     std::filesystem::path fontPath_;
     std::filesystem::path contentDir_;
     std::unique_ptr<FontFace> font_;
-    bool failed_ = false;
-    int filesWritten_ = 0;
+    std::vector<std::string> problems_;
+    std::vector<std::string> outputs_;
 };
 } // namespace contentgen

@@ -11,14 +11,16 @@ namespace contentgen
 Registry Registry::all()
 {
     Registry registry;
+    // The music first: its pieces take longest, and when generators run side by side the many
+    // short ones after them even out the end.
+    addMusic(registry);
+    addSoundEffects(registry);
     addShellArt(registry);
     addStartArt(registry);
     addCardArt(registry);
     addParticleArt(registry);
     addCaptionArt(registry);
     addGuiArt(registry);
-    addSoundEffects(registry);
-    addMusic(registry);
     return registry;
 }
 

@@ -1,15 +1,24 @@
-// contentgen: draws the game's pictures into its run folder.
-//   contentgen --out DIR [--font TTF] [--content DIR] [--only NAME...] [--list]
+// contentgen: draws the game's pictures and renders its sounds and music into its run folder.
+//   contentgen --out DIR [--font TTF] [--content DIR] [--only NAME...] [--jobs N] [--list]
+//              [--quiet]
 // NAME is a generator (the file it writes, e.g. gfx/white.png) or a group (e.g. shell).
 // --content names the source content folder: the caption pictures take their words from its
 // language tables (a "*" in a generator's name stands for every language found there).
+// --jobs runs that many generators at once (default: one per core); no generator shares
+// anything with another, so the files are the same whatever the number.
 
 #include "Context.hpp"
 #include "Registry.hpp"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <exception>
 #include <iostream>
+#include <map>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #ifndef CONTENTGEN_DEFAULT_FONT
@@ -18,22 +27,26 @@
 
 namespace
 {
+using Clock = std::chrono::steady_clock;
+
 struct Options
 {
     std::string outDir;
     std::string font = CONTENTGEN_DEFAULT_FONT;
     std::string contentDir;
     std::vector<std::string> only;
+    unsigned jobs = 0; // 0: one per core
     bool list = false;
     bool quiet = false;
 };
 
 void usage()
 {
-    std::cerr
-        << "usage: contentgen --out DIR [--font TTF] [--content DIR] [--only NAME...] [--list] [--quiet]\n"
-           "  NAME is a generator (the file it writes) or a group of generators\n"
-           "  --content is the source content folder, read for the captions' words\n";
+    std::cerr << "usage: contentgen --out DIR [--font TTF] [--content DIR] [--only NAME...] [--jobs N]\n"
+                 "                  [--list] [--quiet]\n"
+                 "  NAME is a generator (the file it writes) or a group of generators\n"
+                 "  --content is the source content folder, read for the captions' words\n"
+                 "  --jobs runs N generators at once (default: one per core)\n";
 }
 
 bool parse(int argc, char** argv, Options& options)
@@ -46,6 +59,14 @@ bool parse(int argc, char** argv, Options& options)
                                  : a == "--font" ? options.font
                                                  : options.contentDir;
             value = args[++i];
+        } else if (a == "--jobs" && i + 1 < args.size()) {
+            const std::string& count = args[++i];
+            if (count.empty() || count.size() > 4
+                || count.find_first_not_of("0123456789") != std::string::npos || std::stoi(count) == 0) {
+                std::cerr << "contentgen: --jobs takes a number from 1, not '" << count << "'\n";
+                return false;
+            }
+            options.jobs = static_cast<unsigned>(std::stoi(count));
         } else if (a == "--only") {
             while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
                 options.only.push_back(args[++i]);
@@ -60,6 +81,32 @@ bool parse(int argc, char** argv, Options& options)
         }
     }
     return options.list || !options.outDir.empty();
+}
+
+struct Job
+{
+    const contentgen::Generator* generator;
+};
+
+struct Result
+{
+    std::vector<std::string> problems;
+    std::vector<std::string> outputs;
+    long long milliseconds = 0;
+};
+
+void run(const Job& job, const Options& options, Result& result)
+{
+    const auto begun = Clock::now();
+    contentgen::Context context(options.outDir, options.font, options.contentDir);
+    try {
+        job.generator->run(context);
+    } catch (const std::exception& e) {
+        context.fail(job.generator->name + ": " + e.what());
+    }
+    result.problems = context.problems();
+    result.outputs = context.outputs();
+    result.milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begun).count();
 }
 } // namespace
 
@@ -86,19 +133,57 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    using Clock = std::chrono::steady_clock;
     const auto started = Clock::now();
-    contentgen::Context context(options.outDir, options.font, options.contentDir);
+    std::vector<Job> jobs;
     for (const contentgen::Generator* g : chosen) {
-        const auto begun = Clock::now();
-        g->run(context);
-        if (!options.quiet) {
-            const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begun);
-            std::cout << "contentgen: " << g->name << " (" << spent.count() << " ms)\n";
+        jobs.push_back(Job{g});
+    }
+
+    std::vector<Result> results(jobs.size());
+    std::atomic<std::size_t> next{0};
+    std::mutex reporting;
+    const auto worker = [&]() {
+        for (std::size_t k = next++; k < jobs.size(); k = next++) {
+            run(jobs[k], options, results[k]);
+            const std::lock_guard lock(reporting);
+            for (const std::string& problem : results[k].problems) {
+                std::cerr << "contentgen: " << problem << '\n';
+            }
+            if (!options.quiet) {
+                std::cout << "contentgen: " << jobs[k].generator->name << " (" << results[k].milliseconds
+                          << " ms)\n";
+            }
+        }
+    };
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t threadCount =
+        std::min<std::size_t>(options.jobs > 0 ? options.jobs : cores, jobs.size());
+    std::vector<std::thread> threads;
+    for (std::size_t t = 1; t < threadCount; ++t) {
+        threads.emplace_back(worker);
+    }
+    worker();
+    for (std::thread& t : threads) {
+        t.join();
+    }
+
+    bool failed = false;
+    std::size_t files = 0;
+    std::map<std::string, std::size_t> writers; // which job wrote each file
+    for (std::size_t k = 0; k < jobs.size(); ++k) {
+        failed = failed || !results[k].problems.empty();
+        files += results[k].outputs.size();
+        for (const std::string& path : results[k].outputs) {
+            const auto [it, first] = writers.emplace(path, k);
+            if (!first) {
+                std::cerr << "contentgen: " << path << " is written by both "
+                          << jobs[it->second].generator->name << " and " << jobs[k].generator->name << '\n';
+                failed = true;
+            }
         }
     }
     const auto total = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
-    std::cout << "contentgen: " << context.filesWritten() << " files from " << chosen.size()
-              << " generators in " << total << " ms" << (context.failed() ? ", with errors" : "") << '\n';
-    return context.failed() ? 1 : 0;
+    std::cout << "contentgen: " << files << " files from " << jobs.size() << " generators in " << total
+              << " ms" << (failed ? ", with errors" : "") << '\n';
+    return failed ? 1 : 0;
 }
