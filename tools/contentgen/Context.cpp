@@ -1,5 +1,5 @@
-// Context.cpp: saving pictures under the output folder, keeping account of them, and
-// collecting failures.
+// Context.cpp: reading inputs and saving pictures, keeping account of both, and collecting
+// failures.
 #include "Context.hpp"
 
 #include "ImageFile.hpp"
@@ -16,12 +16,28 @@ Context::Context(std::filesystem::path outDir, std::filesystem::path fontPath,
 const FontFace& Context::font()
 {
     if (!font_) {
-        font_ = std::make_unique<FontFace>(fontPath_);
+        std::optional<std::string> bytes = readFile(fontPath_);
+        inputs_.push_back(Input{Input::Kind::Font, {}, fileDigest(bytes)});
+        font_ = std::make_unique<FontFace>(std::move(bytes).value_or(std::string()), fontPath_.string());
         if (!font_->valid()) {
             fail(font_->error());
         }
     }
     return *font_;
+}
+
+std::optional<std::string> Context::readContent(const std::string& relative)
+{
+    std::optional<std::string> bytes = readFile(contentDir_ / relative);
+    inputs_.push_back(Input{Input::Kind::File, relative, fileDigest(bytes)});
+    return bytes;
+}
+
+std::vector<std::string> Context::listContent(const std::string& relative)
+{
+    std::vector<std::string> entries = folderEntries(contentDir_ / relative);
+    inputs_.push_back(Input{Input::Kind::Folder, relative, folderDigest(entries)});
+    return entries;
 }
 
 bool Context::save(const Canvas& canvas, const std::string& relative, int jpegQuality)

@@ -1,14 +1,16 @@
 // Context.hpp: what a generator gets: where to write, the font, the source content folder
 // (for pictures drawn from authored text), and a place to report. It keeps account of what the
-// generator wrote. Each run of a generator has its own.
+// generator read and wrote, for the cache (Cache.hpp). Each run of a generator has its own.
 #pragma once
 
 #include "Canvas.hpp"
+#include "Digest.hpp"
 #include "FontFace.hpp"
 #include "Image.hpp"
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,13 @@ public:
     // draws nothing and the run fails).
     const FontFace& font();
 
+    // The bytes of `relative` (a "/"-separated path under the source content folder), or
+    // nothing if there is no such file.
+    std::optional<std::string> readContent(const std::string& relative);
+    // The entries of a folder under the source content folder in name order, each folder's
+    // name followed by '/'.
+    std::vector<std::string> listContent(const std::string& relative);
+
     // Write a picture at `relative` (a "/"-separated path under the output folder).
     // PNG for ".png", JPEG for ".jpg" (quality 1..100). Failures are reported.
     bool save(const Canvas& canvas, const std::string& relative, int jpegQuality = 90);
@@ -38,8 +47,9 @@ public:
 
     bool failed() const { return !problems_.empty(); }
     const std::vector<std::string>& problems() const { return problems_; }
-    // The files written (paths under the output folder), in order.
+    // The files written (paths under the output folder) and the inputs read, in order.
     const std::vector<std::string>& outputs() const { return outputs_; }
+    const std::vector<Input>& inputs() const { return inputs_; }
     // The source content folder (content/ of the project), or empty if none was given.
     const std::filesystem::path& contentDir() const { return contentDir_; }
 
@@ -50,5 +60,6 @@ private:
     std::unique_ptr<FontFace> font_;
     std::vector<std::string> problems_;
     std::vector<std::string> outputs_;
+    std::vector<Input> inputs_;
 };
 } // namespace contentgen

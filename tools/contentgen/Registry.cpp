@@ -24,9 +24,10 @@ Registry Registry::all()
     return registry;
 }
 
-void Registry::add(std::string group, std::string name, std::function<void(Context&)> run)
+void Registry::add(std::string group, std::string name, std::function<void(Context&)> run,
+                   std::source_location where)
 {
-    generators_.push_back(Generator{std::move(group), std::move(name), std::move(run)});
+    generators_.push_back(Generator{std::move(group), std::move(name), std::move(run), where.file_name()});
 }
 
 std::vector<const Generator*> Registry::select(const std::vector<std::string>& only,
