@@ -40,6 +40,9 @@
 #ifndef CONTENTGEN_DEFAULT_FONT
 #define CONTENTGEN_DEFAULT_FONT ""
 #endif
+#ifndef CONTENTGEN_FLAGS
+#define CONTENTGEN_FLAGS ""
+#endif
 
 namespace
 {
@@ -107,10 +110,11 @@ bool parse(int argc, char** argv, Options& options)
 }
 
 // What the tool was built with and runs on, as far as it decides the bytes of the files: the
-// compiler, the C library's maths, and the libraries that draw, compress and encode.
+// compiler and its flags, the C library's maths, and the libraries that draw, compress and
+// encode.
 std::string toolDescription()
 {
-    std::string text = "compiler " __VERSION__;
+    std::string text = "compiler " __VERSION__ "; flags " CONTENTGEN_FLAGS;
     text += "; glibc ";
     text += gnu_get_libc_version();
     text += "; cairo ";
