@@ -28,8 +28,6 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -73,14 +71,9 @@ const CaptionPicture captionPictures[] = {
 // Reading the words with the game's own decoder: a byte-order mark picks UTF-8 or UTF-16,
 // without one every byte is a Latin-1 letter; lines end at LF.
 
-// The table's lines in UTF-8 (what Cairo draws), or nothing if the file cannot be read.
-std::optional<std::vector<std::string>> readTextTable(const std::filesystem::path& path)
+// The table's lines in UTF-8 (what Cairo draws).
+std::vector<std::string> tableLines(const std::string& bytes)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     const std::string text = media::text::decodeFileBytes(bytes);
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -100,18 +93,26 @@ std::optional<std::vector<std::string>> readTextTable(const std::filesystem::pat
     return lines;
 }
 
-// The language folders under DIR/txt that hold a captions table, in name order.
-std::vector<std::string> captionLanguages(const std::filesystem::path& contentDir)
+struct CaptionTable
 {
-    std::vector<std::string> languages;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(contentDir / "txt", error)) {
-        if (entry.is_directory() && std::filesystem::is_regular_file(entry.path() / "captions.txt")) {
-            languages.push_back(entry.path().filename().string());
+    std::string language;
+    std::string bytes;
+};
+
+// The captions table of every language folder under txt/ that has one, in name order.
+std::vector<CaptionTable> captionTables(Context& context)
+{
+    std::vector<CaptionTable> tables;
+    for (const std::string& entry : context.listContent("txt")) {
+        if (!entry.ends_with('/')) {
+            continue;
+        }
+        const std::string language = entry.substr(0, entry.size() - 1);
+        if (std::optional<std::string> bytes = context.readContent("txt/" + language + "/captions.txt")) {
+            tables.push_back(CaptionTable{language, std::move(*bytes)});
         }
     }
-    std::sort(languages.begin(), languages.end());
-    return languages;
+    return tables;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -343,22 +344,23 @@ void drawCaption(Context& context, const CaptionPicture& picture)
                      + ": the words come from the content folder; give --content DIR");
         return;
     }
-    const std::vector<std::string> languages = captionLanguages(contentDir);
-    if (languages.empty()) {
+    const std::vector<CaptionTable> tables = captionTables(context);
+    if (tables.empty()) {
         context.fail("gfx/captions: no txt/<language>/captions.txt under " + contentDir.string());
         return;
     }
     const FontFace& face = context.font();
-    for (const std::string& language : languages) {
+    for (const CaptionTable& captions : tables) {
+        const std::string& language = captions.language;
         const std::filesystem::path table = contentDir / "txt" / language / "captions.txt";
-        const auto lines = readTextTable(table);
+        const std::vector<std::string> lines = tableLines(captions.bytes);
         const std::size_t line = static_cast<std::size_t>(picture.line);
-        if (!lines || lines->size() < line || (*lines)[line - 1].empty()) {
+        if (lines.size() < line || lines[line - 1].empty()) {
             context.fail(table.string() + ": line " + std::to_string(picture.line) + " (" + picture.name
                          + ") is missing or empty");
             continue;
         }
-        const std::string& words = (*lines)[line - 1];
+        const std::string& words = lines[line - 1];
         const std::string where = table.string() + ": line " + std::to_string(picture.line);
         const std::optional<std::string> missing = missingLetters(face, words);
         if (!missing) {

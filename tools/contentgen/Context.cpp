@@ -1,9 +1,9 @@
-// Context.cpp: saving pictures under the output folder and reporting failures.
+// Context.cpp: reading inputs and saving pictures, keeping account of both, and collecting
+// failures.
 #include "Context.hpp"
 
 #include "ImageFile.hpp"
 
-#include <iostream>
 #include <utility>
 
 namespace contentgen
@@ -16,12 +16,28 @@ Context::Context(std::filesystem::path outDir, std::filesystem::path fontPath,
 const FontFace& Context::font()
 {
     if (!font_) {
-        font_ = std::make_unique<FontFace>(fontPath_);
+        std::optional<std::string> bytes = readFile(fontPath_);
+        inputs_.push_back(Input{Input::Kind::Font, {}, fileDigest(bytes)});
+        font_ = std::make_unique<FontFace>(std::move(bytes).value_or(std::string()), fontPath_.string());
         if (!font_->valid()) {
             fail(font_->error());
         }
     }
     return *font_;
+}
+
+std::optional<std::string> Context::readContent(const std::string& relative)
+{
+    std::optional<std::string> bytes = readFile(contentDir_ / relative);
+    inputs_.push_back(Input{Input::Kind::File, relative, fileDigest(bytes)});
+    return bytes;
+}
+
+std::vector<std::string> Context::listContent(const std::string& relative)
+{
+    std::vector<std::string> entries = folderEntries(contentDir_ / relative);
+    inputs_.push_back(Input{Input::Kind::Folder, relative, folderDigest(entries)});
+    return entries;
 }
 
 bool Context::save(const Canvas& canvas, const std::string& relative, int jpegQuality)
@@ -31,7 +47,7 @@ bool Context::save(const Canvas& canvas, const std::string& relative, int jpegQu
 
 bool Context::save(const Image& image, const std::string& relative, int jpegQuality)
 {
-    const std::filesystem::path path = outDir_ / std::filesystem::path(relative);
+    const std::filesystem::path path = output(relative);
     const std::string extension = path.extension().string();
     std::string error;
     bool ok = false;
@@ -44,15 +60,18 @@ bool Context::save(const Image& image, const std::string& relative, int jpegQual
     }
     if (!ok) {
         fail(error);
-        return false;
     }
-    ++filesWritten_;
-    return true;
+    return ok;
+}
+
+std::filesystem::path Context::output(const std::string& relative)
+{
+    outputs_.push_back(relative);
+    return outDir_ / std::filesystem::path(relative);
 }
 
 void Context::fail(const std::string& message)
 {
-    std::cerr << "contentgen: " << message << '\n';
-    failed_ = true;
+    problems_.push_back(message);
 }
 } // namespace contentgen

@@ -5,45 +5,65 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <utility>
+
 namespace contentgen
 {
 namespace
 {
 cairo_user_data_key_t faceKey;
 
-// Cairo may keep a font face in its caches after we drop it, so the FreeType face and its
-// library (one library per face) live until Cairo lets the face go.
+// The font's bytes and the FreeType objects made from them (one library per face). Cairo may
+// keep a font face in its caches after we drop it, so these live until Cairo lets the face go.
+struct Loaded
+{
+    std::string bytes;
+    FT_Library library = nullptr;
+    FT_Face face = nullptr;
+
+    Loaded() = default;
+    Loaded(const Loaded&) = delete;
+    Loaded& operator=(const Loaded&) = delete;
+    ~Loaded()
+    {
+        if (face != nullptr) {
+            FT_Done_Face(face);
+        }
+        if (library != nullptr) {
+            FT_Done_FreeType(library);
+        }
+    }
+};
+
 void releaseFace(void* data)
 {
-    auto face = static_cast<FT_Face>(data);
-    FT_Library library = face->glyph->library;
-    FT_Done_Face(face);
-    FT_Done_FreeType(library);
+    const std::unique_ptr<Loaded> loaded(static_cast<Loaded*>(data));
 }
 } // namespace
 
-FontFace::FontFace(const std::filesystem::path& path)
+FontFace::FontFace(std::string bytes, const std::string& name)
 {
-    FT_Library library = nullptr;
-    if (FT_Init_FreeType(&library) != 0) {
+    auto loaded = std::make_unique<Loaded>();
+    loaded->bytes = std::move(bytes);
+    if (FT_Init_FreeType(&loaded->library) != 0) {
         error_ = "FreeType does not start";
         return;
     }
-    FT_Face face = nullptr;
-    if (FT_New_Face(library, path.string().c_str(), 0, &face) != 0) {
-        error_ = "cannot load the font " + path.string();
-        FT_Done_FreeType(library);
+    if (FT_New_Memory_Face(loaded->library, reinterpret_cast<const FT_Byte*>(loaded->bytes.data()),
+                           static_cast<FT_Long>(loaded->bytes.size()), 0, &loaded->face)
+        != 0) {
+        error_ = "cannot load the font " + name;
         return;
     }
-    cairo_font_face_t* cairoFace = cairo_ft_font_face_create_for_ft_face(face, 0);
-    if (cairo_font_face_set_user_data(cairoFace, &faceKey, face, releaseFace) != CAIRO_STATUS_SUCCESS) {
+    cairo_font_face_t* cairoFace = cairo_ft_font_face_create_for_ft_face(loaded->face, 0);
+    if (cairo_font_face_set_user_data(cairoFace, &faceKey, loaded.get(), releaseFace)
+        != CAIRO_STATUS_SUCCESS) {
         error_ = "cannot attach the font to Cairo";
         cairo_font_face_destroy(cairoFace);
-        FT_Done_Face(face);
-        FT_Done_FreeType(library);
         return;
     }
-    // From here the face's release (through Cairo) also drops the library.
+    // From here the face's release (through Cairo) frees the bytes and the FreeType objects.
+    static_cast<void>(loaded.release());
     face_.reset(cairoFace);
 }
 

@@ -3,18 +3,17 @@
 
 #include <cairo.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
 namespace contentgen
 {
-// Loads one face from a file. If loading fails, valid() is false and error() says why;
-// drawing with an invalid face draws nothing.
+// Loads one face from a font file's bytes (`name` says which file, for the error). If loading
+// fails, valid() is false and error() says why; drawing with an invalid face draws nothing.
 class FontFace
 {
 public:
-    explicit FontFace(const std::filesystem::path& path);
+    FontFace(std::string bytes, const std::string& name);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;

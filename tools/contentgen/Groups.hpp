@@ -1,6 +1,9 @@
 // Groups.hpp: one function per family of pictures, each in its own source file, adding that
 // family's generators to the registry. A new family: write Foo.cpp with addFoo(Registry&),
-// declare it here, call it from Registry::all() and list the file in CMakeLists.txt.
+// declare it here, call it from Registry::all() and list the file in CMakeLists.txt. A
+// generator's cache key covers the file that registers it and the sources that file includes
+// (Cache.hpp), so keep a generator's code in that file, and shared code in the X.cpp beside the
+// X.hpp that declares it.
 #pragma once
 
 namespace contentgen

@@ -6,7 +6,7 @@
 // Every piece loops: its notes all start inside the loop, the piece is rendered a few seconds
 // longer so the last notes and the hall can ring out, and that ringing tail is then laid over
 // the start. Played round, the end flows into the beginning exactly as it would if the piece
-// went on. The pieces are independent, so they are rendered and encoded side by side on all cores.
+// went on. Each piece is a generator of its own, so the tool renders the pieces side by side.
 
 #include "Groups.hpp"
 
@@ -21,13 +21,8 @@
 #include "SoundSynth.hpp"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <exception>
-#include <filesystem>
 #include <string>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace contentgen
@@ -528,10 +523,12 @@ Sound render(const PieceStyle& style, std::string& problem)
     return dry;
 }
 
-void writePiece(const PieceStyle& style, const std::filesystem::path& outDir, std::string& problem)
+void writePiece(Context& context, const PieceStyle& style)
 {
-    Sound sound = render(style, problem);
+    std::string problem;
+    const Sound sound = render(style, problem);
     if (!problem.empty()) {
+        context.fail(problem);
         return;
     }
     const std::string relative = "music/" + style.name + ".ogg";
@@ -540,49 +537,18 @@ void writePiece(const PieceStyle& style, const std::filesystem::path& outDir, st
                           {"LOOPSTART", "0"},
                           {"LOOPLENGTH", std::to_string(sound.frames())}};
     std::string error;
-    if (!saveOgg(sound, outDir / relative, musicQuality, tags, error)) {
-        problem = error;
-    }
-}
-
-// Renders every piece, as many at once as there are cores (each piece's output depends only
-// on its own description, so the files are the same however the work is shared out).
-void allMusic(Context& context)
-{
-    const std::vector<PieceStyle> list = pieces();
-    std::vector<std::string> problems(list.size());
-    std::error_code ignored; // a folder that cannot be made shows as a failed write below
-    std::filesystem::create_directories(context.outDir() / "music", ignored);
-    std::atomic<std::size_t> next{0};
-    const auto worker = [&]() {
-        for (std::size_t k = next++; k < list.size(); k = next++) {
-            try {
-                writePiece(list[k], context.outDir(), problems[k]);
-            } catch (const std::exception& e) {
-                problems[k] = "music/" + list[k].name + ".ogg: " + e.what();
-            }
-        }
-    };
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t count = std::min<std::size_t>({cores, list.size(), 4});
-    std::vector<std::thread> threads;
-    for (std::size_t t = 1; t < count; ++t) {
-        threads.emplace_back(worker);
-    }
-    worker();
-    for (std::thread& t : threads) {
-        t.join();
-    }
-    for (const std::string& problem : problems) {
-        if (!problem.empty()) {
-            context.fail(problem);
-        }
+    if (!saveOgg(sound, context.output(relative), musicQuality, tags, error)) {
+        context.fail(error);
     }
 }
 } // namespace
 
 void addMusic(Registry& registry)
 {
-    registry.add("sounds", "music/*.ogg", allMusic);
+    // A generator per piece: each file depends only on its own piece's description.
+    for (const PieceStyle& style : pieces()) {
+        registry.add("sounds", "music/" + style.name + ".ogg",
+                     [style](Context& context) { writePiece(context, style); });
+    }
 }
 } // namespace contentgen

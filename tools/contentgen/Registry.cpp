@@ -11,20 +11,23 @@ namespace contentgen
 Registry Registry::all()
 {
     Registry registry;
+    // The music first: its pieces take longest, and when generators run side by side the many
+    // short ones after them even out the end.
+    addMusic(registry);
+    addSoundEffects(registry);
     addShellArt(registry);
     addStartArt(registry);
     addCardArt(registry);
     addParticleArt(registry);
     addCaptionArt(registry);
     addGuiArt(registry);
-    addSoundEffects(registry);
-    addMusic(registry);
     return registry;
 }
 
-void Registry::add(std::string group, std::string name, std::function<void(Context&)> run)
+void Registry::add(std::string group, std::string name, std::function<void(Context&)> run,
+                   std::source_location where)
 {
-    generators_.push_back(Generator{std::move(group), std::move(name), std::move(run)});
+    generators_.push_back(Generator{std::move(group), std::move(name), std::move(run), where.file_name()});
 }
 
 std::vector<const Generator*> Registry::select(const std::vector<std::string>& only,

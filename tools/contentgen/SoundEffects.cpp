@@ -621,7 +621,7 @@ void makeEffect(Context& context, const Effect& effect)
     }
     sound.scale(std::min(synth::dbToGain(effect.loudnessDb) / loud, synth::dbToGain(ceilingDb) / peak));
     std::string error;
-    if (!saveOgg(sound, context.outDir() / relative, effectQuality,
+    if (!saveOgg(sound, context.output(relative), effectQuality,
                  {{"TITLE", effect.name}, {"ALBUM", "Eldmere"}}, error)) {
         context.fail(error);
     }
