@@ -63,7 +63,9 @@ void BlendQueue::add(const Job& job)
         chunks_.push_back(std::make_unique<Job[]>(chunkSize));
     at(count_) = job;
     ++count_;
-    if (worker_.joinable()) {
+    // Jobs are handed over a few at a time: each hand-over is a full fence and a cache line
+    // moved between the cores. What is not handed over when the frame ends is shared out then.
+    if (worker_.joinable() && (count_ - first_) % handOver == 0) {
         // The second thread is woken only if it sleeps: it says so before it looks a last time.
         published_.store(count_);
         if (asleep_.load())

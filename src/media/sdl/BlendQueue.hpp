@@ -70,6 +70,7 @@ private:
 
     static constexpr std::size_t chunkSize = 1024;
     static constexpr std::size_t chunkCount = 1024; // jobs in a frame before it is finished early
+    static constexpr std::size_t handOver = 8;
     static constexpr std::size_t closed = std::size_t{1} << (sizeof(std::size_t) * 8 - 1);
 
     soft::Pixels frame_;
@@ -82,8 +83,10 @@ private:
 
     // The second thread takes job `next_` while it is below `published_`, until the queue
     // is closed (`closed` set in `next_`); `drawn_` is one past the last job it finished.
-    std::atomic<std::size_t> published_{0};
-    std::atomic<std::size_t> next_{0};
+    // The game's thread writes the first line, the second thread the other: apart, neither
+    // takes the other's line away at every write.
+    alignas(64) std::atomic<std::size_t> published_{0};
+    alignas(64) std::atomic<std::size_t> next_{0};
     std::atomic<std::size_t> drawn_{0};
     // Bumped whenever there is something new for the second thread, which waits on it.
     std::atomic<std::uint32_t> signal_{0};
