@@ -178,24 +178,6 @@ ELDMERE_AVX2 inline __m256i modulatedEight(__m256i s, __m256i d, __m256i modulat
                             colourBytes);
 }
 
-// A row's columns [x, end) of the modulated blend, eight at a time; returns where it stopped.
-ELDMERE_AVX2 int modulatedRowEight(const std::uint32_t* s, std::uint32_t* d, int x, int end, std::uint8_t red,
-                                   std::uint8_t green, std::uint8_t blue, std::uint8_t alpha, Mode mode)
-{
-    const __m256i modulation = _mm256_set_epi16(alpha, red, green, blue, alpha, red, green, blue, alpha, red,
-                                                green, blue, alpha, red, green, blue);
-    const __m256i alphaMask = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
-    for (; x + 8 <= end; x += 8) {
-        const __m256i sp = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + x));
-        const __m256i seen = _mm256_cmpeq_epi32(_mm256_and_si256(sp, alphaMask), _mm256_setzero_si256());
-        if (_mm256_movemask_epi8(seen) == -1)
-            continue; // all eight wholly transparent
-        const __m256i dp = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + x));
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x), modulatedEight(sp, dp, modulation, mode));
-    }
-    return x;
-}
-
 bool hasAvx2()
 {
     static const bool has = __builtin_cpu_supports("avx2");
@@ -243,6 +225,48 @@ inline Columns columnsOf(const ConstPixels& src, int y, int width)
     const Span span = src.spans[y];
     return {std::max(span.first - src.column, 0), std::min(span.end - src.column, width)};
 }
+
+#ifdef ELDMERE_SOFT_BLEND_SSE2
+// Eight pixels modulated and blended, or the frame's as they were where all eight are wholly
+// transparent.
+ELDMERE_AVX2 inline __m256i modulatedOrKept(__m256i sp, __m256i dp, __m256i modulation, __m256i alphaMask,
+                                            Mode mode)
+{
+    const __m256i seen = _mm256_cmpeq_epi32(_mm256_and_si256(sp, alphaMask), _mm256_setzero_si256());
+    return _mm256_movemask_epi8(seen) == -1 ? dp : modulatedEight(sp, dp, modulation, mode);
+}
+
+// The modulated blend eight pixels at a time where the processor has AVX2. A row's last few
+// pixels are read and written through a mask, so a narrow picture (most particles are) costs
+// a vector step or two a row and never a pixel at a time.
+ELDMERE_AVX2 void modulatedEightAtATime(ConstPixels src, Pixels dst, int width, int height, std::uint8_t red,
+                                        std::uint8_t green, std::uint8_t blue, std::uint8_t alpha, Mode mode)
+{
+    const __m256i modulation = _mm256_set_epi16(alpha, red, green, blue, alpha, red, green, blue, alpha, red,
+                                                green, blue, alpha, red, green, blue);
+    const __m256i alphaMask = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m256i lanes = _mm256_set_epi32(7, 6, 5, 4, 3, 2, 1, 0);
+    for (int y = 0; y < height; ++y) {
+        const auto [first, end] = columnsOf(src, y, width);
+        const std::uint32_t* s = src.data + static_cast<std::ptrdiff_t>(y) * src.pitch;
+        std::uint32_t* d = dst.data + static_cast<std::ptrdiff_t>(y) * dst.pitch;
+        int x = first;
+        for (; x + 8 <= end; x += 8) {
+            const __m256i sp = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + x));
+            const __m256i dp = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + x));
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x),
+                                modulatedOrKept(sp, dp, modulation, alphaMask, mode));
+        }
+        if (x < end) {
+            const __m256i mask = _mm256_cmpgt_epi32(_mm256_set1_epi32(end - x), lanes);
+            const __m256i sp = _mm256_maskload_epi32(reinterpret_cast<const int*>(s + x), mask);
+            const __m256i dp = _mm256_maskload_epi32(reinterpret_cast<const int*>(d + x), mask);
+            _mm256_maskstore_epi32(reinterpret_cast<int*>(d + x), mask,
+                                   modulatedOrKept(sp, dp, modulation, alphaMask, mode));
+        }
+    }
+}
+#endif
 } // namespace
 
 void blendPlain(ConstPixels src, Pixels dst, int width, int height)
@@ -270,8 +294,11 @@ void blendModulated(ConstPixels src, Pixels dst, int width, int height, std::uin
                     std::uint8_t blue, std::uint8_t alpha, Mode mode)
 {
 #ifdef ELDMERE_SOFT_BLEND_SSE2
+    if (hasAvx2()) {
+        modulatedEightAtATime(src, dst, width, height, red, green, blue, alpha, mode);
+        return;
+    }
     const __m128i modulation = _mm_set_epi16(alpha, red, green, blue, alpha, red, green, blue);
-    const bool eight = hasAvx2();
 #endif
     for (int y = 0; y < height; ++y) {
         const auto [first, end] = columnsOf(src, y, width);
@@ -279,8 +306,6 @@ void blendModulated(ConstPixels src, Pixels dst, int width, int height, std::uin
         std::uint32_t* d = dst.data + static_cast<std::ptrdiff_t>(y) * dst.pitch;
         int x = first;
 #ifdef ELDMERE_SOFT_BLEND_SSE2
-        if (eight)
-            x = modulatedRowEight(s, d, x, end, red, green, blue, alpha, mode);
         for (; x + 4 <= end; x += 4) {
             const __m128i sp = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + x));
             if (transparent(sp))
