@@ -209,10 +209,18 @@ void TCard::drawRockStuff()
 
 bool TCard::_updateOver()
 {
-    if (flyingCard || !odkryta || !hasGuiMouse()) {
+    // Whether the highlight rises is the game screen's to say (the card must follow the spot
+    // card); the card only lets it fall when the pointer is not on it.
+    const bool over = pointerOver();
+    if (!over)
         dOverA = 0;
+    return over;
+}
+
+bool TCard::pointerOver() const
+{
+    if (flyingCard || !odkryta || !hasGuiMouse())
         return false;
-    }
     const media::Picture& mask = cardGraphics().mask;
     const media::Picture& probe = base::program().pointImage;
     media::Placement card;
@@ -226,10 +234,7 @@ bool TCard::_updateOver()
     media::Placement point;
     point.x = static_cast<float>(guiMouse().x);
     point.y = static_cast<float>(guiMouse().y);
-    bool over =
-        !mask.empty() && !probe.empty() && media::masksOverlap(mask.mask(), card, probe.mask(), point);
-    dOverA = over ? 1.0f : 0.0f;
-    return over;
+    return !mask.empty() && !probe.empty() && media::masksOverlap(mask.mask(), card, probe.mask(), point);
 }
 
 void TCard::_updateOverAlpha()

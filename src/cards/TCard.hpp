@@ -55,7 +55,10 @@ public:
     void _updateSpecCard();
     void _updateWaterFrame();
     void _updateMagicOutline();
-    // One frame of the card; 1 when the mouse is over it (only an uncovered card not in flight).
+    // The mouse is over the card (only an uncovered card not in flight).
+    bool pointerOver() const;
+    // One frame of the card; 1 when the mouse is over it. The highlight heads for `dOverA`,
+    // which the game screen sets before the frame.
     int update();
     void setState(TurnState s);
     // The identity becomes the sword of its rank, when there is one.

@@ -704,11 +704,16 @@ void TMainGame::_update_cardOver()
     goodCards.clear();
     const bool hintLevel = hasProfile() && profile().hintLevel();
     TCardData* first = getFirstCard();
+    // The topmost card under the pointer is the one pointed at, and it lights up only when it
+    // may be played on the spot card; decided before the cards take their frame.
     for (const auto& card : level->cards) {
-        if (card->update())
+        if (card->pointerOver())
             over = card.get();
-        else
-            card->dOverA = 0;
+    }
+    for (const auto& card : level->cards)
+        card->dOverA = (card.get() == over && checkSequence(card->cd, first)) ? 1.0f : 0.0f;
+    for (const auto& card : level->cards) {
+        card->update();
         if (card->side == 1 && card->odkryta) {
             showedCards.push_back(card.get());
             if (hintLevel && checkSequence(card->cd, first))
@@ -717,7 +722,6 @@ void TMainGame::_update_cardOver()
     }
     if (!over)
         return;
-    over->dOverA = checkSequence(over->cd, first) ? 1.0f : 0.0f;
     if (cheatsOn && media::input().keyHits(media::key::letter('e'))) {
         over->changeToSword();
         if (over->cd)

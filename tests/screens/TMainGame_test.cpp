@@ -100,6 +100,32 @@ TEST(Drives, AWrongCardFlashesAndNothingElseChanges)
     EXPECT_EQ(level.driveN, 0);
 }
 
+TEST(Hover, OnlyACardThatFollowsTheSpotCardLightsUnderThePointer)
+{
+    GameFixture f;
+    // A king on the spot: the ace follows it, the five does not.
+    TLevel& level = f.play({{300, 300, 5}, {700, 300, 1}}, {20, 21}, {13});
+    TCard& five = *level.cards[0];
+    TCard& ace = *level.cards[1];
+    media::Input& input = f.cards().program().input();
+
+    input.feedMouseMove(five.x, five.y);
+    f.frames(30);
+    EXPECT_EQ(f.game->over, &five); // it is pointed at...
+    EXPECT_FLOAT_EQ(five.overA, 0); // ...but does not light
+
+    input.feedMouseMove(ace.x, ace.y);
+    f.frames(30);
+    EXPECT_EQ(f.game->over, &ace);
+    EXPECT_GT(ace.overA, 0.9f);
+    EXPECT_FLOAT_EQ(five.overA, 0);
+
+    input.feedMouseMove(ace.x, ace.y + 400); // off every card: the light falls again
+    f.frames(30);
+    EXPECT_EQ(f.game->over, nullptr);
+    EXPECT_LT(ace.overA, 0.1f);
+}
+
 TEST(Drives, ASecondCardIsTestedAgainstTheFirstStillInFlight)
 {
     GameFixture f;
