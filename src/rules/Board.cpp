@@ -258,6 +258,8 @@ void Board::beginPlay()
         if (cards_[static_cast<std::size_t>(slot)].onTable)
             pickSword(slot);
     }
+    // What the deal did is not the player's to take back.
+    undoHistory_.clear();
 }
 
 // --- taking cards off the table
@@ -305,10 +307,13 @@ Coin Board::releaseColumnCoin(int slot)
 
 void Board::pickSword(int slot)
 {
-    takeOff(slot);
-    CHECK_Cover(0);
     const Identity sword = cards_[static_cast<std::size_t>(slot)].card;
     const bool held = rackHolds(sword.id);
+    UndoEvent done = record(UndoKind::SwordPicked, slot, sword, true);
+    done.alreadyHeld = held;
+    undoHistory_.push_back(std::move(done));
+    takeOff(slot);
+    CHECK_Cover(0);
     toRackOrDeparted(sword, held);
     Event e = eventOf(EventKind::SwordPick, slot, sword);
     e.alreadyHeld = held;
@@ -325,6 +330,8 @@ void Board::hammerLeaves(int slot)
     emit(e);
     takeOff(slot);
     departed_.push_back(hammer);
+    // Nothing from before the rocks were opened can be taken back.
+    undoHistory_.clear();
     CHECK_Cover(0);
 }
 
@@ -391,6 +398,7 @@ bool Board::play(int slot)
     }
     const bool hadIce = c.ice;
     const bool hadRocks = c.rocks;
+    undoHistory_.push_back(record(UndoKind::CardPlayed, slot, played, true));
     takeOff(slot);
     Event take = eventOf(EventKind::Take, slot, played);
     take.lastIce = hadIce && iceCount_ == 0;
@@ -429,6 +437,7 @@ bool Board::turnDeck()
         emit(e);
         return true;
     }
+    undoHistory_.push_back(record(UndoKind::DeckCard, -1, front, false));
     spot_.push_back(front);
     emit(eventOf(EventKind::Deck, -1, front));
     if (drive_ != 0)
@@ -489,10 +498,90 @@ bool Board::useSword(int id)
     if (at == rack_.end())
         return false;
     const Identity sword = *at;
+    // Recorded before the drive grows, so taking it back leaves the drive as it was.
+    undoHistory_.push_back(record(UndoKind::SwordUsed, -1, sword, false));
     rack_.erase(at);
     spot_.push_back(sword);
     drive_ += 1;
     emit(eventOf(EventKind::SwordUse, -1, sword));
+    return true;
+}
+
+// --- the undo history
+
+UndoEvent Board::record(UndoKind typ, int slot, Identity card, bool keepTable) const
+{
+    UndoEvent e;
+    e.typ = typ;
+    e.slot = slot;
+    e.card = card;
+    e.score = score_;
+    e.driveN = drive_;
+    e.driveMN = tenths_;
+    if (keepTable)
+        e.table = TableState{cards_, tableCount_, iceCount_, iceLine_};
+    return e;
+}
+
+void Board::layTable(const TableState& table)
+{
+    cards_ = table.cards;
+    tableCount_ = table.tableCount;
+    iceCount_ = table.iceCount;
+    iceLine_ = table.iceLine;
+    swordSlots_.clear();
+    for (int s = 0; s < static_cast<int>(cards_.size()); ++s) {
+        if (cards_[static_cast<std::size_t>(s)].card.isSword())
+            swordSlots_.push_back(s);
+    }
+}
+
+bool Board::undo()
+{
+    if (!canUndo())
+        return false;
+    const UndoEvent e = std::move(undoHistory_.back());
+    undoHistory_.pop_back();
+    const bool fromSpot = e.typ != UndoKind::SwordPicked;
+    if (fromSpot && (spot_.empty() || spot_.back().id != e.card.id))
+        return false; // the spot does not end with that card: nothing to take back
+    switch (e.typ) {
+    case UndoKind::CardPlayed:
+        // The table as it lay, the coin under the card too: the figures below take back what
+        // the coin brought.
+        spot_.pop_back();
+        layTable(e.table);
+        break;
+    case UndoKind::DeckCard:
+        spot_.pop_back();
+        deck_.insert(deck_.begin(), e.card);
+        break;
+    case UndoKind::SwordUsed:
+        spot_.pop_back();
+        toRackOrDeparted(e.card, rackHolds(e.card.id));
+        break;
+    case UndoKind::SwordPicked: {
+        const auto same = [&](const Identity& s) { return s.id == e.card.id; };
+        auto inRack = std::find_if(rack_.begin(), rack_.end(), same);
+        auto gone = std::find_if(departed_.rbegin(), departed_.rend(), same);
+        if (e.alreadyHeld && gone != departed_.rend())
+            departed_.erase(std::next(gone).base());
+        else if (inRack != rack_.end())
+            rack_.erase(inRack);
+        layTable(e.table);
+        break;
+    }
+    }
+    // Picking a sword up scores nothing, and when a play picks one up the play scores after:
+    // taking the pick back leaves the play's figures alone.
+    if (e.typ != UndoKind::SwordPicked) {
+        score_ = e.score;
+        drive_ = e.driveN;
+        tenths_ = e.driveMN;
+    }
+    Event undone = eventOf(EventKind::Undo, e.slot, e.card);
+    undone.undone = e.typ;
+    emit(undone);
     return true;
 }
 

@@ -36,6 +36,28 @@ struct Pending
     int slot = -1;  // Coin: the card it lay under (-1 for a drive's coin); Rocks: the hammer
 };
 
+// The table as it lay before a move that changed it, to lay it so again.
+struct TableState
+{
+    std::vector<CardState> cards;
+    int tableCount = 0;
+    int iceCount = 0;
+    float iceLine = 0;
+};
+
+// One move in the undo history, with the figures from before it.
+struct UndoEvent
+{
+    UndoKind typ = UndoKind::CardPlayed;
+    int slot = -1;            // CardPlayed, SwordPicked: the table card
+    Identity card;            // what moved
+    bool alreadyHeld = false; // SwordPicked: the sword went away, not to the rack
+    long long score = 0;      // the figures before the move
+    int driveN = 0;
+    int driveMN = 10; // the multiplier in tenths
+    TableState table; // CardPlayed, SwordPicked
+};
+
 // Every change is made at once and reported to the listener as it happens. A change the game
 // shows arriving later (a coin's points, a drive's light, the rocks opening) is handed out as a
 // ticket and made when that ticket lands.
@@ -91,6 +113,17 @@ public:
     // Lands whatever is pending, works out the figures, and lets the deck go.
     LevelEnd endLevel();
 
+    // --- the undo history
+    // Moves are recorded as they are made: a table card played, a deck card turned (not a
+    // sword), a rack sword used, a table sword picked up. The history starts empty when play
+    // begins and empties again when the hammer leaves.
+    const std::vector<UndoEvent>& undoHistory() const { return undoHistory_; }
+    // Something to take back, and nothing on its way (a coin or a light landing after the
+    // figures were put back would count twice).
+    bool canUndo() const { return !undoHistory_.empty() && pending_.empty(); }
+    // Takes back the newest move, then event Undo; false (nothing changes) unless canUndo().
+    bool undo();
+
     // --- arrivals
     // The change a ticket stands for is made now; an unknown or landed ticket is ignored.
     void land(int ticket);
@@ -129,6 +162,8 @@ private:
     bool rackHolds(int id) const;
     int handOut(PendingKind kind, int amount, int length, int slot);
     Coin releaseColumnCoin(int slot);
+    UndoEvent record(UndoKind typ, int slot, Identity card, bool keepTable) const;
+    void layTable(const TableState& table);
 
     std::vector<CardState> cards_;
     // Per slot, the later slots whose shapes overlap it: above_[aboveStart_[s] .. aboveStart_[s+1]).
@@ -150,6 +185,7 @@ private:
     Items items_;
     std::vector<Pending> pending_;
     int nextTicket_ = 1;
+    std::vector<UndoEvent> undoHistory_;
     Listener* listener_ = nullptr; // not owned
 };
 } // namespace rules

@@ -22,8 +22,20 @@ enum class EventKind
     DriveEnd,    // length, ticket (the light, 0 for a short drive): the drive ends
     Coin,        // amount, slot and card it lay under (-1 and none for a drive coin), ticket
     Multiplier,  // length, tenthsBefore, maximumReached, ticket: a drive's light has arrived
-    LevelEnd     // figures
+    LevelEnd,    // figures
+    Undo         // undone, slot, card: the newest move recorded in the history is taken back
 };
+
+// The moves the history records, each taken back its own way.
+enum class UndoKind
+{
+    CardPlayed, // a table card went onto the spot ("KARTA-ZDJETA")
+    DeckCard,   // the deck's front card went onto the spot ("KARTA-DODANA")
+    SwordUsed,  // a rack sword went onto the spot ("UZYTO-SWORD")
+    SwordPicked // a table sword went to the rack ("PICK-UP-SWORD")
+};
+// The name a kind is known by in the history ("KARTA-ZDJETA" and so on).
+const char* undoName(UndoKind kind);
 
 // A coin on its way to the score.
 struct Coin
@@ -62,7 +74,8 @@ struct Event
     int length = 0;       // DriveEnd, Multiplier: the drive's length
     int amount = 0;       // Coin: points that joined the score
     int tenthsBefore = 0; // Multiplier
-    bool maximumReached = false; // Multiplier: the multiplier has just reached its maximum
-    LevelEnd figures;            // LevelEnd
+    bool maximumReached = false;            // Multiplier: the multiplier has just reached its maximum
+    LevelEnd figures;                       // LevelEnd
+    UndoKind undone = UndoKind::CardPlayed; // Undo
 };
 } // namespace rules

@@ -24,12 +24,24 @@ const char* traceName(const Event& e)
     case EventKind::RocksOpen: return "rocks-open";
     case EventKind::Multiplier: return "multiplier";
     case EventKind::LevelEnd: return "level-end";
+    case EventKind::Undo: return "undo";
     case EventKind::Refuse:
     case EventKind::Take: return nullptr;
     }
     return nullptr;
 }
 } // namespace
+
+const char* undoName(UndoKind kind)
+{
+    switch (kind) {
+    case UndoKind::CardPlayed: return "KARTA-ZDJETA";
+    case UndoKind::DeckCard: return "KARTA-DODANA";
+    case UndoKind::SwordUsed: return "UZYTO-SWORD";
+    case UndoKind::SwordPicked: return "PICK-UP-SWORD";
+    }
+    return "";
+}
 
 std::string digestText(std::uint64_t digest)
 {

@@ -205,6 +205,7 @@ void TMainGame::onEvent(const rules::Event& event, const rules::Board& board)
     case EventKind::DriveEnd: showDriveEnd(event); break;
     case EventKind::Multiplier: showMultiplier(event); break;
     case EventKind::LevelEnd: showLevelEnd(event); break;
+    case EventKind::Undo: break; // the game screen asks for no undo yet: its Undo button rests
     case EventKind::Deal:
     case EventKind::Coin: // its glitter and sound come with the resource itself
     case EventKind::SwordUse: break;

@@ -147,6 +147,96 @@ TEST_F(RulesShippedLevels, RandomMovesKeepEveryCardAndTheScoreAndRepeatExactly)
     }
 }
 
+// Random moves and undos on a dealt level. Every undo that takes a move back whole returns to
+// the state before it (so nothing is gained by playing a move again), no card is ever lost or
+// doubled, and nothing is undone while something is on its way. Returns how many moves were
+// taken back whole.
+int randomGameWithUndos(const rules::Layout& layout, unsigned seed, int moves, const std::string& path)
+{
+    std::mt19937 random(seed);
+    auto below = [&](int n) { return n <= 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(n)); };
+    Board board(layout);
+    const std::vector<int> identities = everyIdentity(board);
+    board.deal();
+    board.beginPlay();
+    // The state before each move that is still in the history whole, with the history's length then.
+    struct Mark
+    {
+        std::size_t history = 0;
+        std::uint64_t digest = 0;
+    };
+    std::vector<Mark> marks;
+    int takenBack = 0;
+    for (int move = 0; move < moves; ++move) {
+        const std::size_t history = board.undoHistory().size();
+        const std::uint64_t before = board.digest();
+        const bool still = board.pending().empty();
+        const int roll = below(20);
+        bool landing = false;
+        if (roll < 7) {
+            std::vector<int> playable;
+            for (int slot : board.tableOrder()) {
+                if (board.canPlay(slot))
+                    playable.push_back(slot);
+            }
+            if (!playable.empty())
+                board.play(playable[static_cast<std::size_t>(below(static_cast<int>(playable.size())))]);
+        } else if (roll < 9) {
+            board.turnDeck();
+        } else if (roll == 9) {
+            board.useSword(202 + below(13));
+        } else if (roll < 13) {
+            landing = true;
+            const auto& pending = board.pending();
+            if (!pending.empty())
+                board.land(pending[static_cast<std::size_t>(below(static_cast<int>(pending.size())))].ticket);
+        } else {
+            const bool could = board.canUndo();
+            if (board.undo() != could) {
+                ADD_FAILURE() << path << ": undo did not do what canUndo said at move " << move;
+                break;
+            }
+            if (could && !still) {
+                ADD_FAILURE() << path << ": undone while something was on its way at move " << move;
+                break;
+            }
+            while (!marks.empty() && marks.back().history > board.undoHistory().size())
+                marks.pop_back();
+            if (could && !marks.empty() && marks.back().history == board.undoHistory().size()) {
+                if (board.digest() != marks.back().digest) {
+                    ADD_FAILURE() << path << " seed " << seed << ": undo at move " << move
+                                  << " did not return to the state before the move";
+                    break;
+                }
+                marks.pop_back();
+                ++takenBack;
+            }
+        }
+        if (roll < 13 && !landing) {
+            if (board.undoHistory().size() > history && still)
+                marks.push_back({history, before});
+            else if (board.undoHistory().size() == history && board.digest() != before)
+                marks.clear(); // a change the history does not hold (a sword from the deck)
+        }
+        if (everyIdentity(board) != identities) {
+            ADD_FAILURE() << path << ": an identity was lost or doubled at move " << move << " (seed " << seed
+                          << ")";
+            break;
+        }
+    }
+    return takenBack;
+}
+
+TEST_F(RulesShippedLevels, RandomMovesAndUndosReturnExactlyAndKeepEveryCard)
+{
+    int takenBack = 0;
+    for (const auto& [path, layout] : layouts) {
+        for (unsigned seed : {1u, 2u, 3u})
+            takenBack += randomGameWithUndos(layout, seed, 1500, path);
+    }
+    EXPECT_GE(takenBack, 100) << "hardly a move was taken back whole";
+}
+
 TEST_F(RulesShippedLevels, OurPlayerGoesOnUntilNothingIsLeftToDo)
 {
     for (const auto& [path, layout] : layouts) {
