@@ -207,14 +207,12 @@ void TCard::drawRockStuff()
     gfx.setAlpha(a);
 }
 
-bool TCard::_updateOver()
+void TCard::_updateOver(bool over)
 {
     // Whether the highlight rises is the game screen's to say (the card must follow the spot
     // card); the card only lets it fall when the pointer is not on it.
-    const bool over = pointerOver();
     if (!over)
         dOverA = 0;
-    return over;
 }
 
 bool TCard::pointerOver() const
@@ -346,7 +344,12 @@ void TCard::_updateMagicOutline()
 
 int TCard::update()
 {
-    bool over = _updateOver();
+    return update(pointerOver());
+}
+
+int TCard::update(bool over)
+{
+    _updateOver(over);
     _updateOverAlpha();
     _updateNegativeAlpha();
     _updateSideData();

@@ -44,7 +44,7 @@ public:
     void draw(const HintPulse& pulse);
     void drawSnowStuff();
     void drawRockStuff();
-    bool _updateOver();
+    void _updateOver(bool over);
     void _updateOverAlpha();
     void _updateNegativeAlpha();
     void _updateSideData();
@@ -57,8 +57,10 @@ public:
     void _updateMagicOutline();
     // The mouse is over the card (only an uncovered card not in flight).
     bool pointerOver() const;
-    // One frame of the card; 1 when the mouse is over it. The highlight heads for `dOverA`,
-    // which the game screen sets before the frame.
+    // One frame of the card, `over` when the pointer is on it (1 is returned then). The
+    // highlight heads for `dOverA`, which the game screen sets before the frame.
+    int update(bool over);
+    // The same, with the pointer looked at here.
     int update();
     void setState(TurnState s);
     // The identity becomes the sword of its rank, when there is one.

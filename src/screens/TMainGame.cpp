@@ -205,10 +205,11 @@ void TMainGame::onEvent(const rules::Event& event, const rules::Board& board)
     case EventKind::DriveEnd: showDriveEnd(event); break;
     case EventKind::Multiplier: showMultiplier(event); break;
     case EventKind::LevelEnd: showLevelEnd(event); break;
-    case EventKind::Undo: break; // the game screen asks for no undo yet: its Undo button rests
     case EventKind::Deal:
     case EventKind::Coin: // its glitter and sound come with the resource itself
-    case EventKind::SwordUse: break;
+    case EventKind::SwordUse:
+    case EventKind::Undo: // not asked for by the game screen yet: its Undo button rests
+        break;
     }
 }
 
@@ -714,7 +715,7 @@ void TMainGame::_update_cardOver()
     for (const auto& card : level->cards)
         card->dOverA = (card.get() == over && checkSequence(card->cd, first)) ? 1.0f : 0.0f;
     for (const auto& card : level->cards) {
-        card->update();
+        card->update(card.get() == over);
         if (card->side == 1 && card->odkryta) {
             showedCards.push_back(card.get());
             if (hintLevel && checkSequence(card->cd, first))

@@ -15,6 +15,7 @@ using rules::CardPlace;
 using rules::EventKind;
 using rules::Identity;
 using rules::Layout;
+using testing_support::Dealt;
 using testing_support::forcedUp;
 using testing_support::magicCard;
 using testing_support::place;
@@ -35,19 +36,6 @@ std::vector<CardPlace> row(const std::vector<Identity>& cards)
         table.push_back(place(80.0f + 110 * static_cast<float>(i), 300, cards[i]));
     return table;
 }
-
-// A board dealt and under way, telling `recorder` everything from then on.
-struct Dealt
-{
-    explicit Dealt(Layout layout) : board(std::move(layout))
-    {
-        board.deal();
-        board.beginPlay();
-        board.setListener(&recorder);
-    }
-    Recorder recorder;
-    Board board;
-};
 
 TEST(RulesScoring, FiveScoreAtOnceAndEveryLaterPlayReleasesACoin)
 {

@@ -72,6 +72,19 @@ protected:
     std::vector<std::pair<std::string, rules::Layout>> layouts;
 };
 
+// Plays one of the cards that can be played, if any, chosen by `below(n)` (a number below n).
+template <typename Below>
+void playOneOf(Board& board, Below& below)
+{
+    std::vector<int> playable;
+    for (int slot : board.tableOrder()) {
+        if (board.canPlay(slot))
+            playable.push_back(slot);
+    }
+    if (!playable.empty())
+        board.play(playable[static_cast<std::size_t>(below(static_cast<int>(playable.size())))]);
+}
+
 // Random moves on a dealt level; the digest after each, with the invariants checked on the way.
 std::vector<std::uint64_t> randomGame(const rules::Layout& layout, unsigned seed, int moves, int& taken)
 {
@@ -90,13 +103,7 @@ std::vector<std::uint64_t> randomGame(const rules::Layout& layout, unsigned seed
         if (roll < 4) {
             board.play(below(board.slotCount() + 2) - 1); // any slot, and some that are none
         } else if (roll < 11) {
-            std::vector<int> playable;
-            for (int slot : board.tableOrder()) {
-                if (board.canPlay(slot))
-                    playable.push_back(slot);
-            }
-            if (!playable.empty())
-                board.play(playable[static_cast<std::size_t>(below(static_cast<int>(playable.size())))]);
+            playOneOf(board, below);
         } else if (roll == 11) {
             board.turnDeck();
         } else if (roll == 12) {
@@ -174,13 +181,7 @@ int randomGameWithUndos(const rules::Layout& layout, unsigned seed, int moves, c
         const int roll = below(20);
         bool landing = false;
         if (roll < 7) {
-            std::vector<int> playable;
-            for (int slot : board.tableOrder()) {
-                if (board.canPlay(slot))
-                    playable.push_back(slot);
-            }
-            if (!playable.empty())
-                board.play(playable[static_cast<std::size_t>(below(static_cast<int>(playable.size())))]);
+            playOneOf(board, below);
         } else if (roll < 9) {
             board.turnDeck();
         } else if (roll == 9) {

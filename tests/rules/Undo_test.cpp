@@ -13,25 +13,13 @@ using rules::EventKind;
 using rules::Identity;
 using rules::Layout;
 using rules::UndoKind;
+using testing_support::Dealt;
 using testing_support::hammerCard;
 using testing_support::place;
 using testing_support::rankCard;
-using testing_support::Recorder;
 using testing_support::swordCard;
 using testing_support::tableLayout;
 using testing_support::withCoin;
-
-struct Dealt
-{
-    explicit Dealt(Layout layout) : board(std::move(layout))
-    {
-        board.deal();
-        board.beginPlay();
-        board.setListener(&recorder);
-    }
-    Recorder recorder;
-    Board board;
-};
 
 // A 4 under a 3 that carries a coin of 25, a row of 5..9 apart, a 2 on the spot.
 Layout coinAndRow()

@@ -116,4 +116,17 @@ public:
     }
     std::vector<Entry> entries;
 };
+
+// A board dealt and under way, telling `recorder` everything from then on.
+struct Dealt
+{
+    explicit Dealt(rules::Layout layout) : board(std::move(layout))
+    {
+        board.deal();
+        board.beginPlay();
+        board.setListener(&recorder);
+    }
+    Recorder recorder;
+    rules::Board board;
+};
 } // namespace testing_support
