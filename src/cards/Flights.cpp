@@ -123,6 +123,33 @@ TFlyingCard& Flights::startSwordToDeck(TCardData* identity, float x1, float y1, 
     return bare(FlightKind::SwordToDeck, identity, x1, y1, x2, y2, delay);
 }
 
+TFlyingCard& Flights::startDeckToSword(TCardData* identity, float x1, float y1, float x2, float y2,
+                                       float rackAngle)
+{
+    TFlyingCard& f = bare(FlightKind::DeckToSword, identity, x1, y1, x2, y2, 0);
+    f.x = x1;
+    f.y = y1;
+    f.docelowyRot = rackAngle + 90;
+    return f;
+}
+
+TFlyingCard& Flights::startSwordToCard(TCard& card, float x1, float y1, float x2, float y2)
+{
+    TFlyingCard& f = begin(0);
+    f.typ = FlightKind::SwordToCard;
+    f.card = &card;
+    fromTo(f, x1, y1, x2, y2);
+    arc(f);
+    f.x = x1;
+    f.y = y1;
+    f.side = 1;
+    f.docelowySide = 1;
+    f.docelowyRot = card.rot;
+    f.levelCheck = 1;
+    card.flyingCard = &f;
+    return f;
+}
+
 TFlyingCard& Flights::startPickSword(std::shared_ptr<TCard> card, float x2, float y2)
 {
     const float x = card->x;

@@ -24,6 +24,11 @@ public:
     TFlyingCard& startDeckToOut(TCardData* identity, float x1, float y1, float x2, float y2, int delay);
     TFlyingCard& startSpotToDeck(TCardData* identity, float x1, float y1, float x2, float y2, int delay);
     TFlyingCard& startSwordToDeck(TCardData* identity, float x1, float y1, float x2, float y2, int delay);
+    // Taken back: a used sword from the spot to its place on the rack, turning to its angle there
+    // (`rackAngle`); a picked-up sword from the rack back to its place on the table.
+    TFlyingCard& startDeckToSword(TCardData* identity, float x1, float y1, float x2, float y2,
+                                  float rackAngle);
+    TFlyingCard& startSwordToCard(TCard& card, float x1, float y1, float x2, float y2);
     // A sword card found: it swells in place, then flies to (x2, y2) and joins the rack.
     TFlyingCard& startPickSword(std::shared_ptr<TCard> card, float x2, float y2);
     // A sword card the player already has: it swells, spins and leaves the screen.

@@ -35,6 +35,8 @@ const char* kindName(FlightKind kind)
     case FlightKind::FromDeckToOut: return "FROM-DECK-TO-OUT";
     case FlightKind::FromSpotToDeck: return "FROM-SPOT-TO-DECK";
     case FlightKind::SwordToDeck: return "SWORD-TO-DECK";
+    case FlightKind::DeckToSword: return "DECK-TO-SWORD";
+    case FlightKind::SwordToCard: return "SWORD-TO-CARD";
     case FlightKind::PickSword1: return "PICK-SWORD1";
     case FlightKind::PickSwordFly1: return "PICK-SWORD-FLY-1";
     case FlightKind::PickSword2: return "PICK-SWORD2";
@@ -207,6 +209,30 @@ void TFlyingCard::update_sword_to_deck()
     countPosition(e);
 }
 
+void TFlyingCard::update_deck_to_sword()
+{
+    if (advance(0.02f)) {
+        ended_ = true;
+        return;
+    }
+    float e = easeOut(p);
+    sx = countXSCaleBYRot(360 * e);
+    rot = e * docelowyRot;
+    countPosition(e);
+}
+
+void TFlyingCard::update_sword_to_card()
+{
+    if (advance(0.03f)) {
+        ended_ = true;
+        return;
+    }
+    float e = easeOut(p);
+    sx = countXSCaleBYRot(360 * e);
+    rot = 360 * e + e * docelowyRot;
+    countPosition(e);
+}
+
 void TFlyingCard::update_pick_sword1()
 {
     if (advance(0.015f)) {
@@ -292,6 +318,8 @@ bool TFlyingCard::update()
     case FlightKind::FromDeckToOut: update_from_deck_to_out(); break;
     case FlightKind::FromSpotToDeck: update_from_spot_to_deck(); break;
     case FlightKind::SwordToDeck: update_sword_to_deck(); break;
+    case FlightKind::DeckToSword: update_deck_to_sword(); break;
+    case FlightKind::SwordToCard: update_sword_to_card(); break;
     case FlightKind::PickSword1: update_pick_sword1(); break;
     case FlightKind::PickSwordFly1: update_pick_sword_fly_1(); break;
     case FlightKind::PickSword2: update_pick_sword2(); break;

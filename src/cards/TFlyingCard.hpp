@@ -20,6 +20,8 @@ enum class FlightKind
     FromDeckToOut,
     FromSpotToDeck,
     SwordToDeck,
+    DeckToSword, // an undone sword use: from the spot back to its place on the rack
+    SwordToCard, // an undone pick-up: from the rack back to its place on the table
     PickSword1,
     PickSwordFly1,
     PickSword2,
@@ -53,6 +55,8 @@ public:
     void update_from_deck_to_out();
     void update_from_spot_to_deck();
     void update_sword_to_deck();
+    void update_deck_to_sword();
+    void update_sword_to_card();
     void update_pick_sword1();
     void update_pick_sword_fly_1();
     void update_pick_sword2();
@@ -90,6 +94,7 @@ public:
     float alpha = 1;
     int levelCheck = 0;
     int moveToDeck = 0;
+    bool takesBack = false; // the way back of an undone move
     int koniec = 0;
     float sScale = 1;
     float standardSpeed = 0.01f;

@@ -1,4 +1,6 @@
-// TZdarzenie.hpp: one move that can be taken back, with the score and drive from before it.
+// TZdarzenie.hpp: one move that can be taken back, as the game screen shows it: what moved,
+// where its way back starts and ends, and the score and drive from before it. (The rules keep
+// their own record of the move and put the figures back; this one carries the pictures.)
 #pragma once
 
 #include <memory>
@@ -6,7 +8,6 @@
 
 class TCard;
 class TCardData;
-class TSword;
 class TSwordData;
 
 class TZdarzenie
@@ -22,12 +23,16 @@ public:
 
     std::string typ;          // "KARTA-ZDJETA", "KARTA-DODANA", "UZYTO-SWORD", "PICK-UP-SWORD"
     std::shared_ptr<TCard> c; // the table card involved, kept alive for its way back
-    TCardData* cd = nullptr;  // the identity involved
+    TCardData* cd = nullptr;  // the identity involved (the sword's, for the two sword moves)
     const TSwordData* sd = nullptr;
-    TSword* sw = nullptr;
     float xStart = 0, yStart = 0;
     float xEnd = 0, yEnd = 0;
     int score = 0;
     int driveN = 0;
     float driveMN = 1;
+    // KARTA-ZDJETA, PICK-UP-SWORD: the coin that lay under the card goes back under it.
+    bool hadResource = false;
+    int resourceType = 0;
+    int resourceAmount = 0;
+    bool wasColumn = false; // the card was the bottom card of a column
 };

@@ -563,18 +563,18 @@ void TLevel::_load(const std::string& file, int shuffle, int magic, int swords, 
         allColumns = static_cast<int>(columns.size());
 }
 
-std::unique_ptr<TCard> TLevel::takeOffTable(TCard& card)
+std::shared_ptr<TCard> TLevel::takeOffTable(TCard& card)
 {
     auto at = std::find_if(cards.begin(), cards.end(), [&](const auto& c) { return c.get() == &card; });
     if (at == cards.end())
         return nullptr;
-    std::unique_ptr<TCard> taken = std::move(*at);
+    std::shared_ptr<TCard> taken = std::move(*at);
     cards.erase(at);
     columns.erase(std::remove(columns.begin(), columns.end(), &card), columns.end());
     return taken;
 }
 
-TCard& TLevel::addCard(std::unique_ptr<TCard> card)
+TCard& TLevel::addCard(std::shared_ptr<TCard> card)
 {
     cards.push_back(std::move(card));
     return *cards.back();

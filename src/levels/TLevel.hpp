@@ -78,9 +78,9 @@ public:
 
     // A card leaves the table (played, picked up, flown off): out of `cards`, but kept alive
     // until whatever carries it lets it go.
-    std::unique_ptr<TCard> takeOffTable(TCard& card);
+    std::shared_ptr<TCard> takeOffTable(TCard& card);
     // Adds a card on top of the table.
-    TCard& addCard(std::unique_ptr<TCard> card);
+    TCard& addCard(std::shared_ptr<TCard> card);
 
     int id = 0;
     TBackground* background = nullptr;
@@ -98,7 +98,7 @@ public:
     int jestWildCards = 0;
     int jestMagic = 0;
     int longestDrive = 0;
-    std::vector<std::unique_ptr<TCard>> cards; // stacking order: later lies on earlier
+    std::vector<std::shared_ptr<TCard>> cards; // stacking order: later lies on earlier
     std::vector<TCardData*> deck;              // first drawn first
     std::vector<TCardData*> spot;
     CardList columns;

@@ -7,6 +7,7 @@
 #include "base/Program.hpp"
 #include "base/StartupFlags.hpp"
 #include "cards/Cards.hpp"
+#include "cards/Swords.hpp"
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
 #include "cards/TResource.hpp"
@@ -59,19 +60,6 @@ bool owns(const char* item)
     return hasProfile() && profile().getMyItem(item) != nullptr;
 }
 
-// The ten-times multiplier: multipliers grow in tenths, and scores are multiplied exactly.
-long long multiplierTenths(float driveMN)
-{
-    return std::lround(static_cast<double>(driveMN) * 10.0);
-}
-
-// "12.5" style: one decimal, as the game shows multipliers.
-std::string oneDecimalText(float value)
-{
-    long long a = multiplierTenths(value);
-    return std::to_string(a / 10) + "." + std::to_string(a % 10);
-}
-
 // A point as the rules' flights take it: whole pixels.
 float whole(float v)
 {
@@ -119,15 +107,12 @@ void TMainGame::setup()
     summary_ = std::make_unique<screens::LevelSummary>();
     summary_->setup();
     _setupFontsAndText();
+    hud_.setup(txtEndHand);
     Gui = loadGui("gfx/gui/mainGame/mainGame.gui");
 }
 
 void TMainGame::_setupFontsAndText()
 {
-    // Every font is the game's own typeface; the path is kept as the screen has always named it.
-    const std::string face = "gfx/fonts/bookman.ttf";
-    endDriveFont = &loadFont(face, 20);
-    scoreFont = &loadFont(face, 24);
     const TTxtFile texts = loadTextTable("txt/#LANG#/mainGame.txt");
     txtMultiplier = media::text::trim(getText(texts, 1));
     txtDrive = media::text::trim(getText(texts, 2));
@@ -135,7 +120,7 @@ void TMainGame::_setupFontsAndText()
     txtEndHand = media::text::trim(getText(texts, 4));
     txtEndDrive = media::text::trim(getText(texts, 5));
     txtUndo = media::text::trim(getText(texts, 8));
-    cyfry = loadDigitFont();
+    stageTitles_ = loadTextTable("txt/#LANG#/stagesNames.txt");
 }
 
 void TMainGame::setLevel(std::shared_ptr<TLevel> newLevel)
@@ -183,7 +168,9 @@ void TMainGame::setLevel(std::shared_ptr<TLevel> newLevel)
 
 void TMainGame::onEvent(const rules::Event& event, const rules::Board& board)
 {
-    if (auto* trace = base::program().trace.get()) {
+    auto* trace = base::program().trace.get();
+    // An undo is told of when its way back has landed.
+    if (trace && event.kind != rules::EventKind::Undo) {
         std::string line = rules::traceLine(base::program().framesEnded + 1, event, board);
         if (!line.empty())
             *trace << line << '\n';
@@ -205,11 +192,10 @@ void TMainGame::onEvent(const rules::Event& event, const rules::Board& board)
     case EventKind::DriveEnd: showDriveEnd(event); break;
     case EventKind::Multiplier: showMultiplier(event); break;
     case EventKind::LevelEnd: showLevelEnd(event); break;
+    case EventKind::Undo: showUndo(event); break;
     case EventKind::Deal:
     case EventKind::Coin: // its glitter and sound come with the resource itself
-    case EventKind::SwordUse:
-    case EventKind::Undo: // not asked for by the game screen yet: its Undo button rests
-        break;
+    case EventKind::SwordUse: break;
     }
 }
 
@@ -248,10 +234,11 @@ void TMainGame::showTake(const rules::Event& event)
 {
     TCard& card = play_->cardOf(event.slot);
     const TDim spot = level->COUNT_spotDim();
+    const bool column =
+        std::find(level->columns.begin(), level->columns.end(), &card) != level->columns.end();
     // Off the table first, so the undo record holds the card itself; nothing is seen between.
     taken_ = level->takeOffTable(card);
-    play_->undo.recordCardPlayed({static_cast<long long>(level->score), level->driveN, level->driveMN},
-                                 taken_, spot);
+    play_->undo.recordCardPlayed(before(), taken_, spot).wasColumn = column;
     ParticleList& particles = play_->effects.particles;
     if (card.utrudnienie2) {
         generateWaterParticles(particles, card.x, card.y);
@@ -291,21 +278,30 @@ void TMainGame::showHammerLeave(const rules::Event& event)
 void TMainGame::showSwordPick(const rules::Event& event)
 {
     TCard& card = play_->cardOf(event.slot);
+    const bool column =
+        std::find(level->columns.begin(), level->columns.end(), &card) != level->columns.end();
     std::shared_ptr<TCard> taken = level->takeOffTable(card);
     if (!taken)
         return;
-    if (event.alreadyHeld) {
-        // The player has this sword already: the card just leaves.
-        TFlyingCard& f = play_->flights.startStandard(card, card.x, card.y, 1200, 500, 0);
-        f.ownedCard = taken;
-    } else {
+    TDim target;
+    target.x = 1200;
+    target.y = 500;
+    float angle = 0;
+    if (!event.alreadyHeld) {
         // The sword flies to its place on the rack.
         TProfile* p = player();
-        float angle = p ? p->getSwordRotTemporary(*card.cd) : 254;
+        angle = p ? p->getSwordRotTemporary(*card.cd) : 254;
         constexpr float degrees = 3.14159265358979f / 180.0f;
-        float tx = whole(920 + std::cos(angle * degrees) * 694);
-        float ty = whole(1034 + std::sin(angle * degrees) * 294);
-        play_->flights.startPickSword(taken, tx, ty).docelowyRot = angle;
+        target.x = whole(920 + std::cos(angle * degrees) * 694);
+        target.y = whole(1034 + std::sin(angle * degrees) * 294);
+    }
+    play_->undo.recordSwordPicked(before(), taken, swordDataById(card.cd->id), target).wasColumn = column;
+    if (event.alreadyHeld) {
+        // The player has this sword already: the card just leaves.
+        TFlyingCard& f = play_->flights.startStandard(card, card.x, card.y, target.x, target.y, 0);
+        f.ownedCard = taken;
+    } else {
+        play_->flights.startPickSword(taken, target.x, target.y).docelowyRot = angle;
     }
     if (card.res)
         releaseResource(std::move(card.res), card.x, card.y, event.columnCoin);
@@ -348,8 +344,7 @@ void TMainGame::showDeck(const rules::Event& event)
     const TDim deckPoint = level->COUNT_firstDeckCardDim();
     const TDim spotPoint = level->COUNT_spotDim();
     (void)event;
-    play_->undo.recordDeckCard({static_cast<long long>(level->score), level->driveN, level->driveMN},
-                               identity, spotPoint, deckPoint);
+    play_->undo.recordDeckCard(before(), identity, spotPoint, deckPoint);
     play_->flights.startDeckToSpot(identity, deckPoint.x, deckPoint.y, spotPoint.x, spotPoint.y, 0);
 }
 
@@ -376,6 +371,7 @@ void TMainGame::showDeckSword(const rules::Event& event)
 
 void TMainGame::showDriveEnd(const rules::Event& event)
 {
+    hud_.remDriveN = event.length;
     if (event.ticket) {
         const TDim from = level->COUNT_firstDeckCardDim();
         startLongDriveStream(play_->effects, event.length, event.ticket, from.x, from.y);
@@ -432,6 +428,124 @@ void TMainGame::releaseResource(std::unique_ptr<TResource> resource, float x, fl
     play_->resources.addResource(std::move(resource));
 }
 
+// --- taking moves back
+
+UndoHistory::Before TMainGame::before() const
+{
+    return {static_cast<long long>(level->score), level->driveN, level->driveMN};
+}
+
+bool TMainGame::undoAllowed() const
+{
+    if (!play_ || state != GameState::Normal || undoInFlight_ || taken_)
+        return false;
+    const LevelInPlay& play = *play_;
+    // A coin or a drive's light landing after the figures were put back would count twice; a
+    // card in the air would land on a spot that no longer expects it.
+    return play.board.canUndo() && !play.undo.empty() && play.flights.flyingCards.empty()
+           && play.resources.empty() && !longDriveStreamsPending(play.effects);
+}
+
+void TMainGame::undoPaid()
+{
+    TProfile* p = player();
+    if (!p || p->undos <= 0 || !undoAllowed())
+        return;
+    p->undos -= 1;
+    play_->board.undo();
+    syncLevel();
+}
+
+void TMainGame::undoFree()
+{
+    if (!undoAllowed())
+        return;
+    play_->board.undo();
+    syncLevel();
+}
+
+void TMainGame::showUndo(const rules::Event& event)
+{
+    std::unique_ptr<TZdarzenie> e = play_->undo.takeLast();
+    if (!e)
+        return;
+    undoInFlight_ = event;
+    // The long-drive sign follows the drive put back.
+    dEndCAlpha = play_->board.driveN() > MIN_LONG_DRIVE ? 1.0f : 0.0f;
+    pendingDeckTurn = false;
+    const bool fromSpot = event.undone != rules::UndoKind::SwordPicked;
+    if (fromSpot && !level->spot.empty())
+        level->spot.pop_back();
+    TFlyingCard* way = nullptr;
+    switch (event.undone) {
+    case rules::UndoKind::CardPlayed:
+    case rules::UndoKind::SwordPicked: {
+        std::shared_ptr<TCard> card = e->c;
+        if (!card)
+            break;
+        if (e->hadResource && !card->res)
+            card->res = std::make_unique<TResource>(e->resourceType, e->resourceAmount);
+        // Back where it lay in the stacking order, as the rules hold it (it was free when it
+        // left, so nothing it overlaps lies above it either way).
+        const int slot = event.slot;
+        auto at = std::find_if(level->cards.begin(), level->cards.end(),
+                               [&](const auto& c) { return play_->slotOf(*c) > slot; });
+        level->cards.insert(at, card);
+        if (e->wasColumn)
+            level->columns.push_back(card.get());
+        if (event.undone == rules::UndoKind::CardPlayed) {
+            TCardData* id = card->cd;
+            TProfile* p = player();
+            // A magic card found in this very play is lost again; one found in an earlier level stays.
+            if (id && id->isMagic() && id->newMagicCard == 1 && id->notFound == 0 && p
+                && p->getMagicCard(id->id)) {
+                p->magicCards.erase(std::remove(p->magicCards.begin(), p->magicCards.end(), id),
+                                    p->magicCards.end());
+                p->foundMagicCardsN = std::max(0, p->foundMagicCardsN - 1);
+                id->notFound = 1;
+            }
+            way = &play_->flights.startStandard(*card, e->xStart, e->yStart, e->xEnd, e->yEnd, 0);
+        } else {
+            // The rack gives the sword up, unless the player held one before the pick-up.
+            if (TProfile* p = player(); p && card->cd) {
+                const int id = card->cd->id;
+                const auto& rack = play_->board.rack();
+                if (std::none_of(rack.begin(), rack.end(),
+                                 [id](const rules::Identity& r) { return r.id == id; }))
+                    std::erase_if(p->swords, [id](const TSword& sw) { return sw.sd && sw.sd->id == id; });
+            }
+            way = &play_->flights.startSwordToCard(*card, e->xStart, e->yStart, e->xEnd, e->yEnd);
+        }
+        showFaces();
+        break;
+    }
+    case rules::UndoKind::DeckCard:
+        way = &play_->flights.startSpotToDeck(e->cd, e->xStart, e->yStart, e->xEnd, e->yEnd, 0);
+        way->moveToDeck = 1;
+        break;
+    case rules::UndoKind::SwordUsed:
+        way = &play_->flights.startDeckToSword(e->cd, e->xStart, e->yStart, e->xEnd, e->yEnd, 0);
+        break;
+    }
+    if (way)
+        way->takesBack = true;
+    else
+        undoLanded();
+    playMySound("card-fly-" + std::to_string(rnd(0, 1)));
+}
+
+void TMainGame::undoLanded()
+{
+    if (!undoInFlight_)
+        return;
+    if (auto* trace = base::program().trace.get()) {
+        std::string line = rules::traceLine(base::program().framesEnded + 1, *undoInFlight_, play_->board);
+        if (!line.empty())
+            *trace << line << '\n';
+    }
+    undoInFlight_.reset();
+}
+
 // --- what lands
 
 void TMainGame::flightLanded(TFlyingCard& flight)
@@ -460,12 +574,16 @@ void TMainGame::flightLanded(TFlyingCard& flight)
         break;
     default: break;
     }
-    if (flight.levelCheck) {
+    if (flight.moveToDeck && id)
+        level->deck.insert(level->deck.begin(), id);
+    if (flight.takesBack) {
+        // The rules laid the table back exactly as it was: only the picture follows them.
+        syncLevel();
+        undoLanded();
+    } else if (flight.levelCheck) {
         play_->board.CHECK_Cover(1);
         syncLevel();
     }
-    if (flight.moveToDeck && id)
-        level->deck.insert(level->deck.begin(), id);
 }
 
 void TMainGame::rocksOpen(TFlyingCard& flight)
@@ -486,6 +604,13 @@ void TMainGame::resourceArrived(TResource& resource)
 {
     play_->board.land(resource.ticket);
     syncLevel();
+    zatrzas();
+}
+
+void TMainGame::zatrzas()
+{
+    if (play_)
+        hud_.zatrzas(play_->effects.particles);
 }
 
 void TMainGame::driveLightArrived(const TEmitter& light, bool waves)
@@ -493,7 +618,7 @@ void TMainGame::driveLightArrived(const TEmitter& light, bool waves)
     play_->board.land(light.ticket);
     syncLevel();
     if (waves)
-        comboWaves(play_->effects, comboX, comboY);
+        comboWaves(play_->effects, getComboDim().x, getComboDim().y);
 }
 
 // --- rules
@@ -596,7 +721,7 @@ void TMainGame::_update_deckOver()
     TMouse& mouse = guiMouse();
     deckOver = mouse.inDim(deckArea());
     _update_deckCardOver();
-    if (deckOver && mouse.leftPressed) {
+    if (deckOver && mouse.leftPressed && !undoInFlight_) {
         TProfile* p = player();
         if (p && p->tryb == "QUEST" && p->stageID == 1 && p->levelID == 2 && !goodCards.empty()) {
             // The lesson of this level: play the card first; the deck turns nothing.
@@ -729,15 +854,16 @@ void TMainGame::_update_cardOver()
         if (over->cd)
             play_->board.setIdentity(play_->slotOf(*over), {over->cd->id, over->cd->seqN});
     }
-    if (guiMouse().leftPressed)
+    if (guiMouse().leftPressed && !undoInFlight_)
         useCard(*over);
 }
 
 void TMainGame::_updateUndo()
 {
-    // The player's undos are not counted yet: with none left the button rests, inactive, at the
-    // edge, and the tab stays tucked away.
-    const int undos = 0;
+    // With no undos left, or nothing to take back, the button slides away to the left edge and
+    // goes inactive once it is there.
+    const TProfile* p = player();
+    const int undos = p ? p->undos : 0;
     dUndoA = (undos != 0 && !play_->undo.empty()) ? 1.0f : 0.0f;
     approach(undoA, dUndoA, 0.05f);
     if (!Gui)
@@ -754,13 +880,35 @@ void TMainGame::_updateUndo()
 
 void TMainGame::_updateEndA()
 {
-    if (level->deck.empty() && level->driveN < 6) {
+    // The rules' deck: a card on its way back to the deck takes the end hand away at once.
+    if (play_->board.deck().empty() && level->driveN < 6) {
         dEndHandA = 1;
     } else {
         dEndHandA = 0;
         endHandA = 0;
     }
     approach(endHandA, dEndHandA, 0.05f);
+}
+
+void TMainGame::_updateDeckHelpA()
+{
+    // The deck pulses while no table card can be played (on the hint levels, where it shows), and
+    // the end hand while nothing at all is left to play.
+    const bool hints = hasProfile() && profile().hintLevel();
+    if (!goodCards.empty() || !hints) {
+        dDeckHelpA = 0;
+        approach(deckHelpA, dDeckHelpA, 0.05f);
+    } else {
+        if (deckHelpA == dDeckHelpA)
+            dDeckHelpA = dDeckHelpA > 0.5f ? 0.0f : 1.0f;
+        approach(deckHelpA, dDeckHelpA, 0.05f);
+    }
+    if (!goodCards.empty() || !level->deck.empty()) {
+        dEndA = 0;
+    } else if (endA == dEndA) {
+        dEndA = dEndA > 0.5f ? 0.0f : 1.0f;
+    }
+    approach(endA, dEndA, 0.05f);
 }
 
 void TMainGame::_updateMouseLook()
@@ -793,6 +941,8 @@ void TMainGame::_update_STATE_begin()
     showCaption(play_->effects.captions, 15, 512, 300, 2000).pSpeed = 0.02f;
     play_->board.beginPlay();
     syncLevel();
+    // The swords picked up as play begins cannot be taken back.
+    play_->undo.clear();
 }
 
 void TMainGame::_update_STATE_normal()
@@ -886,10 +1036,12 @@ void TMainGame::update()
     play_->effects.updateCaptions();
     play_->resources.updateResources();
     _updateEndA();
+    _updateDeckHelpA();
     _updateFade();
     _updateAlpha();
     _updateUndo();
     _updateGUI();
+    hud_.update(hudFigures());
     _updateMouseLook();
 }
 
@@ -986,6 +1138,10 @@ void TMainGame::_prepareSelf()
         p->where = "MAIN-GAME";
     alpha = dAlpha = 0;
     deckAlpha = dDeckAlpha = 0;
+    deckHelpA = dDeckHelpA = 0;
+    endA = dEndA = 0;
+    undoInFlight_.reset();
+    hud_.reset();
     endHandA = dEndHandA = 0;
     endCAlpha = dEndCAlpha = 0;
     pendingDeckTurn = false;
@@ -1029,6 +1185,8 @@ std::string TMainGame::mainLoop()
         endFrame(false);
         if (Gui && Gui->clickedItem("menu"))
             goMenu();
+        if (Gui && Gui->clickedItem("undo"))
+            undoPaid();
         _controlKEYBOARD();
         if (fadedOut())
             break;
@@ -1091,6 +1249,10 @@ void TMainGame::_controlKEYBOARD()
     }
     if (input.keyHits(letter('i')))
         LongDrive_add();
+    if (input.keyHits(letter('z')))
+        undoFree();
+    if (input.keyHits(letter('t')))
+        zatrzas();
     if (input.keyHits(letter('h'))) {
         play_->board.setDrive(50);
         LongDrive_end();
@@ -1103,26 +1265,36 @@ void TMainGame::_controlKEYBOARD()
     }
 }
 
-// --- the plain presentation: the table, deck, spot, score, drive and multiplier
+// --- the picture: the table, the deck and spot, the display around them
 
-void TMainGame::drawText(media::Font& font, const std::string& text, float x, float y, int r, int g, int b,
-                         float a)
+std::string TMainGame::levelNameText() const
 {
-    drawShadowedText(font, text, x, y, r, g, b, a);
+    const TProfile* p = player();
+    if (!p)
+        return {};
+    const auto title = [this](int stage) {
+        return stage >= 1 && stage <= stageTitles_.lines() ? media::text::trim(getText(stageTitles_, stage))
+                                                           : std::string();
+    };
+    if (p->tryb == "QUEST")
+        return std::to_string(p->stageID) + " - " + std::to_string(p->levelID) + "   " + title(p->stageID);
+    return std::to_string(p->freeLevelNumber) + " - " + std::to_string(p->freeStageNumber) + " "
+           + title(p->freeStageNumber);
 }
 
-void TMainGame::drawLabelledNumber(const std::string& label, const std::string& digits, float x, float y,
-                                   float a)
+HudFigures TMainGame::hudFigures() const
 {
-    drawText(*scoreFont, label, x, y, 240, 232, 214, a);
-    // The digits stand on the label's baseline; their strip is drawn from its top-centre.
-    const float digitsX = x + scoreFont->textWidth(label) + 10 + CyfryFont::cellWidth / 2.0f;
-    const float digitsY = y + static_cast<float>(scoreFont->ascent()) - 28;
-    media::Renderer& gfx = media::gfx();
-    gfx.setColor(255, 255, 255);
-    gfx.setAlpha(a);
-    cyfry.drawDigits(digits, digitsX, digitsY);
-    gfx.setAlpha(1);
+    HudFigures f;
+    f.alpha = std::max(alpha, 0.0f);
+    if (!play_ || !level)
+        return f;
+    f.score = play_->board.score();
+    f.driveN = play_->board.driveN();
+    f.multiplierTenths = play_->board.multiplierTenths();
+    f.levelName = levelNameText();
+    f.deckCounter = owns("LICZNIK");
+    f.deckCount = static_cast<int>(level->deck.size());
+    return f;
 }
 
 void TMainGame::drawTable()
@@ -1139,60 +1311,116 @@ void TMainGame::drawTable()
     drawStandards();
 }
 
-void TMainGame::drawDeckAndSpot()
+void TMainGame::_drawDeck()
 {
     media::Renderer& gfx = media::gfx();
     const CardGraphics& g = cardGraphics();
     drawStandards();
-    gfx.setColor(12, 22, 18);
-    gfx.setAlpha(0.55f + 0.2f * deckOverA);
-    gfx.drawRect(level->deckHolderX, level->deckHolderY, 450, 170);
-    drawStandards();
+    gfx.drawPicture(hud_.guiDeckHolder[owns("LICZNIK") ? 0 : 1], level->deckHolderX, level->deckHolderY);
+    // The end of the level, offered at the empty deck while no long drive waits to be cashed in.
+    const float handX = static_cast<float>(static_cast<int>(level->deckHolderX + 110) + 35);
+    const float handY = static_cast<float>(static_cast<int>(level->deckY - hud_.endH / 2) + 10);
+    if (level->deck.empty() && level->driveN < 6) {
+        gfx.setAlpha(endHandA);
+        gfx.drawPicture(hud_.endHand, handX, handY);
+        if (deckOver && state == GameState::Normal) {
+            gfx.setBlend(media::Blend::Light);
+            gfx.setAlpha(0.3f);
+            gfx.drawPicture(hud_.endHand, handX, handY);
+        }
+        drawStandards();
+    }
+    // The pile: the front card (turned next) lies on top, at the right.
+    const media::Picture& back = g.revers[static_cast<std::size_t>(std::clamp(level->numerRewersu, 0, 5))];
     float step = 13;
     float x = level->deckHolderX + 85;
-    const auto back = static_cast<std::size_t>(std::clamp(level->numerRewersu, 0, 5));
-    // The pile: the front card (turned next) lies on top, at the right.
     for (std::size_t i = 0; i < level->deck.size(); ++i) {
         x += step;
         step = std::max(0.0f, step - 0.8f);
-        gfx.drawPicture(g.revers[back], x, level->deckY);
+        gfx.drawPicture(back, x, level->deckY);
     }
-    if (!level->deck.empty() && deckAlpha > 0) {
-        TDim top = level->COUNT_firstDeckCardDim();
-        gfx.setAlpha(deckAlpha);
-        level->deck.front()->draw(top.x, top.y, 0, 0);
+    const TDim top = level->COUNT_firstDeckCardDim();
+    const auto glowOnTop = [&](float a) {
+        gfx.setBlend(media::Blend::Light);
+        gfx.setAlpha(a);
+        gfx.drawPicture(g.over, top.x, top.y);
+        gfx.setBlend(media::Blend::Alpha);
         gfx.setAlpha(1);
+        gfx.drawPicture(back, top.x, top.y);
+        gfx.setBlend(media::Blend::Light);
+        gfx.setAlpha(0.2f * a);
+        gfx.drawPicture(back, top.x, top.y);
+        drawStandards();
+    };
+    if (!level->deck.empty()) {
+        if (deckHelpA != 0 && hasProfile() && profile().hintLevel())
+            glowOnTop(deckHelpA);
+        if (deckOverA != 0)
+            glowOnTop(deckOverA);
+        if (deckAlpha != 0) {
+            gfx.setAlpha(deckAlpha);
+            level->deck.front()->draw(top.x, top.y, 0, 0);
+            gfx.setAlpha(1);
+        }
     }
-    TDim spot = level->COUNT_spotDim();
-    if (level->spot.size() >= 2)
-        level->spot[level->spot.size() - 2]->draw(spot.x, spot.y, 0, 0);
-    if (!level->spot.empty())
-        level->spot.back()->draw(spot.x, spot.y, 0, 0);
-    if (endHandA > 0) {
-        media::Font& font = *endDriveFont;
-        float w = font.textWidth(txtEndHand);
-        drawText(font, txtEndHand, level->deckHolderX + 145 - w / 2 + 30, level->deckY - 12, 246, 214, 130,
-                 endHandA);
-    }
-    if (level->driveN > 5 && endCAlpha > 0) {
-        TDim top = level->COUNT_firstDeckCardDim();
-        drawText(*endDriveFont, txtEndDrive, top.x - 40 + (level->deck.empty() ? 60.0f : 0.0f), top.y - 95,
-                 255, 230, 160, endCAlpha);
+    if (level->deck.empty() && goodCards.empty() && level->driveN <= 5) {
+        gfx.setAlpha(endHandA);
+        gfx.drawPicture(hud_.endHand, handX, handY);
+        gfx.setBlend(media::Blend::Light);
+        gfx.setAlpha(0.4f * endA);
+        gfx.drawPicture(hud_.endHand, handX, handY);
+        drawStandards();
     }
 }
 
-void TMainGame::drawHud()
+void TMainGame::_drawSpot()
 {
-    const float a = std::max(alpha, 0.0f);
-    drawLabelledNumber(txtScore, std::to_string(static_cast<long long>(level->score)), 40, 28, a);
-    drawLabelledNumber(txtDrive, std::to_string(level->driveN), 420, 28, a);
-    // The multiplier's point would stand apart in the digit strip: it keeps the face.
-    drawText(*scoreFont, txtMultiplier + " x" + oneDecimalText(level->driveMN), 720, 28, 246, 214, 130, a);
+    if (level->spot.empty())
+        return;
+    drawStandards();
+    const TDim spot = level->COUNT_spotDim();
+    level->spot.back()->draw(spot.x, spot.y, 0, 0);
+}
+
+void TMainGame::_drawEndDrive()
+{
+    // The sign that a click on the deck cashes in the running long drive.
+    if (level->driveN < 6)
+        return;
+    media::Renderer& gfx = media::gfx();
+    TDim top = level->COUNT_firstDeckCardDim();
+    if (level->deck.empty())
+        top.x += 60;
+    drawStandards();
+    gfx.setAlpha(endCAlpha);
+    gfx.drawPicture(hud_.endCombo, top.x, top.y);
+    if (deckOver) {
+        gfx.setBlend(media::Blend::Light);
+        gfx.setAlpha(0.3f);
+        gfx.drawPicture(hud_.endCombo, top.x, top.y);
+    }
+    drawStandards();
+}
+
+void TMainGame::_drawDEBUG()
+{
+    if (!cheatsOn || !media::input().keyDown(media::key::letter('d')))
+        return;
+    media::Renderer& gfx = media::gfx();
+    drawStandards();
+    std::string deck = "DECK : ";
+    for (const TCardData* id : level->deck)
+        deck += id->nazwa + "-";
+    gfx.drawText(loadFont("gfx/fonts/bookman.ttf", 16), deck, 10, 100);
+    gfx.setColor(255, 0, 0);
+    for (const TCard* card : level->columns)
+        gfx.drawRect(card->x, card->y, 10, 10);
+    drawStandards();
 }
 
 void TMainGame::draw()
 {
-    if (!level || !play_ || !scoreFont)
+    if (!level || !play_ || !Gui)
         return; // nothing to show before a level, nor before setup()
     drawStandards();
     if (table_.empty())
@@ -1201,14 +1429,19 @@ void TMainGame::draw()
         media::gfx().drawPicture(table_, 0, 0);
     for (const auto& card : level->cards)
         card->draw(play_->hint);
-    drawDeckAndSpot();
+    _drawDeck();
+    _drawSpot();
+    drawStandards();
     play_->flights.drawFlights();
+    _drawEndDrive();
     play_->effects.drawCaptions();
-    drawHud();
+    hud_._drawPanele(std::max(alpha, 0.0f));
     _drawGui();
+    hud_._drawInfo(hudFigures());
     play_->effects.drawParticles();
     play_->resources.drawResources();
     drawStandards();
     _drawBlackFade();
     drawStandards();
+    _drawDEBUG();
 }

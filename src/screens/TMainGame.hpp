@@ -5,14 +5,16 @@
 
 #include "cards/FlightHost.hpp"
 #include "cards/Resources.hpp"
-#include "gui/CyfryFont.hpp"
+#include "data/TTxtFile.hpp"
 #include "gui/TDim.hpp"
 #include "media/Picture.hpp"
 #include "rules/Listener.hpp"
+#include "screens/GameHud.hpp"
 #include "screens/LevelInPlay.hpp"
 #include "screens/TEkran.hpp"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,10 +23,6 @@ class TCardData;
 class TLevel;
 class TResource;
 
-namespace media
-{
-class Font;
-}
 namespace screens
 {
 class LevelSummary;
@@ -60,6 +58,26 @@ public:
     void _updateGUI();
     // The undo button's caption, and its tab sliding in from the left edge while undo is possible.
     void _updateUndo();
+    // The deck's pulse while no table card can be played (hint levels), and the end hand's.
+    void _updateDeckHelpA();
+
+    // The Undo button: spends one of the player's undos and takes the newest move back. With no
+    // undos left nothing happens; with nothing to take back, or while anything moves, nothing
+    // is spent either.
+    void undoPaid();
+    // The developer key: the newest move back, for free.
+    void undoFree();
+    // A move may be taken back now: play waits for the player, the history holds a move, and
+    // nothing is on its way (no card, coin, light or sword moving).
+    bool undoAllowed() const;
+
+    // The cash panel shakes (a coin has landed, or a developer key).
+    void zatrzas();
+    float getAdXForCashPanel() const { return hud_.getAdXForCashPanel(); }
+    // The bulb that shows the multiplier: the drive's light flies there.
+    TDim getComboDim() const { return hud_.getComboDim(); }
+    // The name plate's text: stage, level and the stage's title.
+    std::string levelNameText() const;
 
     void addDeckCard();
     // The drive grows by one with no card played (a developer key).
@@ -117,9 +135,6 @@ public:
 
     // The deck's click area.
     TDim deckArea() const;
-    // The lamp the drive's light gathers at, by the multiplier.
-    static constexpr float comboX = 760;
-    static constexpr float comboY = 110;
     // The end of a level, as one line for scripts: level, recorded score, cards and deck left,
     // longest drive.
     const std::string& resultLine() const { return resultLine_; }
@@ -150,13 +165,12 @@ public:
     // A deck click waiting for the long-drive sign to fade (only a click sets it).
     bool pendingDeckTurn = false;
     float undoA = 0, dUndoA = 0;
+    float deckHelpA = 0, dDeckHelpA = 0;
+    float endA = 0, dEndA = 0;
     // The screen's texts, from its language table.
     std::string txtMultiplier, txtDrive, txtScore, txtEndHand, txtEndDrive, txtUndo;
-    // The fonts, owned by the font cache.
-    media::Font* endDriveFont = nullptr;
-    media::Font* scoreFont = nullptr;
-    // The gold digits of the score and the drive counter.
-    CyfryFont cyfry;
+    // The display around the table.
+    GameHud hud_;
 
 private:
     // What the rules report, shown as it happens.
@@ -171,6 +185,8 @@ private:
     void showDriveEnd(const rules::Event& event);
     void showMultiplier(const rules::Event& event);
     void showLevelEnd(const rules::Event& event);
+    // A move taken back: what moved goes back the way it came.
+    void showUndo(const rules::Event& event);
     // The drive has grown from `before` to `now`: the long-drive caption, sound and sign.
     void showDriveGrowth(int before, int now);
     // A resource released from (x, y) flies to the cash panel; the rules wait for `coin`.
@@ -188,19 +204,30 @@ private:
     // The last light of a drive has reached the multiplier.
     void driveLightArrived(const TEmitter& light, bool waves);
 
+    // The level's figures as a move's record keeps them.
+    UndoHistory::Before before() const;
+    // The way back of an undone move has landed: the trace tells of the undo now.
+    void undoLanded();
+
     void drawTable();
-    void drawDeckAndSpot();
-    void drawHud();
+    void _drawDeck();
+    void _drawSpot();
+    void _drawEndDrive();
+    void _drawDEBUG();
     void _setupFontsAndText();
-    void drawText(media::Font& font, const std::string& text, float x, float y, int r, int g, int b, float a);
-    // A label in the score font from (x, y), the gold digits after it.
-    void drawLabelledNumber(const std::string& label, const std::string& digits, float x, float y, float a);
+    // What the display shows this frame.
+    HudFigures hudFigures() const;
 
     std::unique_ptr<LevelInPlay> play_;
     // A played card between leaving the table and setting off for the spot.
     std::shared_ptr<TCard> taken_;
     std::string resultLine_;
     std::unique_ptr<screens::LevelSummary> summary_;
+    // An undo whose way back is still in the air (its trace line waits for the landing); no
+    // move is taken meanwhile.
+    std::optional<rules::Event> undoInFlight_;
+    // The stages' titles, for the name plate.
+    TTxtFile stageTitles_;
     media::Picture glow_;
     media::Picture table_;
 };

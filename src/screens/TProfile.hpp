@@ -70,6 +70,7 @@ public:
     int score = 0;
     int cardsLightUp = 1;
     int foundMagicCardsN = 0;
+    int undos = 0; // undos left in the level in play
     std::string tryb = "QUEST";
     int time = 0; // seconds of play in the current level
     float ALL_SCORES = 0;

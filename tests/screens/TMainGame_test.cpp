@@ -303,9 +303,16 @@ std::map<int, int> allIdentities(const TLevel& level, const LevelInPlay& inPlay)
 }
 
 // The level the screen shows is the level the rules hold: the same cards on the table in the same
-// order, uncovered alike, the same deck, and the same figures.
-::testing::AssertionResult levelShowsTheRules(const TLevel& level, const rules::Board& board)
+// order, uncovered alike, the same deck (counting a card on its way back to it), and the same
+// figures.
+::testing::AssertionResult levelShowsTheRules(const TLevel& level, const LevelInPlay& inPlay)
 {
+    const rules::Board& board = inPlay.board;
+    std::vector<const TCardData*> deck(level.deck.begin(), level.deck.end());
+    for (const auto& f : inPlay.flights.flyingCards) {
+        if (f->moveToDeck)
+            deck.insert(deck.begin(), f->shownIdentity());
+    }
     const std::vector<int> order = board.tableOrder();
     if (order.size() != level.cards.size())
         return ::testing::AssertionFailure()
@@ -316,10 +323,10 @@ std::map<int, int> allIdentities(const TLevel& level, const LevelInPlay& inPlay)
         if (rule.card.id != shown.cd->id || rule.uncovered != (shown.odkryta != 0))
             return ::testing::AssertionFailure() << "table card " << k << " differs";
     }
-    if (board.deck().size() != level.deck.size())
+    if (board.deck().size() != deck.size())
         return ::testing::AssertionFailure() << "the decks differ";
-    for (std::size_t k = 0; k < level.deck.size(); ++k) {
-        if (board.deck()[k].id != level.deck[k]->id)
+    for (std::size_t k = 0; k < deck.size(); ++k) {
+        if (board.deck()[k].id != deck[k]->id)
             return ::testing::AssertionFailure() << "deck card " << k << " differs";
     }
     if (board.score() != static_cast<long long>(level.score) || board.driveN() != level.driveN
@@ -328,7 +335,7 @@ std::map<int, int> allIdentities(const TLevel& level, const LevelInPlay& inPlay)
     return ::testing::AssertionSuccess();
 }
 
-TEST(Conservation, RandomClicksNeverLoseOrDoubleACard)
+TEST(Conservation, RandomClicksAndUndosNeverLoseOrDoubleACard)
 {
     GameFixture f;
     std::vector<TestCard> table;
@@ -346,6 +353,7 @@ TEST(Conservation, RandomClicksNeverLoseOrDoubleACard)
     media::Random clicks(12345);
     int frame = 0;
     int played = 0;
+    int undos = 0;
     for (; frame < 1500 && f.game->state == GameState::Normal; ++frame) {
         played = static_cast<int>(level.spot.size());
         int roll = clicks.rand(0, 9);
@@ -356,13 +364,19 @@ TEST(Conservation, RandomClicksNeverLoseOrDoubleACard)
                     target.y + static_cast<float>(clicks.rand(-60, 60)));
         } else if (roll == 3 && !level.deck.empty()) {
             f.clickDeck();
+        } else if (roll == 4 && clicks.rand(0, 2) == 0) {
+            const std::size_t history = f.inPlay().board.undoHistory().size();
+            f.game->undoFree();
+            undos += f.inPlay().board.undoHistory().size() < history ? 1 : 0;
+            f.frame();
         } else {
             f.frame();
         }
         ASSERT_EQ(allIdentities(level, f.inPlay()), start) << "after frame " << frame;
-        ASSERT_TRUE(levelShowsTheRules(level, f.inPlay().board)) << "after frame " << frame;
+        ASSERT_TRUE(levelShowsTheRules(level, f.inPlay())) << "after frame " << frame;
     }
     EXPECT_GT(frame, 300);
+    EXPECT_GT(undos, 5);
     EXPECT_GT(played, 15); // the clicks did play cards and turn the deck
 }
 } // namespace
