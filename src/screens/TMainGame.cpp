@@ -458,10 +458,26 @@ void TMainGame::undoPaid()
 
 void TMainGame::undoFree()
 {
-    if (!undoAllowed())
+    if (!play_)
         return;
+    if (!undoAllowed()) {
+        // The developer key waits for what moves to land, and no move is taken meanwhile.
+        undoRequested_ = !play_->undo.empty() && state == GameState::Normal;
+        return;
+    }
+    undoRequested_ = false;
     play_->board.undo();
     syncLevel();
+}
+
+void TMainGame::_updateUndoRequest()
+{
+    if (!undoRequested_)
+        return;
+    if (play_->undo.empty() || (state != GameState::Normal && state != GameState::WaitForCaption))
+        undoRequested_ = false;
+    else if (undoAllowed())
+        undoFree();
 }
 
 void TMainGame::showUndo(const rules::Event& event)
@@ -721,7 +737,7 @@ void TMainGame::_update_deckOver()
     TMouse& mouse = guiMouse();
     deckOver = mouse.inDim(deckArea());
     _update_deckCardOver();
-    if (deckOver && mouse.leftPressed && !undoInFlight_) {
+    if (deckOver && mouse.leftPressed && !undoInFlight_ && !undoRequested_) {
         TProfile* p = player();
         if (p && p->tryb == "QUEST" && p->stageID == 1 && p->levelID == 2 && !goodCards.empty()) {
             // The lesson of this level: play the card first; the deck turns nothing.
@@ -854,7 +870,7 @@ void TMainGame::_update_cardOver()
         if (over->cd)
             play_->board.setIdentity(play_->slotOf(*over), {over->cd->id, over->cd->seqN});
     }
-    if (guiMouse().leftPressed && !undoInFlight_)
+    if (guiMouse().leftPressed && !undoInFlight_ && !undoRequested_)
         useCard(*over);
 }
 
@@ -1035,6 +1051,7 @@ void TMainGame::update()
     play_->effects.updateParticles();
     play_->effects.updateCaptions();
     play_->resources.updateResources();
+    _updateUndoRequest();
     _updateEndA();
     _updateDeckHelpA();
     _updateFade();
@@ -1141,6 +1158,7 @@ void TMainGame::_prepareSelf()
     deckHelpA = dDeckHelpA = 0;
     endA = dEndA = 0;
     undoInFlight_.reset();
+    undoRequested_ = false;
     hud_.reset();
     endHandA = dEndHandA = 0;
     endCAlpha = dEndCAlpha = 0;

@@ -65,8 +65,10 @@ public:
     // undos left nothing happens; with nothing to take back, or while anything moves, nothing
     // is spent either.
     void undoPaid();
-    // The developer key: the newest move back, for free.
+    // The developer key: the newest move back, for free; while something moves it waits for
+    // everything to land, and no move is taken meanwhile.
     void undoFree();
+    void _updateUndoRequest();
     // A move may be taken back now: play waits for the player, the history holds a move, and
     // nothing is on its way (no card, coin, light or sword moving).
     bool undoAllowed() const;
@@ -226,6 +228,7 @@ private:
     // An undo whose way back is still in the air (its trace line waits for the landing); no
     // move is taken meanwhile.
     std::optional<rules::Event> undoInFlight_;
+    bool undoRequested_ = false;
     // The stages' titles, for the name plate.
     TTxtFile stageTitles_;
     media::Picture glow_;

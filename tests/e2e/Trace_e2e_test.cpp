@@ -48,7 +48,7 @@ void expectWellFormed(const std::vector<std::string>& lines)
 {
     static const std::regex shape(
         "frame=[0-9]+ event=(deal|play|deck|uncover|coin|drive-end|sword-pick|sword-use|"
-        "hammer-leaves|rocks-open|multiplier|level-end) card=[0-9]+ spot=[0-9]+ "
+        "hammer-leaves|rocks-open|multiplier|level-end|undo) card=[0-9]+ spot=[0-9]+ "
         "deck=[0-9]+ table=[0-9]+ score=[0-9]+ drive=[0-9]+ multiplier=[0-9]+\\.[0-9] "
         "digest=[0-9a-f]{16}");
     for (const std::string& line : lines)
@@ -102,6 +102,68 @@ TEST(Trace, TheGameOnScreenWritesEveryRulesEventTheSameWayEachRun)
 
     ASSERT_EQ(play(t / "b.txt").status, 0);
     EXPECT_EQ(linesOf(t / "b.txt"), lines);
+}
+
+// With the developer keys on, Z takes the newest move back while our player plays. Every undo line
+// (written when the way back has landed) carries the digest of the state before the move it took
+// back: the last line written before that move's frame.
+TEST(Trace, ZTakesMovesBackToTheStateBeforeThem)
+{
+    TempFolder t;
+    const std::string folder = e2e::copyRunFolder(runDir, t / "run");
+    std::ofstream(std::filesystem::path(folder) / "cheats.txt") << "";
+    {
+        std::ofstream script(t / "keys.txt");
+        for (int frame = 120; frame < 1400; frame += 23)
+            script << frame << " key Z tap\n";
+    }
+    e2e::Run run = e2e::runGame(folder + "/eldmere",
+                                {"--headless", "--fixed-step", "--seed", "11", "--autoplay", "--frames",
+                                 "2400", "--level", "data/levels/stage-01/level-04.lvl", "--user-dir",
+                                 t / "user", "--trace", t / "trace.txt", "--input", t / "keys.txt"},
+                                folder, {}, 240);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = linesOf(t / "trace.txt");
+    expectWellFormed(lines);
+    // The moves the history holds, each with the digest before its frame; a play that picks up a
+    // sword records two, and only taking back the first of a frame ends where the frame began.
+    struct Move
+    {
+        std::string frame;
+        std::string before;
+    };
+    std::vector<Move> moves;
+    std::string beforeFrame; // the last digest of an earlier frame
+    std::string previous;    // the line before this one
+    bool playing = false;    // swords picked up as play begins are not moves
+    int undos = 0;
+    for (const std::string& line : lines) {
+        const std::string frame = field(line, "frame");
+        if (!previous.empty() && field(previous, "frame") != frame)
+            beforeFrame = field(previous, "digest");
+        const std::string event = field(line, "event");
+        // A sword turned from the deck leaves the deck, not the table, and is no move of its own.
+        const bool tableSword =
+            event == "sword-pick" && !previous.empty() && field(line, "table") != field(previous, "table");
+        if (event == "play" || event == "deck")
+            playing = true;
+        if (event == "hammer-leaves")
+            moves.clear(); // nothing done before the rocks open can be taken back
+        if (playing && (event == "play" || event == "deck" || event == "sword-use" || tableSword))
+            moves.push_back({frame, beforeFrame});
+        if (event == "undo") {
+            ++undos;
+            ASSERT_FALSE(moves.empty()) << line;
+            const Move undone = moves.back();
+            moves.pop_back();
+            const bool firstOfItsFrame = moves.empty() || moves.back().frame != undone.frame;
+            if (firstOfItsFrame) {
+                EXPECT_EQ(field(line, "digest"), undone.before) << line;
+            }
+        }
+        previous = line;
+    }
+    EXPECT_GE(undos, 3);
 }
 
 TEST(Trace, AFileThatCannotBeWrittenIsReportedAtStart)

@@ -36,17 +36,17 @@ TEST(GameUndo, TwoPlaysComeBackInReverseOrderWithTheFiguresFromBeforeTheFirst)
 
     f.game->undoFree();
     EXPECT_EQ(level.spot.back()->id, 3);
-    f.game->undoFree(); // refused: the 4 is still on its way back
+    EXPECT_FLOAT_EQ(level.score, 3);
+    // The 4 is still on its way back: the second undo waits for it, and no move is taken.
+    f.game->undoFree();
     f.frame();
     EXPECT_EQ(f.inPlay().board.undoHistory().size(), 1u);
-    f.settle();
+    f.clickDeck();
+    EXPECT_EQ(level.deck.size(), 2u);
     ASSERT_NE(cardAt(level, 700, 300), nullptr);
     EXPECT_EQ(cardAt(level, 700, 300)->cd->id, 4);
-    EXPECT_EQ(cardAt(level, 700, 300)->flyingCard, nullptr);
-    EXPECT_FLOAT_EQ(level.score, 3);
-
-    f.game->undoFree();
     f.settle();
+    EXPECT_EQ(cardAt(level, 700, 300)->flyingCard, nullptr);
     ASSERT_EQ(level.cards.size(), 3u);
     EXPECT_EQ(level.cards[0]->cd->id, 3); // back in the stacking order they were dealt in
     EXPECT_EQ(level.cards[1]->cd->id, 4);
