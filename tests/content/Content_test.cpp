@@ -19,8 +19,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -28,6 +31,36 @@ using testing_support::filesUnder;
 using testing_support::InFolder;
 using testing_support::runDir;
 using testing_support::TestProgram;
+
+// A shipped picture, decoded; nothing (and a test failure) when it is missing or damaged.
+std::optional<media::Image> picture(const std::string& path)
+{
+    auto bytes = media::fs::readBytes(path);
+    if (!bytes) {
+        ADD_FAILURE() << path << " is missing";
+        return std::nullopt;
+    }
+    std::string error;
+    auto decoded = media::decodeImage(*bytes, error);
+    if (!decoded) {
+        ADD_FAILURE() << path << ": " << error;
+        return std::nullopt;
+    }
+    return decoded->image;
+}
+
+// How light a pixel looks, 0 to 255.
+double luminance(const media::Image& image, int x, int y)
+{
+    const std::uint8_t* p = image.pixel(x, y);
+    return 0.3 * p[0] + 0.59 * p[1] + 0.11 * p[2];
+}
+
+struct ScreenPoint
+{
+    int x;
+    int y;
+};
 
 class ShippedContent : public ::testing::Test
 {
@@ -186,5 +219,199 @@ TEST_F(ShippedContent, EveryLevelDealsQuietlyAndIsPlayable)
     }
     EXPECT_TRUE(rocks) << "no level has rocks and the hammer";
     EXPECT_TRUE(ice) << "no level has ice";
+}
+} // namespace
+
+namespace
+{
+// The game screen's frame and lights, with the size the game is laid out for. Where the game
+// places things by a picture's size (the deck holder) the size is exact; elsewhere a picture
+// may differ from it by `slack` pixels either way. Lights, coins and signs are drawn centred:
+// strong in the middle, they fade out before their corners.
+struct HudPicture
+{
+    const char* path;
+    int width;
+    int height;
+    int slack;
+    bool clearCorners;
+};
+
+const HudPicture hudPictures[] = {
+    {"gfx/gui/mainGame/stage-name.png", 350, 60, 10, false},
+    {"gfx/gui/mainGame/gui-cash.png", 240, 90, 10, false},
+    {"gfx/gui/mainGame/gui-drive.png", 340, 130, 20, false},
+    {"gfx/gui/mainGame/bulb-1.png", 48, 48, 8, true},
+    {"gfx/gui/mainGame/bulb-2.png", 48, 48, 8, true},
+    {"gfx/gui/mainGame/bulb-3.png", 48, 48, 8, true},
+    {"gfx/gui/mainGame/bulb-4.png", 48, 48, 8, true},
+    {"gfx/gui/mainGame/bulb-small.png", 14, 14, 3, true},
+    {"gfx/gui/mainGame/bulb-small-2.png", 14, 14, 3, true},
+    {"gfx/gui/mainGame/bulb-green.png", 40, 40, 8, true},
+    {"gfx/gui/mainGame/bulb-deckholder.png", 16, 16, 8, true},
+    {"gfx/gui/mainGame/end-hand.png", 64, 64, 8, true},
+    {"gfx/gui/mainGame/end-combo.png", 110, 150, 12, true},
+    {"gfx/gui/mainGame/deck-holder.png", 450, 170, 0, false},
+    {"gfx/gui/mainGame/deck-holder-1.png", 450, 170, 0, false},
+    {"gfx/gui/mainGame/panelLewy.png", 170, 780, 20, false},
+    {"gfx/gui/mainGame/panelPrawy.png", 170, 780, 20, false},
+    {"gfx/effects/poswiata-1.png", 64, 64, 8, true},
+    {"gfx/effects/poswiata-2.png", 64, 64, 8, true},
+    {"gfx/resources/res-1.png", 36, 36, 6, true},
+    {"gfx/resources/res-2.png", 36, 36, 6, true},
+    {"gfx/resources/res-3.png", 36, 36, 6, true},
+    {"gfx/resources/res-4.png", 36, 36, 6, true},
+};
+
+TEST_F(ShippedContent, TheGameScreensFrameAndLightsAreThereAtTheirSizes)
+{
+    for (const HudPicture& expected : hudPictures) {
+        SCOPED_TRACE(expected.path);
+        auto image = picture(expected.path);
+        if (!image)
+            continue;
+        EXPECT_NEAR(image->width, expected.width, expected.slack);
+        EXPECT_NEAR(image->height, expected.height, expected.slack);
+        if (expected.clearCorners) {
+            const int right = image->width - 1;
+            const int bottom = image->height - 1;
+            for (ScreenPoint c : {ScreenPoint{0, 0}, ScreenPoint{right, 0}, ScreenPoint{0, bottom},
+                                  ScreenPoint{right, bottom}})
+                EXPECT_LT(image->pixel(c.x, c.y)[3], 16) << "corner " << c.x << ", " << c.y;
+            EXPECT_GT(image->pixel(image->width / 2, image->height / 2)[3], 160) << "the middle is faint";
+        }
+    }
+    auto left = picture("gfx/gui/mainGame/panelLewy.png");
+    auto right = picture("gfx/gui/mainGame/panelPrawy.png");
+    ASSERT_TRUE(left && right);
+    EXPECT_EQ(left->width, right->width) << "the side panels are not a pair";
+    EXPECT_EQ(left->height, right->height) << "the side panels are not a pair";
+}
+
+// The drive panel lies in the screen's top right corner; the game lights bulbs and writes the
+// drive counter at fixed points of the screen, and each must fall on a dark socket, not on the
+// wood or the gold round it.
+TEST_F(ShippedContent, TheDrivePanelHasASocketUnderEveryBulb)
+{
+    auto panel = picture("gfx/gui/mainGame/gui-drive.png");
+    ASSERT_TRUE(panel);
+    const int left = 1024 - panel->width;
+    double sum = 0.0;
+    int solid = 0;
+    for (int y = 0; y < panel->height; ++y) {
+        for (int x = 0; x < panel->width; ++x) {
+            if (panel->pixel(x, y)[3] == 255) {
+                sum += luminance(*panel, x, y);
+                ++solid;
+            }
+        }
+    }
+    ASSERT_GT(solid, panel->width * panel->height / 2);
+    const double panelLight = sum / solid;
+    const std::vector<ScreenPoint> sockets{
+        // The four multiplier bulbs.
+        {725, 59},
+        {781, 76},
+        {907, 76},
+        {964, 59},
+        // The twenty small drive lights.
+        {703, 42},
+        {716, 34},
+        {732, 33},
+        {745, 41},
+        {751, 53},
+        {752, 68},
+        {753, 83},
+        {759, 96},
+        {772, 104},
+        {786, 104},
+        {903, 103},
+        {916, 103},
+        {929, 96},
+        {936, 83},
+        {936, 68},
+        {937, 53},
+        {944, 41},
+        {957, 33},
+        {973, 34},
+        {985, 42},
+        // The green bulb, and the drive counter's digits round x 854 from y 64 to 98.
+        {844, 82},
+        {854, 66},
+        {854, 96},
+        {842, 81},
+        {866, 81}};
+    for (ScreenPoint s : sockets) {
+        const int x = s.x - left;
+        ASSERT_TRUE(x >= 0 && x < panel->width && s.y < panel->height)
+            << s.x << ", " << s.y << " is off the panel";
+        EXPECT_EQ(panel->pixel(x, s.y)[3], 255) << "no socket at " << s.x << ", " << s.y;
+        EXPECT_LT(luminance(*panel, x, s.y), panelLight * 0.5) << "no dark socket at " << s.x << ", " << s.y;
+    }
+}
+
+// Where the game writes on a picture, the picture has the field for it: the level's name in
+// black on a light field, the score and the deck count in gold and yellow on dark windows.
+TEST_F(ShippedContent, TheFramesHaveAFieldWhereTheGameWrites)
+{
+    struct Field
+    {
+        const char* path;
+        bool centred;                    // drawn centred on `at`, else from its top-left corner there
+        ScreenPoint at;                  // where the game draws the picture
+        bool light;                      // a light field, else a dark window
+        std::vector<ScreenPoint> points; // on the screen, where the words or digits go
+    };
+    const std::vector<Field> fields{
+        {"gfx/gui/mainGame/stage-name.png",
+         false,
+         {15, 0},
+         true,
+         {{190, 27}, {190, 48}, {120, 38}, {260, 38}}},
+        {"gfx/gui/mainGame/gui-cash.png",
+         true,
+         {507, 67},
+         false,
+         {{517, 62}, {517, 88}, {470, 75}, {564, 75}}},
+        // The deck holder is drawn from (230, 592); the count is written round (267, 688).
+        {"gfx/gui/mainGame/deck-holder.png", false, {230, 592}, false, {{267, 688}, {259, 688}, {275, 688}}},
+    };
+    for (const Field& f : fields) {
+        SCOPED_TRACE(f.path);
+        auto image = picture(f.path);
+        if (!image)
+            continue;
+        const int left = f.centred ? f.at.x - image->width / 2 : f.at.x;
+        const int top = f.centred ? f.at.y - image->height / 2 : f.at.y;
+        for (ScreenPoint s : f.points) {
+            const int x = s.x - left;
+            const int y = s.y - top;
+            ASSERT_TRUE(x >= 0 && y >= 0 && x < image->width && y < image->height) << s.x << ", " << s.y;
+            EXPECT_EQ(image->pixel(x, y)[3], 255) << s.x << ", " << s.y;
+            if (f.light)
+                EXPECT_GT(luminance(*image, x, y), 170.0) << s.x << ", " << s.y;
+            else
+                EXPECT_LT(luminance(*image, x, y), 40.0) << s.x << ", " << s.y;
+        }
+    }
+}
+
+// The plain deck holder is the same tray without the counter's window.
+TEST_F(ShippedContent, ThePlainDeckHolderIsTheSameTrayWithoutTheCounter)
+{
+    auto counter = picture("gfx/gui/mainGame/deck-holder.png");
+    auto plain = picture("gfx/gui/mainGame/deck-holder-1.png");
+    ASSERT_TRUE(counter && plain);
+    ASSERT_EQ(counter->width, plain->width);
+    ASSERT_EQ(counter->height, plain->height);
+    EXPECT_GT(luminance(*plain, 37, 96), 60.0) << "the plain holder has a dark window where the count goes";
+    // Right of the counter's strip the two are the same picture.
+    int differing = 0;
+    for (int y = 0; y < plain->height; ++y) {
+        for (int x = 70; x < plain->width; ++x) {
+            differing += std::memcmp(counter->pixel(x, y), plain->pixel(x, y), 4) != 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 } // namespace

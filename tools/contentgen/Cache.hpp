@@ -5,8 +5,9 @@
 // of the sources its code comes from. Those are the file that registers it, every file that
 // file includes, directly or not, and beside each such header X.hpp its source X.cpp (a
 // header's functions live in the source of the same name; the registering functions that
-// Groups.hpp and CardArt.hpp declare elsewhere are not generator code). What it reads while it runs (the
-// font, the caption tables, a folder's entries) is recorded with the digest of what it found.
+// Groups.hpp, CardArt.hpp and HudArt.hpp declare elsewhere are not generator code). What it
+// reads while it runs (the font, the caption tables, a folder's entries) is recorded with the
+// digest of what it found.
 //
 // After a generator succeeds, its stamp in the cache folder holds the key, those inputs and the
 // files it wrote with their sizes and times. A later run skips it while the key is the same,

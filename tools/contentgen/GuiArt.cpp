@@ -13,6 +13,7 @@
 #include "Colour.hpp"
 #include "Context.hpp"
 #include "FontFace.hpp"
+#include "GuiPalette.hpp"
 #include "Maths.hpp"
 #include "Paint.hpp"
 #include "Registry.hpp"
@@ -31,17 +32,7 @@ namespace
 {
 constexpr double pi = std::numbers::pi;
 
-constexpr Colour goldPale = Colour::bytes(255, 244, 200);
-constexpr Colour goldLight = Colour::bytes(255, 226, 140);
-constexpr Colour gold = Colour::bytes(226, 172, 66);
-constexpr Colour goldDeep = Colour::bytes(132, 82, 24);
-constexpr Colour ink = Colour::bytes(34, 22, 12); // outlines: dark brown, never pure black
-constexpr Colour slateTop = Colour::bytes(62, 72, 98);
-constexpr Colour slateBottom = Colour::bytes(22, 27, 44);
-constexpr Colour pewterLight = Colour::bytes(178, 176, 170);
-constexpr Colour pewterDeep = Colour::bytes(86, 86, 92);
-constexpr Colour woodLight = Colour::bytes(96, 62, 38);
-constexpr Colour woodDeep = Colour::bytes(44, 26, 16);
+using namespace gui; // the palette
 
 // ---------------------------------------------------------------------------------------------
 // gfx/cyfry.png: 11 cells of 30 x 34, the digits 0-9 then ".". The game moves its pen 16 to 18
@@ -137,20 +128,7 @@ enum class Look
 void grain(Canvas& canvas, std::uint64_t seed, double amount)
 {
     Image image = canvas.toImage();
-    const ValueNoise noise(seed);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            Pixel& p = image.at(x, y);
-            if (p.a == 0) {
-                continue;
-            }
-            const double n = noise.fbm(x / 7.0, y / 2.5, 3) - 0.5;
-            const double k = 1.0 + n * amount;
-            p.r = toByte(p.r * k);
-            p.g = toByte(p.g * k);
-            p.b = toByte(p.b * k);
-        }
-    }
+    paint::mottle(image, seed, 7.0, 2.5, 3, amount);
     canvas = Canvas(image);
 }
 

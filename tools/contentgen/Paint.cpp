@@ -3,6 +3,7 @@
 
 #include "FontFace.hpp"
 #include "Maths.hpp"
+#include "ValueNoise.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -171,6 +172,23 @@ void blur(Image& image, double radius)
             p.r = unitToByte(data[i * 4 + 0] / a);
             p.g = unitToByte(data[i * 4 + 1] / a);
             p.b = unitToByte(data[i * 4 + 2] / a);
+        }
+    }
+}
+
+void mottle(Image& image, std::uint64_t seed, double sx, double sy, int octaves, double amount)
+{
+    const ValueNoise noise(seed);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            Pixel& p = image.at(x, y);
+            if (p.a == 0) {
+                continue;
+            }
+            const double k = 1.0 + (noise.fbm(x / sx, y / sy, octaves) - 0.5) * amount;
+            p.r = toByte(p.r * k);
+            p.g = toByte(p.g * k);
+            p.b = toByte(p.b * k);
         }
     }
 }

@@ -7,6 +7,7 @@
 
 #include <cairo.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -58,6 +59,11 @@ void textWithOutline(cairo_t* cr, const FontFace& face, const std::string& text,
 // Blurs in place with three box passes per axis (close to a Gaussian of that radius),
 // in premultiplied space so colours do not bleed from transparent pixels.
 void blur(Image& image, double radius);
+
+// Makes each pixel that is not transparent a little lighter or darker, in cloudy patches: the
+// noise has a lattice cell every `sx` pixels across and `sy` down and `octaves` layers, and
+// `amount` is its spread (0.2: up to 10% either way). Alpha is kept.
+void mottle(Image& image, std::uint64_t seed, double sx, double sy, int octaves, double amount);
 
 // A shadow of `shape`: its alpha, blurred by `radius`, in `colour` (colour.a scales it).
 Canvas shadowOf(const Canvas& shape, double radius, const Colour& colour);

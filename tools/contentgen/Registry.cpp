@@ -21,6 +21,7 @@ Registry Registry::all()
     addParticleArt(registry);
     addCaptionArt(registry);
     addGuiArt(registry);
+    addHudArt(registry);
     return registry;
 }
 
