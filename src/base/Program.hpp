@@ -38,6 +38,17 @@ class StartScreen;
 
 namespace base
 {
+// Where the swords lie on the rack: the first sword's angle and the step to the next one, in
+// degrees. The developer keys move them for the rest of the run.
+struct RackAngles
+{
+    float first = 254;
+    float step = 1.8f;
+
+    // The angle of the sword at `index` (from 0) of the rack in rank order.
+    float at(int index) const { return first + step * static_cast<float>(index); }
+};
+
 class Program
 {
 public:
@@ -105,6 +116,8 @@ public:
     // The per-user data folder: its name, and its absolute "/"-separated path.
     std::string appFolderName = "Eldmere";
     std::string userDataPath;
+    // The sword rack's angles as the developer keys left them.
+    RackAngles rackAngles;
 };
 
 // The program in place now. Tests install programs of their own.

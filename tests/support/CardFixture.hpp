@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cards/Cards.hpp"
+#include "cards/Swords.hpp"
 #include "data/DataFiles.hpp"
 #include "levels/Levels.hpp"
 #include "media/ImageCodec.hpp"
@@ -92,6 +93,23 @@ public:
     CardFixture& operator=(const CardFixture&) = delete;
 
     TestProgram& program() { return program_; }
+    // data/swords.dat naming these ids in this order, read as the game reads it.
+    void defineSwords(const std::vector<int>& ids)
+    {
+        std::string text = "swords {\n\ti = " + std::to_string(ids.size()) + "\n";
+        for (std::size_t k = 0; k < ids.size(); ++k)
+            text += "\tsword" + std::to_string(k + 1) + " {\n\t\tid = " + std::to_string(ids[k]) + "\n\t}\n";
+        folder_.write("data/swords.dat", text + "}\n");
+        loadSwords();
+    }
+    // Every sword, 2 to the ace.
+    void defineAllSwords()
+    {
+        std::vector<int> ids;
+        for (int id = 202; id <= 214; ++id)
+            ids.push_back(id);
+        defineSwords(ids);
+    }
     // Whether a diagnostic line holding all of these words was reported.
     bool reported(std::initializer_list<std::string_view> words) const
     {
