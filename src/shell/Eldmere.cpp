@@ -239,8 +239,12 @@ void Eldmere::runGame()
     mainMenu->_prepareDelta();
     if (!launch_.level.empty()) {
         // One level from a file, then the end.
-        std::shared_ptr<TLevel> level =
-            loadLevelFile(launch_.level, 1, 1, 1, hasProfile() ? profile().dealOptions() : DealOptions{});
+        DealOptions options;
+        if (hasProfile()) {
+            options = profile().dealOptions();
+            profile().resetUndos();
+        }
+        std::shared_ptr<TLevel> level = loadLevelFile(launch_.level, 1, 1, 1, options);
         if (launch_.rulesOnly) {
             playByTheRules(*level);
             return;
