@@ -28,6 +28,7 @@ class TMainGame;
 class TMouse;
 class TOptions;
 class TProfileManager;
+class TResourceData;
 class TRGMFont;
 class TSwordData;
 
@@ -77,6 +78,7 @@ public:
     // Registries read from the content once.
     Owned<CardSet> cards;
     Owned<std::vector<TSwordData>> swordDefinitions;
+    Owned<std::vector<TResourceData>> resourceTypes;
     std::vector<media::Picture> particleImages;  // by number
     std::vector<media::Picture> captionPictures; // by number; empty where a language has none
     std::vector<std::string> captionWords;       // what each caption says

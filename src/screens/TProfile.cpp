@@ -3,6 +3,7 @@
 
 #include "base/Program.hpp"
 #include "cards/Cards.hpp"
+#include "cards/ResourceTypes.hpp"
 #include "cards/SwordRack.hpp"
 #include "cards/Swords.hpp"
 #include "cards/TCardData.hpp"
@@ -271,6 +272,7 @@ DealOptions TProfile::dealOptions() const
     d.magicCardsFound = magicCards;
     d.magicCardsAvailable = getAvailableMagicCards();
     d.magicCardsAwaiting = awaitingMagicCards;
+    d.resourceTypes = resourceTypeCount();
     if (base::hasProgram() && base::program().levelManager) {
         if (const TLevelMagic* record = levelManager().getMagicData(countLevelN()))
             d.magicCardsToShow = record->ile;

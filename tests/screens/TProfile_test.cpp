@@ -1,4 +1,5 @@
-// The player's sword rack as the profile keeps it, and the undo allowance a level starts with.
+// The player's sword rack as the profile keeps it, the undo allowance a level starts with, and
+// what the profile brings to a deal.
 #include "screens/TProfile.hpp"
 
 #include "cards/Cards.hpp"
@@ -166,5 +167,13 @@ TEST(Undos, ALevelStartsWithOneAndOneMoreForEachUndoItem)
     profile().undos = 0;
     profile().loadMyLevel();
     EXPECT_EQ(profile().undos, 2);
+}
+
+TEST(Deal, TheFillerMayDrawFromEveryResourceTypeLoaded)
+{
+    CardFixture f;
+    EXPECT_EQ(profile().dealOptions().resourceTypes, 0);
+    f.defineResourceTypes(4);
+    EXPECT_EQ(profile().dealOptions().resourceTypes, 4);
 }
 } // namespace
