@@ -5,6 +5,7 @@
 #include "base/TDeltaTime.hpp"
 #include "base/VirtualScreen.hpp"
 #include "cards/Cards.hpp"
+#include "cards/ResourceTypes.hpp"
 #include "cards/Swords.hpp"
 #include "data/Language.hpp"
 #include "effects/Captions.hpp"
@@ -58,6 +59,7 @@ public:
         openGraphics(1024, 768, false, false);
         loadCards();
         loadSwords();
+        loadResources();
         loadCaptionImages();
         TParticle::setup();
         p_->levelManager = std::make_unique<TLevelManager>();

@@ -20,6 +20,14 @@ public:
         : object_(object.release(), [](T* p) { std::default_delete<U>()(static_cast<U*>(p)); })
     {}
 
+    // The object, made by T's default constructor first when there is none yet.
+    T& orMake()
+    {
+        if (!object_)
+            *this = Owned(std::make_unique<T>());
+        return *object_;
+    }
+
     T* get() const { return object_.get(); }
     T& operator*() const { return *object_; }
     T* operator->() const { return object_.get(); }

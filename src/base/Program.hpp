@@ -28,6 +28,7 @@ class TMainGame;
 class TMouse;
 class TOptions;
 class TProfileManager;
+class TResourceData;
 class TRGMFont;
 class TSwordData;
 
@@ -38,6 +39,17 @@ class StartScreen;
 
 namespace base
 {
+// Where the swords lie on the rack: the first sword's angle and the step to the next one, in
+// degrees. The developer keys move them for the rest of the run.
+struct RackAngles
+{
+    float first = 254;
+    float step = 1.8f;
+
+    // The angle of the sword at `index` (from 0) of the rack in rank order.
+    float at(int index) const { return first + step * static_cast<float>(index); }
+};
+
 class Program
 {
 public:
@@ -66,6 +78,7 @@ public:
     // Registries read from the content once.
     Owned<CardSet> cards;
     Owned<std::vector<TSwordData>> swordDefinitions;
+    Owned<std::vector<TResourceData>> resourceTypes;
     std::vector<media::Picture> particleImages;  // by number
     std::vector<media::Picture> captionPictures; // by number; empty where a language has none
     std::vector<std::string> captionWords;       // what each caption says
@@ -105,6 +118,8 @@ public:
     // The per-user data folder: its name, and its absolute "/"-separated path.
     std::string appFolderName = "Eldmere";
     std::string userDataPath;
+    // The sword rack's angles as the developer keys left them.
+    RackAngles rackAngles;
 };
 
 // The program in place now. Tests install programs of their own.

@@ -3,6 +3,7 @@
 
 #include "audio/Sounds.hpp"
 #include "base/Program.hpp"
+#include "cards/ResourceTypes.hpp"
 #include "effects/ParticleKinds.hpp"
 #include "media/Platform.hpp"
 
@@ -13,6 +14,8 @@ namespace
 {
 constexpr float degrees = 3.14159265358979f / 180.0f;
 }
+
+TResource::TResource(int typeId, int amount) : id(typeId), ammount(amount), rd(resourceTypeById(typeId)) {}
 
 void TResource::flyToCash()
 {
@@ -66,16 +69,13 @@ void TResource::addToProfile(ParticleList& particles)
 
 void TResource::draw() const
 {
-    // A gold coin, turning once on its way.
+    if (!rd || rd->img.empty())
+        return;
     media::Renderer& gfx = media::gfx();
-    float turn = std::fabs(std::cos(per * 180.0f * degrees));
-    gfx.setBlend(media::Blend::Alpha);
-    gfx.setRotation(0);
+    gfx.setColor(255, 255, 255);
     gfx.setScale(1, 1);
     gfx.setAlpha(1);
-    gfx.setColor(120, 80, 20);
-    gfx.drawRect(x - 11 * turn - 1, y - 12, 22 * turn + 2, 24);
-    gfx.setColor(240, 196, 90);
-    gfx.drawRect(x - 10 * turn, y - 11, 20 * turn, 22);
-    gfx.setColor(255, 255, 255);
+    gfx.setBlend(media::Blend::Alpha);
+    gfx.setRotation(per * 360);
+    gfx.drawPicture(rd->img, x, y);
 }

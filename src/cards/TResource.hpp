@@ -5,11 +5,16 @@
 
 #include "effects/TParticle.hpp"
 
+class TResourceData;
+
 class TResource
 {
 public:
-    TResource(int typeId, int amount) : id(typeId), ammount(amount) {}
+    // Of the type numbered `typeId` in data/resources.dat; a number no type has keeps its
+    // amount and is not drawn.
+    TResource(int typeId, int amount);
 
+    // The type's picture, turning once on the way; nothing for a type without one.
     void draw() const;
     // One frame of the flight, glittering into `particles`; true once it has arrived.
     bool _update_fly(ParticleList& particles);
@@ -19,8 +24,9 @@ public:
     // The arrival, as the player sees it: glitter, the coin's sound and the panel's glow.
     void addToProfile(ParticleList& particles);
 
-    int id = 0;      // resource type
-    int ammount = 0; // points it is worth
+    int id = 0;                        // resource type
+    int ammount = 0;                   // points it is worth
+    const TResourceData* rd = nullptr; // that type (owned by the program's list), if there is one
     float x = 0, y = 0;
     float x1 = 0, y1 = 0;
     float x2 = 0, y2 = 0;

@@ -2,6 +2,7 @@
 #include "levels/TLevel.hpp"
 
 #include "cards/Cards.hpp"
+#include "cards/ResourceTypes.hpp"
 #include "cards/TCardData.hpp"
 #include "data/DataFiles.hpp"
 #include "levels/Levels.hpp"
@@ -535,7 +536,13 @@ void TLevel::_loadLevelResources(const TRCMFile& file)
     const int count = std::min(file.getInt("level::resources::i"), maxEntries);
     for (int k = 1; k <= count; ++k) {
         std::string key = "level::resources::res" + std::to_string(k) + "::";
-        resources.emplace_back(file.getInt(key + "id"), file.getInt(key + "ammount"));
+        const TResource& resource =
+            resources.emplace_back(file.getInt(key + "id"), file.getInt(key + "ammount"));
+        if (!resource.rd)
+            media::report(path, "res" + std::to_string(k) + " is of resource type "
+                                    + std::to_string(resource.id)
+                                    + ", which data/resources.dat does not define: it keeps its "
+                                    + std::to_string(resource.ammount) + " points and is not drawn");
     }
 }
 

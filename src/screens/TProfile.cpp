@@ -3,6 +3,8 @@
 
 #include "base/Program.hpp"
 #include "cards/Cards.hpp"
+#include "cards/ResourceTypes.hpp"
+#include "cards/SwordRack.hpp"
 #include "cards/Swords.hpp"
 #include "cards/TCardData.hpp"
 #include "cards/TSwordData.hpp"
@@ -11,9 +13,48 @@
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
-#include <algorithm>
+namespace
+{
+// The rack's angles as the program holds them (the usual ones with no program in place).
+base::RackAngles rackAngles()
+{
+    return base::hasProgram() ? base::program().rackAngles : base::RackAngles{};
+}
+
+// The rank of a rack sword; a sword without a definition sorts after every rank.
+int rankOf(const TSword& s)
+{
+    return (s.sd && s.sd->cd) ? s.sd->cd->seqN : INT_MAX;
+}
+
+// The first sword of that rank on the rack, or none.
+template <typename Rack>
+auto swordOfRank(Rack& rack, int rank) -> decltype(&rack.front())
+{
+    auto at = std::find_if(rack.begin(), rack.end(), [rank](const TSword& s) { return rankOf(s) == rank; });
+    return at == rack.end() ? nullptr : &*at;
+}
+
+// The identity of a rack sword, or 0.
+int identityOf(const TSword& s)
+{
+    return (s.sd && s.sd->cd) ? s.sd->cd->id : 0;
+}
+
+// The angle of the first place of `rank` among `ranks` once they are sorted; 0 when absent.
+float angleOfRank(std::vector<int> ranks, int rank)
+{
+    std::sort(ranks.begin(), ranks.end());
+    auto at = std::find(ranks.begin(), ranks.end(), rank);
+    if (at == ranks.end())
+        return 0;
+    return rackAngles().at(static_cast<int>(at - ranks.begin()));
+}
+} // namespace
 
 const TShopItem* TProfile::getMyItem(const std::string& pwrID) const
 {
@@ -64,28 +105,117 @@ bool TProfile::haveSword(int id) const
                        [id](const TSword& s) { return s.sd && s.sd->id == id; });
 }
 
+TSword* TProfile::getMySwordBySeqN(int rank)
+{
+    return swordOfRank(swords, rank);
+}
+
+const TSword* TProfile::getMySwordBySeqN(int rank) const
+{
+    return swordOfRank(swords, rank);
+}
+
+std::vector<const TSwordData*> TProfile::getPotencialWildCards() const
+{
+    std::vector<const TSwordData*> wanted;
+    for (int rank = 2; rank <= 14; ++rank) {
+        const TSwordData* definition = swordDataByRank(rank);
+        if (definition && !haveSwordBySeq(rank))
+            wanted.push_back(definition);
+    }
+    return wanted;
+}
+
+void TProfile::sortSwords()
+{
+    std::stable_sort(swords.begin(), swords.end(),
+                     [](const TSword& a, const TSword& b) { return rankOf(a) < rankOf(b); });
+}
+
+void TProfile::countSwordsPosition()
+{
+    sortSwords();
+    const base::RackAngles angles = rackAngles();
+    for (std::size_t k = 0; k < swords.size(); ++k)
+        swords[k].dRot = angles.at(static_cast<int>(k));
+}
+
+void TProfile::countSwordsPosition2()
+{
+    countSwordsPosition();
+    for (TSword& s : swords) {
+        s.rot = s.dRot;
+        s._updatePosition();
+    }
+}
+
+void TProfile::setupAllSwords()
+{
+    countSwordsPosition2();
+}
+
+float TProfile::getSwordRot(const TCardData& identity) const
+{
+    std::vector<int> ranks;
+    for (const TSword& s : swords)
+        ranks.push_back(rankOf(s));
+    return angleOfRank(std::move(ranks), identity.seqN);
+}
+
 float TProfile::getSwordRotTemporary(const TCardData& identity) const
 {
     std::vector<int> ranks;
-    for (const TSword& s : swords) {
-        if (s.sd && s.sd->cd)
-            ranks.push_back(s.sd->cd->seqN);
-    }
+    for (const TSword& s : swords)
+        ranks.push_back(rankOf(s));
     ranks.push_back(identity.seqN);
-    std::sort(ranks.begin(), ranks.end());
-    auto at = std::find(ranks.begin(), ranks.end(), identity.seqN);
-    return 254 + 1.8f * static_cast<float>(at - ranks.begin());
+    return angleOfRank(std::move(ranks), identity.seqN);
+}
+
+std::optional<TDim> TProfile::getSwordDim(const TSword& sword) const
+{
+    const int id = identityOf(sword);
+    auto at = std::find_if(swords.begin(), swords.end(),
+                           [id](const TSword& s) { return id != 0 && identityOf(s) == id; });
+    if (at == swords.end())
+        return std::nullopt;
+    TDim d = rack::point(at->dRot, rack::slideOut);
+    d.w = at->dRot;
+    return d;
+}
+
+std::string TProfile::getWildCardsString() const
+{
+    std::string names;
+    for (const TSword& s : swords) {
+        if (!s.sd || !s.sd->cd)
+            continue;
+        if (!names.empty())
+            names += ' ';
+        names += s.sd->cd->nazwa;
+    }
+    return names;
+}
+
+bool TProfile::removeSwordById(int id)
+{
+    auto at =
+        std::find_if(swords.begin(), swords.end(), [id](const TSword& s) { return s.sd && s.sd->id == id; });
+    if (at == swords.end())
+        return false;
+    swords.erase(at);
+    return true;
 }
 
 void TProfile::addSwordToRack(const TCardData& identity, float rot)
 {
-    const TSwordData* data = swordDataById(identity.id);
-    if (!data || haveSword(identity.id))
+    if (haveSword(identity.id) || haveSwordBySeq(identity.seqN))
         return;
-    TSword sword;
-    sword.sd = data;
-    sword.rot = rot;
-    swords.push_back(sword);
+    std::optional<TSword> sword = newSwordForCard(identity, rot);
+    if (!sword)
+        return;
+    sword->rot = rot;
+    swords.push_back(*sword);
+    countSwordsPosition();
 }
 
 void TProfile::addMagicCard(TCardData* card)
@@ -142,6 +272,7 @@ DealOptions TProfile::dealOptions() const
     d.magicCardsFound = magicCards;
     d.magicCardsAvailable = getAvailableMagicCards();
     d.magicCardsAwaiting = awaitingMagicCards;
+    d.resourceTypes = resourceTypeCount();
     if (base::hasProgram() && base::program().levelManager) {
         if (const TLevelMagic* record = levelManager().getMagicData(countLevelN()))
             d.magicCardsToShow = record->ile;
@@ -149,8 +280,14 @@ DealOptions TProfile::dealOptions() const
     return d;
 }
 
+void TProfile::resetUndos()
+{
+    undos = 1 + (getMyItem("UNDO-1") ? 1 : 0) + (getMyItem("UNDO-2") ? 1 : 0);
+}
+
 void TProfile::loadMyLevel()
 {
+    resetUndos();
     questLevel = loadLevelFile(levelPath(stageID, levelID), 1, 1, 1, dealOptions());
 }
 

@@ -2,15 +2,18 @@
 #pragma once
 
 #include "cards/TSword.hpp"
+#include "gui/TDim.hpp"
 #include "levels/DealOptions.hpp"
 #include "screens/TShopItem.hpp"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class TCardData;
 class TLevel;
+class TSwordData;
 
 class TProfile
 {
@@ -20,11 +23,35 @@ public:
     // Whether a sword of that rank, or of that identity, is on the rack.
     bool haveSwordBySeq(int rank) const;
     bool haveSword(int id) const;
+    // The rack sword of that rank, or none.
+    TSword* getMySwordBySeqN(int rank);
+    const TSword* getMySwordBySeqN(int rank) const;
+    // The definitions of every rank 2..14 not on the rack, in rank order.
+    std::vector<const TSwordData*> getPotencialWildCards() const;
+    // The rack in rank order, the lowest first.
+    void sortSwords();
+    // Sorts the rack and gives every sword the angle of its place; the swords turn toward it.
+    void countSwordsPosition();
+    // The same, every sword put in its place at once.
+    void countSwordsPosition2();
+    // The rack laid out at once, as when a player's swords are first shown.
+    void setupAllSwords();
+    // The angle of the place of the identity's rank on the rack as it is, sorted; 0 when no
+    // sword of that rank is there.
+    float getSwordRot(const TCardData& identity) const;
     // The rack angle a sword of this identity would take if it joined the rack now.
     float getSwordRotTemporary(const TCardData& identity) const;
+    // Where the sword (matched by its identity) leaves the rack for the spot once fully slid
+    // out, with its rack angle in `w`; none when it is not on the rack.
+    std::optional<TDim> getSwordDim(const TSword& sword) const;
+    // The card names of the rack swords, in rack order, joined by single spaces.
+    std::string getWildCardsString() const;
+    // The sword of that identity leaves the rack; false when it was not there.
+    bool removeSwordById(int id);
     // 7 with the "MAX-MULTI-7" aid, else 5.
     float getMaxDriveMultiplier() const { return getMyItem("MAX-MULTI-7") ? 7.0f : 5.0f; }
-    // The sword of that identity joins the rack at angle `rot`, unless it is there already.
+    // The sword of that identity joins the rack at angle `rot`, unless a sword of that identity
+    // or rank is there already; the rack then turns to make room for it.
     void addSwordToRack(const TCardData& identity, float rot);
     // A magic card found in play joins the collection (once).
     void addMagicCard(TCardData* card);
@@ -38,7 +65,10 @@ public:
     // What this player brings to a deal: the quest position, the aids, the swords held and the
     // magic cards found, waiting or still to find.
     DealOptions dealOptions() const;
-    // The level of the quest position, dealt afresh (the flow hands it to the game screen).
+    // The undo allowance of a level starting: 1, and 1 more for each of "UNDO-1" and "UNDO-2".
+    void resetUndos();
+    // The level of the quest position, dealt afresh with a new undo allowance (the flow hands
+    // it to the game screen).
     void loadMyLevel();
     // On to the next level of the quest; the screen that comes next.
     std::string getNextLevel();
@@ -72,7 +102,8 @@ public:
     int foundMagicCardsN = 0;
     int undos = 0; // undos left in the level in play
     std::string tryb = "QUEST";
-    int time = 0; // seconds of play in the current level
+    int time = 0;  // seconds of play in the current level
+    int undos = 0; // undo steps left in the current level
     float ALL_SCORES = 0;
     int lastLevelScore = 0; // the score the last level recorded
     std::string logWaterTime = "0";

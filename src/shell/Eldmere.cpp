@@ -7,6 +7,7 @@
 #include "base/TDeltaTime.hpp"
 #include "base/VirtualScreen.hpp"
 #include "cards/Cards.hpp"
+#include "cards/ResourceTypes.hpp"
 #include "cards/Swords.hpp"
 #include "data/Language.hpp"
 #include "data/TextTables.hpp"
@@ -222,6 +223,7 @@ bool Eldmere::initGame()
         }
     }
     loadSwords();
+    loadResources();
     loadCaptionImages();
     TParticle::setup();
     levelManager->_setupMagics();
@@ -239,8 +241,13 @@ void Eldmere::runGame()
     mainMenu->_prepareDelta();
     if (!launch_.level.empty()) {
         // One level from a file, then the end.
-        std::shared_ptr<TLevel> level =
-            loadLevelFile(launch_.level, 1, 1, 1, hasProfile() ? profile().dealOptions() : DealOptions{});
+        DealOptions options;
+        if (hasProfile()) {
+            options = profile().dealOptions();
+            profile().resetUndos();
+        }
+        options.resourceTypes = resourceTypeCount();
+        std::shared_ptr<TLevel> level = loadLevelFile(launch_.level, 1, 1, 1, options);
         if (launch_.rulesOnly) {
             playByTheRules(*level);
             return;

@@ -1,6 +1,8 @@
 // The shipped content folder: everything loads through the game's own loaders without a word
 // of complaint, and the files agree with each other.
 #include "cards/Cards.hpp"
+#include "cards/ResourceTypes.hpp"
+#include "cards/Swords.hpp"
 #include "data/DataFiles.hpp"
 #include "data/Language.hpp"
 #include "data/TextTables.hpp"
@@ -155,6 +157,28 @@ TEST_F(ShippedContent, TheCardsAreCompleteAndLoadQuietly)
     EXPECT_EQ(g.mask.height(), 140);
     EXPECT_EQ(g.ice.frames(), 9);
     EXPECT_EQ(g.rocks.frames(), 9);
+}
+
+TEST_F(ShippedContent, EveryRankHasOneSwordAndTheResourceTypesRunFromOne)
+{
+    loadCards();
+    reports.clear();
+    loadSwords();
+    EXPECT_TRUE(reports.empty()) << ::testing::PrintToString(reports);
+    EXPECT_EQ(swordDefinitions().size(), 13u);
+    for (int rank = 2; rank <= 14; ++rank) {
+        const TSwordData* sword = swordDataByRank(rank);
+        ASSERT_NE(sword, nullptr) << "no sword of rank " << rank;
+        EXPECT_EQ(sword->id, rank + 200);
+    }
+
+    // The filler draws the type of a column's coin from 1 to the number of types; the drive's
+    // coin is type 1.
+    loadResources();
+    std::vector<int> ids;
+    for (const TResourceData& type : resourceTypes())
+        ids.push_back(type.id);
+    EXPECT_EQ(ids, (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST_F(ShippedContent, ParticlesAndCaptionsAreAllThere)

@@ -338,6 +338,43 @@ TEST(Columns, TheBottomCardsOfThePilesHoldTheResources)
     EXPECT_EQ(fewer->columns[2]->res->ammount, 10);
 }
 
+TEST(Columns, TheFillerDrawsFromTheResourceTypesLoadedAndAFileCoinKeepsItsAmount)
+{
+    for (int types : {0, 4}) {
+        CardFixture f;
+        if (types)
+            f.defineResourceTypes(types);
+        // Three piles of two; the file puts a coin of a type no one defined under the first.
+        std::string cards = "\t\ti = 6\n";
+        const int at[6][2] = {{200, 300}, {500, 300}, {800, 300}, {200, 350}, {500, 350}, {800, 350}};
+        for (int k = 0; k < 6; ++k)
+            cards += "\t\tcard" + std::to_string(k + 1) + " {\n\t\t\tid = " + std::to_string(k + 1)
+                     + "\n\t\t\tdim = " + std::to_string(at[k][0]) + ", " + std::to_string(at[k][1])
+                     + "\n\t\t}\n";
+        std::string text = levelText("", cards);
+        text.insert(text.size() - 2,
+                    "\tresources {\n\t\ti = 1\n\t\tres1 {\n\t\t\tid = 7\n\t\t\tammount = 25\n\t\t}\n\t}\n");
+        std::string path = f.folder().write("coins.lvl", text);
+        auto level = loadLevelFile(path, 0, 0, 0, profile().dealOptions());
+        ASSERT_EQ(level->columns.size(), 3u) << types;
+        ASSERT_TRUE(level->columns[0]->res) << types;
+        EXPECT_EQ(level->columns[0]->res->ammount, 25);
+        EXPECT_EQ(level->columns[0]->res->rd, nullptr);
+        EXPECT_TRUE(f.reported({"coins.lvl", "res1", "7"})) << ::testing::PrintToString(f.reports);
+        for (std::size_t k : {1u, 2u}) {
+            const TResource* filler = level->columns[k]->res.get();
+            if (types == 0) {
+                EXPECT_EQ(filler, nullptr);
+                continue;
+            }
+            ASSERT_NE(filler, nullptr);
+            EXPECT_EQ(filler->ammount, 10);
+            EXPECT_TRUE(filler->id >= 1 && filler->id <= 4) << filler->id;
+            EXPECT_NE(filler->rd, nullptr);
+        }
+    }
+}
+
 TEST(DeckGeometry, TheFanStopsGrowingAfterSeventeenCards)
 {
     CardFixture f;

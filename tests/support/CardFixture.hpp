@@ -3,6 +3,8 @@
 #pragma once
 
 #include "cards/Cards.hpp"
+#include "cards/ResourceTypes.hpp"
+#include "cards/Swords.hpp"
 #include "data/DataFiles.hpp"
 #include "levels/Levels.hpp"
 #include "media/ImageCodec.hpp"
@@ -92,6 +94,42 @@ public:
     CardFixture& operator=(const CardFixture&) = delete;
 
     TestProgram& program() { return program_; }
+    // data/swords.dat naming these ids in this order, read as the game reads it.
+    void defineSwords(const std::vector<int>& ids)
+    {
+        std::string text = "swords {\n\ti = " + std::to_string(ids.size()) + "\n";
+        for (std::size_t k = 0; k < ids.size(); ++k)
+            text += "\tsword" + std::to_string(k + 1) + " {\n\t\tid = " + std::to_string(ids[k]) + "\n\t}\n";
+        folder_.write("data/swords.dat", text + "}\n");
+        loadSwords();
+    }
+    // data/resources.dat with the types 1..count, each with a 36 x 36 opaque picture, read as
+    // the game reads it.
+    void defineResourceTypes(int count)
+    {
+        std::string text = "resources {\n\ti = " + std::to_string(count) + "\n";
+        std::string error;
+        media::Image coin(36, 36);
+        for (std::size_t i = 0; i < coin.rgba.size(); ++i)
+            coin.rgba[i] = 255;
+        for (int k = 1; k <= count; ++k) {
+            const std::string picture = "gfx/resources/res-" + std::to_string(k) + ".png";
+            std::filesystem::create_directories(folder_ / "gfx/resources");
+            EXPECT_TRUE(media::writePng(folder_ / picture, coin, error)) << error;
+            text += "\tres" + std::to_string(k) + " {\n\t\tid = " + std::to_string(k) + "\n\t\timg = \""
+                    + picture + "\"\n\t}\n";
+        }
+        folder_.write("data/resources.dat", text + "}\n");
+        loadResources();
+    }
+    // Every sword, 2 to the ace.
+    void defineAllSwords()
+    {
+        std::vector<int> ids;
+        for (int id = 202; id <= 214; ++id)
+            ids.push_back(id);
+        defineSwords(ids);
+    }
     // Whether a diagnostic line holding all of these words was reported.
     bool reported(std::initializer_list<std::string_view> words) const
     {
