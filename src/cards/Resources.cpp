@@ -9,8 +9,9 @@ void Resources::addResource(std::unique_ptr<TResource> resource)
 
 void Resources::arrive(TResource& resource)
 {
-    host_.resourceArrived(resource);
+    // Glitter and its sound where it lands; then its points, and the panel shakes.
     resource.addToProfile(particles_);
+    host_.resourceArrived(resource);
 }
 
 void Resources::updateResources()

@@ -11,7 +11,7 @@ class ResourceHost
 {
 public:
     virtual ~ResourceHost() = default;
-    // Its points join the level's score.
+    // Its points join the level's score, and the cash panel shakes.
     virtual void resourceArrived(TResource& resource) = 0;
 };
 

@@ -52,8 +52,6 @@ TCardData* TFlyingCard::shownIdentity() const
 {
     if (card)
         return card->cd;
-    if (sword && sword->sd)
-        return sword->sd->cd;
     return identity;
 }
 
@@ -387,9 +385,7 @@ void TFlyingCard::draw(int back)
     gfx.setColor(255, 255, 255);
     TCardData* id = shownIdentity();
     if (side == 1) {
-        if (sword && id)
-            gfx.drawPicture(id->img, x, y, 0);
-        else if (id)
+        if (id)
             id->draw(x, y, 0, 0);
     } else {
         const CardGraphics& g = cardGraphics();

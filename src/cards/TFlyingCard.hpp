@@ -8,7 +8,6 @@
 class FlightHost;
 class TCard;
 class TCardData;
-class TSword;
 
 // What a flight is doing now; a kind may hand over to the next when its motion ends.
 enum class FlightKind
@@ -67,10 +66,9 @@ public:
     // The arrival: what the movement stands for happens now.
     void destroy();
 
-    // What flies: a table card, a bare identity (from the deck or the spot) or a rack sword.
+    // What flies: a table card or a bare identity (from the deck or the spot, or a rack sword's).
     TCard* card = nullptr;            // the flying table card; owned by `ownedCard` once off the table
     TCardData* identity = nullptr;    // a bare identity
-    TSword* sword = nullptr;          // a rack sword (owned by the player)
     std::shared_ptr<TCard> ownedCard; // keeps a card that has left the table alive in flight
     FlightHost* host = nullptr;       // the level in play, told of what the flight stands for
     int ticket = 0;                   // what the rules wait for (the hammer's swell opens the rocks)
@@ -83,7 +81,6 @@ public:
     int side = 0;
     int docelowySide = 0;
     float sx = 1;
-    TSword* swordPom = nullptr;
     float swordScale = 1;
     float swordRot = 0;
     float swordStartRot = 0;

@@ -63,8 +63,6 @@ void TResource::addToProfile(ParticleList& particles)
         particleCoin(particles, x + static_cast<float>(media::random().rand(-25, 25)),
                      y + static_cast<float>(media::random().rand(-25, 25)));
     playMySound("coin-" + std::to_string(media::random().rand(1, 2)));
-    // The cash panel shakes and glows.
-    particlePanelGlow(particles, 512, 74, 2);
 }
 
 void TResource::draw() const

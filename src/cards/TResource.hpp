@@ -21,7 +21,8 @@ public:
     bool update(ParticleList& particles);
     // Sets off from where it is toward the cash panel at (512, 80).
     void flyToCash();
-    // The arrival, as the player sees it: glitter, the coin's sound and the panel's glow.
+    // The arrival, as the player sees it: glitter and the coin's sound (the level counts its
+    // points and shakes the cash panel).
     void addToProfile(ParticleList& particles);
 
     int id = 0;                        // resource type

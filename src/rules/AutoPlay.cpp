@@ -28,6 +28,27 @@ int chooseCard(const std::vector<Candidate>& freeCards, std::optional<int> spotR
     return best;
 }
 
+int chooseSword(const std::vector<Candidate>& freeCards, const std::vector<Identity>& rack)
+{
+    int best = -1;
+    int bestFollowers = -1;
+    for (std::size_t k = 0; k < rack.size(); ++k) {
+        int followers = 0;
+        for (const Candidate& c : freeCards)
+            followers += checkSequence(c.rank, rack[k].rank);
+        if (followers > bestFollowers) {
+            bestFollowers = followers;
+            best = static_cast<int>(k);
+        }
+    }
+    return best;
+}
+
+bool swordWanted(const Board& board)
+{
+    return !board.rack().empty() && (board.deck().empty() || board.driveN() > Board::MIN_LONG_DRIVE);
+}
+
 LevelEnd playOut(Board& board, const std::function<void()>& beforeMove)
 {
     // The level opens as the game opens it: an empty spot takes the deck's first card (swords
@@ -54,6 +75,8 @@ LevelEnd playOut(Board& board, const std::function<void()>& beforeMove)
             beforeMove();
         if (chosen >= 0)
             board.play(freeCards[static_cast<std::size_t>(chosen)].index);
+        else if (swordWanted(board))
+            board.useSword(board.rack()[static_cast<std::size_t>(chooseSword(freeCards, board.rack()))].id);
         else if (!board.turnDeck()) {
             if (board.driveN() <= Board::MIN_LONG_DRIVE)
                 break;

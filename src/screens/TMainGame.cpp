@@ -7,6 +7,7 @@
 #include "base/Program.hpp"
 #include "base/StartupFlags.hpp"
 #include "cards/Cards.hpp"
+#include "cards/SwordRack.hpp"
 #include "cards/Swords.hpp"
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
@@ -193,9 +194,10 @@ void TMainGame::onEvent(const rules::Event& event, const rules::Board& board)
     case EventKind::Multiplier: showMultiplier(event); break;
     case EventKind::LevelEnd: showLevelEnd(event); break;
     case EventKind::Undo: showUndo(event); break;
+    case EventKind::SwordUse: showSwordUse(event); break;
     case EventKind::Deal:
     case EventKind::Coin: // its glitter and sound come with the resource itself
-    case EventKind::SwordUse: break;
+        break;
     }
 }
 
@@ -290,10 +292,10 @@ void TMainGame::showSwordPick(const rules::Event& event)
     if (!event.alreadyHeld) {
         // The sword flies to its place on the rack.
         TProfile* p = player();
-        angle = p ? p->getSwordRotTemporary(*card.cd) : 254;
-        constexpr float degrees = 3.14159265358979f / 180.0f;
-        target.x = whole(920 + std::cos(angle * degrees) * 694);
-        target.y = whole(1034 + std::sin(angle * degrees) * 294);
+        angle = p ? p->getSwordRotTemporary(*card.cd) : base::program().rackAngles.first;
+        const TDim place = rack::point(angle, 0);
+        target.x = place.x;
+        target.y = place.y;
     }
     play_->undo.recordSwordPicked(before(), taken, swordDataById(card.cd->id), target).wasColumn = column;
     if (event.alreadyHeld) {
@@ -428,6 +430,106 @@ void TMainGame::releaseResource(std::unique_ptr<TResource> resource, float x, fl
     play_->resources.addResource(std::move(resource));
 }
 
+// --- the rack
+
+bool TMainGame::swordOnItsWay() const
+{
+    if (clickedSword)
+        return true;
+    return play_
+           && std::any_of(play_->flights.flyingCards.begin(), play_->flights.flyingCards.end(),
+                          [](const auto& f) { return f->typ == FlightKind::SwordToDeck; });
+}
+
+bool TMainGame::movesWait() const
+{
+    return undoInFlight_ || undoRequested_ || swordOnItsWay();
+}
+
+void TMainGame::useSword(int id)
+{
+    if (!play_ || movesWait())
+        return;
+    play_->board.useSword(id);
+    syncLevel();
+}
+
+void TMainGame::showSwordUse(const rules::Event& event)
+{
+    TProfile* p = player();
+    const TSwordData* data = swordDataById(event.card.id);
+    TSword* sword = p && data && data->cd ? p->getMySwordBySeqN(data->cd->seqN) : nullptr;
+    if (!sword || !data)
+        return;
+    const TDim spot = level->COUNT_spotDim();
+    TDim show;
+    show.x = static_cast<float>(swordShowX);
+    show.y = static_cast<float>(swordShowY);
+    // Recorded now, with the figures from before the drive grew by the sword.
+    play_->undo.recordSwordUsed(before(), spot, show, *data);
+    for (int i = 0; i < 250; ++i)
+        particleSwordSparkle(play_->effects.particles, sword->dim.x, sword->dim.y, rnd(0, 1000));
+    sword->da = 0;
+    clickedSword = event.card.id;
+    overSword = 0;
+    playMySound("use-wildcard");
+}
+
+void TMainGame::_update_swords()
+{
+    TProfile* p = player();
+    if (!p)
+        return;
+    overSword = 0;
+    for (const TSword& sword : p->swords) {
+        if (sword.sd && sword._updateOver())
+            overSword = sword.sd->id;
+    }
+    if (clickedSword)
+        overSword = 0;
+    for (TSword& sword : p->swords) {
+        const int id = sword.sd ? sword.sd->id : 0;
+        sword.update(id != 0 && id == overSword, id != 0 && id == clickedSword);
+        if (std::find(swordsComingBack.begin(), swordsComingBack.end(), id) != swordsComingBack.end()) {
+            // Hidden at its place, fully out, until the sword flying back reaches it.
+            sword.a = sword.da = 0;
+            sword.dodOdl = 130;
+        }
+    }
+    if (overSword && guiMouse().leftPressed)
+        useSword(overSword);
+    _update_clickedSword();
+}
+
+void TMainGame::_update_clickedSword()
+{
+    TProfile* p = player();
+    if (!clickedSword || !p)
+        return;
+    const TSwordData* data = swordDataById(clickedSword);
+    TSword* sword = data && data->cd ? p->getMySwordBySeqN(data->cd->seqN) : nullptr;
+    if (!sword) {
+        clickedSword = 0;
+        return;
+    }
+    if (sword->dodOdl < 130)
+        return;
+    const TDim spot = level->COUNT_spotDim();
+    play_->flights.startSwordToDeck(data->cd, sword->dim.x, sword->dim.y, whole(spot.x), whole(spot.y), 0);
+    p->removeSwordById(clickedSword);
+    p->countSwordsPosition();
+    clickedSword = 0;
+}
+
+void TMainGame::_drawSwords()
+{
+    if (const TProfile* p = player()) {
+        for (const TSword& sword : p->swords)
+            sword.draw();
+    }
+    drawStandards();
+}
+
 // --- taking moves back
 
 UndoHistory::Before TMainGame::before() const
@@ -437,7 +539,7 @@ UndoHistory::Before TMainGame::before() const
 
 bool TMainGame::undoAllowed() const
 {
-    if (!play_ || state != GameState::Normal || undoInFlight_ || taken_)
+    if (!play_ || state != GameState::Normal || undoInFlight_ || taken_ || clickedSword)
         return false;
     const LevelInPlay& play = *play_;
     // A coin or a drive's light landing after the figures were put back would count twice; a
@@ -527,8 +629,10 @@ void TMainGame::showUndo(const rules::Event& event)
                 const int id = card->cd->id;
                 const auto& rack = play_->board.rack();
                 if (std::none_of(rack.begin(), rack.end(),
-                                 [id](const rules::Identity& r) { return r.id == id; }))
-                    std::erase_if(p->swords, [id](const TSword& sw) { return sw.sd && sw.sd->id == id; });
+                                 [id](const rules::Identity& r) { return r.id == id; })) {
+                    p->removeSwordById(id);
+                    p->countSwordsPosition();
+                }
             }
             way = &play_->flights.startSwordToCard(*card, e->xStart, e->yStart, e->xEnd, e->yEnd);
         }
@@ -539,15 +643,37 @@ void TMainGame::showUndo(const rules::Event& event)
         way = &play_->flights.startSpotToDeck(e->cd, e->xStart, e->yStart, e->xEnd, e->yEnd, 0);
         way->moveToDeck = 1;
         break;
-    case rules::UndoKind::SwordUsed:
-        way = &play_->flights.startDeckToSword(e->cd, e->xStart, e->yStart, e->xEnd, e->yEnd, 0);
-        break;
+    case rules::UndoKind::SwordUsed: way = returnSwordToRack(*e); break;
     }
     if (way)
         way->takesBack = true;
     else
         undoLanded();
     playMySound("card-fly-" + std::to_string(rnd(0, 1)));
+}
+
+TFlyingCard* TMainGame::returnSwordToRack(const TZdarzenie& e)
+{
+    TProfile* p = player();
+    if (!p || !e.cd)
+        return nullptr;
+    std::optional<TSword> sword = newSwordForCard(*e.cd, 0);
+    if (!sword)
+        return nullptr;
+    // Back in its rank's place at once, hidden and fully out until the flight reaches it.
+    p->swords.push_back(*sword);
+    p->countSwordsPosition();
+    TSword* back = p->getMySwordBySeqN(e.cd->seqN);
+    if (!back)
+        return nullptr;
+    back->rot = back->dRot;
+    back->a = back->da = 0;
+    back->dodOdl = 130;
+    back->_updatePosition();
+    swordsComingBack.push_back(e.cd->id);
+    const std::optional<TDim> place = p->getSwordDim(*back);
+    const TDim to = place.value_or(back->dim);
+    return &play_->flights.startDeckToSword(e.cd, e.xStart, e.yStart, to.x, to.y, to.w);
 }
 
 void TMainGame::undoLanded()
@@ -592,6 +718,15 @@ void TMainGame::flightLanded(TFlyingCard& flight)
     }
     if (flight.moveToDeck && id)
         level->deck.insert(level->deck.begin(), id);
+    if (flight.typ == FlightKind::DeckToSword && id) {
+        std::erase(swordsComingBack, id->id);
+        if (TProfile* p = player()) {
+            if (TSword* sword = p->getMySwordBySeqN(id->seqN)) {
+                sword->a = sword->da = 1;
+                sword->dodOdl = 130;
+            }
+        }
+    }
     if (flight.takesBack) {
         // The rules laid the table back exactly as it was: only the picture follows them.
         syncLevel();
@@ -737,7 +872,7 @@ void TMainGame::_update_deckOver()
     TMouse& mouse = guiMouse();
     deckOver = mouse.inDim(deckArea());
     _update_deckCardOver();
-    if (deckOver && mouse.leftPressed && !undoInFlight_ && !undoRequested_) {
+    if (deckOver && mouse.leftPressed && !movesWait()) {
         TProfile* p = player();
         if (p && p->tryb == "QUEST" && p->stageID == 1 && p->levelID == 2 && !goodCards.empty()) {
             // The lesson of this level: play the card first; the deck turns nothing.
@@ -870,7 +1005,7 @@ void TMainGame::_update_cardOver()
         if (over->cd)
             play_->board.setIdentity(play_->slotOf(*over), {over->cd->id, over->cd->seqN});
     }
-    if (guiMouse().leftPressed && !undoInFlight_ && !undoRequested_)
+    if (guiMouse().leftPressed && !movesWait())
         useCard(*over);
 }
 
@@ -969,6 +1104,7 @@ void TMainGame::_update_STATE_normal()
     _update_deckOver();
     if (state != GameState::Normal)
         return;
+    _update_swords();
     _update_time();
     _update_hint();
     if (level->cards.empty() && play_->flights.flyingCards.empty())
@@ -1159,6 +1295,8 @@ void TMainGame::_prepareSelf()
     endA = dEndA = 0;
     undoInFlight_.reset();
     undoRequested_ = false;
+    clickedSword = overSword = 0;
+    swordsComingBack.clear();
     hud_.reset();
     endHandA = dEndHandA = 0;
     endCAlpha = dEndCAlpha = 0;
@@ -1269,6 +1407,14 @@ void TMainGame::_controlKEYBOARD()
         LongDrive_add();
     if (input.keyHits(letter('z')))
         undoFree();
+    // The rack's first angle (O, P) and its step (G, H), held down, for the rest of the run.
+    base::RackAngles& rack = base::program().rackAngles;
+    const float firstBefore = rack.first;
+    const float stepBefore = rack.step;
+    rack.first += (input.keyDown(letter('p')) ? 1.0f : 0.0f) - (input.keyDown(letter('o')) ? 1.0f : 0.0f);
+    rack.step += (input.keyDown(letter('h')) ? 0.1f : 0.0f) - (input.keyDown(letter('g')) ? 0.1f : 0.0f);
+    if ((rack.first != firstBefore || rack.step != stepBefore) && hasProfile())
+        profile().setupAllSwords();
     if (input.keyHits(letter('t')))
         zatrzas();
     if (input.keyHits(letter('h'))) {
@@ -1449,7 +1595,7 @@ void TMainGame::draw()
         card->draw(play_->hint);
     _drawDeck();
     _drawSpot();
-    drawStandards();
+    _drawSwords();
     play_->flights.drawFlights();
     _drawEndDrive();
     play_->effects.drawCaptions();

@@ -93,6 +93,17 @@ public:
     void waitForCaption();
     void waitForCaption1();
     void _update_cardOver();
+    // The rack: the sword under the pointer stands proud, a clicked one slides out and goes to
+    // the spot once fully out.
+    void _update_swords();
+    void _update_clickedSword();
+    // A rack sword onto the spot, whatever the spot card is.
+    void useSword(int id);
+    // A rack sword is sliding out or flying to the spot: the spot the rules see is that sword,
+    // and no other move is taken until it lands.
+    bool swordOnItsWay() const;
+    // No move is taken now: something taken back or a sword is still on its way.
+    bool movesWait() const;
     void _update_deckCardOver();
     void _update_deckOver();
     void _update_time();
@@ -187,6 +198,7 @@ private:
     void showDriveEnd(const rules::Event& event);
     void showMultiplier(const rules::Event& event);
     void showLevelEnd(const rules::Event& event);
+    void showSwordUse(const rules::Event& event);
     // A move taken back: what moved goes back the way it came.
     void showUndo(const rules::Event& event);
     // The drive has grown from `before` to `now`: the long-drive caption, sound and sign.
@@ -208,12 +220,15 @@ private:
 
     // The level's figures as a move's record keeps them.
     UndoHistory::Before before() const;
+    // An undone sword use: the sword rejoins the rack, hidden until its flight back reaches it.
+    TFlyingCard* returnSwordToRack(const TZdarzenie& e);
     // The way back of an undone move has landed: the trace tells of the undo now.
     void undoLanded();
 
     void drawTable();
     void _drawDeck();
     void _drawSpot();
+    void _drawSwords();
     void _drawEndDrive();
     void _drawDEBUG();
     void _setupFontsAndText();
@@ -229,6 +244,15 @@ private:
     // move is taken meanwhile.
     std::optional<rules::Event> undoInFlight_;
     bool undoRequested_ = false;
+
+public:
+    // The rack sword under the pointer and the one sliding out to the spot (identity ids; 0 for
+    // none), and the used swords flying back to the rack after an undo.
+    int overSword = 0;
+    int clickedSword = 0;
+    std::vector<int> swordsComingBack;
+
+private:
     // The stages' titles, for the name plate.
     TTxtFile stageTitles_;
     media::Picture glow_;

@@ -100,7 +100,6 @@ public:
     int score = 0;
     int cardsLightUp = 1;
     int foundMagicCardsN = 0;
-    int undos = 0; // undos left in the level in play
     std::string tryb = "QUEST";
     int time = 0;  // seconds of play in the current level
     int undos = 0; // undo steps left in the current level

@@ -9,7 +9,10 @@
 #include "screens/ActiveScreen.hpp"
 #include "screens/StartScreen.hpp"
 #include "screens/TMainGame.hpp"
+#include "screens/TProfile.hpp"
+#include "screens/TProfileManager.hpp"
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -21,6 +24,15 @@ namespace
 bool isFree(const TCard& c)
 {
     return c.cd && c.side == 1 && c.odkryta && !c.flyingCard;
+}
+
+// Where a hand would click a rack sword: on the part of its face the next sword of the fan
+// leaves bare (the fan opens to the right).
+AutoPlayer::Target swordPoint(const TSword& sword)
+{
+    constexpr float degrees = 3.14159265358979f / 180.0f;
+    const float across = (sword.rot + 90) * degrees;
+    return {true, sword.dim.x - 36 * std::cos(across), sword.dim.y - 36 * std::sin(across)};
 }
 } // namespace
 
@@ -45,9 +57,23 @@ AutoPlayer::Target AutoPlayer::chooseInGame(const TMainGame& game)
         const TCard& best = *seen[static_cast<std::size_t>(chosen)];
         return {true, best.x, best.y};
     }
-    // Nothing to play: turn the deck, or end the level once the end control is there.
-    if (game.pendingDeckTurn)
+    // Nothing to play. A sword waits for its flight to the spot to end; a rack sword goes on when
+    // the deck is empty, or when it keeps a long drive going that a deck turn would end.
+    if (game.pendingDeckTurn || game.swordOnItsWay())
         return t;
+    const rules::Board& board = game.levelInPlay()->board;
+    if (rules::swordWanted(board)) {
+        // The rules' rack: a sword picked up a moment ago is still flying to the rack on screen,
+        // and the player waits for it.
+        const rules::Identity& sword =
+            board.rack()[static_cast<std::size_t>(rules::chooseSword(freeCards, board.rack()))];
+        const TSword* onRack = hasProfile() ? profile().getMySwordBySeqN(sword.rank) : nullptr;
+        if (onRack && onRack->a >= 1 && onRack->dodOdl == 0)
+            return swordPoint(*onRack);
+        if (!game.levelInPlay()->flights.flyingCards.empty())
+            return t;
+    }
+    // Else turn the deck, or end the level once the end control is there.
     if (!level.deck.empty() || level.driveN > 5 || game.endHandA >= 1) {
         TDim d = game.deckArea();
         t = {true, d.x + d.w / 2, d.y + d.h / 2};

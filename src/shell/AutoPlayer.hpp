@@ -1,6 +1,7 @@
 // AutoPlayer.hpp: a player of our own (--autoplay) that plays through the real mouse: it
 // clicks a playable free card when there is one, preferring the one that keeps the drive
-// going, otherwise the deck, and ends the level at the empty deck.
+// going, otherwise a rack sword when the deck is empty or a deck turn would end a long drive,
+// otherwise the deck, and ends the level at the empty deck.
 #pragma once
 
 namespace media

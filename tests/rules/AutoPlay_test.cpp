@@ -70,3 +70,53 @@ TEST(RulesPlayOut, CashesInTheLastLongDriveBeforeTheLevelEnds)
     EXPECT_EQ(board.longestDrive(), 7);
 }
 } // namespace
+
+namespace
+{
+// Our player keeps its rack swords while the deck can still turn, uses one when the deck is
+// empty or when a deck turn would end a long drive, and then the one most free cards follow.
+struct SwordCase
+{
+    const char* name;
+    std::vector<rules::Identity> deck;
+    int drive;
+    std::vector<int> spotAfter; // ids, in the order they reached the spot
+};
+
+class RulesPlayOutSwords : public ::testing::TestWithParam<SwordCase>
+{};
+
+TEST_P(RulesPlayOutSwords, UsesARackSwordOnlyWhenTheDeckCannotHelp)
+{
+    const SwordCase& c = GetParam();
+    // A 3 and a 6 far apart on a king; the rack holds the 9 and the 4 (the 4 leads to the 3).
+    rules::Layout layout =
+        tableLayout({place(200, 300, rankCard(3)), place(700, 300, rankCard(6))}, c.deck, {rankCard(13)});
+    layout.rack = {testing_support::swordCard(4), testing_support::swordCard(9)};
+    layout.driveN = c.drive;
+    rules::Board board(std::move(layout));
+    board.deal();
+    rules::playOut(board);
+    std::vector<int> spot;
+    for (const rules::Identity& id : board.spot())
+        spot.push_back(id.id);
+    EXPECT_EQ(spot, c.spotAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RulesPlayOutSwords,
+    ::testing::Values(
+        // No deck: the 4 (one follower) before the 9 (none), then the 3; the 9 is not needed
+        // for the 6 until nothing else is left.
+        SwordCase{"an empty deck", {}, 0, {13, 204, 3, 209}},
+        // A deck card first; once the deck is empty the swords go on.
+        SwordCase{"the deck first", {rankCard(11)}, 0, {13, 11, 204, 3, 209}},
+        // A long drive running: the swords keep it going; the deck turns only when they are gone.
+        SwordCase{"a long drive kept", {rankCard(11)}, 6, {13, 204, 3, 209, 11}}),
+    [](const ::testing::TestParamInfo<SwordCase>& i) {
+        std::string n = i.param.name;
+        for (char& ch : n)
+            ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        return n;
+    });
+} // namespace

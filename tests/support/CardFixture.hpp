@@ -52,7 +52,10 @@ public:
         for (std::size_t i = 0; i < dot.rgba.size(); ++i)
             dot.rgba[i] = 255;
         EXPECT_TRUE(media::writePng(folder_ / "gfx/point.png", dot, error)) << error;
+        // Faces as opaque as the real ones: a rack sword is pointed at through its face.
         media::Image sheet(96 * 13, 140);
+        for (std::size_t i = 0; i < sheet.rgba.size(); ++i)
+            sheet.rgba[i] = 220;
         EXPECT_TRUE(media::writePng(folder_ / "gfx/cards/sheet.png", sheet, error)) << error;
 
         const char* names[13] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
