@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <regex>
 
 namespace shell
 {
@@ -243,6 +244,14 @@ void Eldmere::runGame()
         // One level from a file, then the end.
         DealOptions options;
         if (hasProfile()) {
+            // A shipped quest level plays as that place in the quest: its name on the plate, and
+            // the swords and hints the quest deals there.
+            static const std::regex questPlace(R"(stage-([0-9]{1,3})/level-([0-9]{1,3})\.lvl$)");
+            std::smatch place;
+            if (std::regex_search(launch_.level, place, questPlace)) {
+                profile().stageID = std::stoi(place[1].str());
+                profile().levelID = std::stoi(place[2].str());
+            }
             options = profile().dealOptions();
             profile().resetUndos();
         }
