@@ -119,16 +119,22 @@ void TFlyingCard::headStraightOn(FlightKind kind)
     koniec = 0;
 }
 
+float TFlyingCard::glide(float speed, float turn, float turnFrom, float spin, float settle)
+{
+    if (advance(speed)) {
+        ended_ = true;
+        return 1;
+    }
+    const float e = easeOut(p);
+    sx = countXSCaleBYRot(turn * e + turnFrom);
+    rot = spin * e + e * settle;
+    countPosition(e);
+    return e;
+}
+
 void TFlyingCard::update_standard()
 {
-    if (advance(standardSpeed)) {
-        ended_ = true;
-        return;
-    }
-    float e = easeOut(p);
-    sx = countXSCaleBYRot(360 * e + (docelowySide == 0 ? 180.0f : 0.0f));
-    rot = 360 * e + e * docelowyRot;
-    countPosition(e);
+    glide(standardSpeed, 360, docelowySide == 0 ? 180.0f : 0.0f, 360, docelowyRot);
 }
 
 void TFlyingCard::update_standard1()
@@ -145,14 +151,7 @@ void TFlyingCard::update_standard1()
 
 void TFlyingCard::update_card_to_spot()
 {
-    if (advance(0.03f)) {
-        ended_ = true;
-        return;
-    }
-    float e = easeOut(p);
-    sx = countXSCaleBYRot(360 * e);
-    rot = 360 * e + e * docelowyRot;
-    countPosition(e);
+    const float e = glide(0.03f, 360, 0, 360, docelowyRot);
     if (e > 0.85f && !bylDzwiek) {
         bylDzwiek = 1;
         playMySound("card-holder");
@@ -161,74 +160,32 @@ void TFlyingCard::update_card_to_spot()
 
 void TFlyingCard::update_from_deck_to_spot()
 {
-    if (advance(0.03f)) {
-        ended_ = true;
-        return;
-    }
-    float e = easeOut(p);
-    rot = 0;
-    sx = countXSCaleBYRot(180 * e - 180.0f * static_cast<float>(docelowySide));
-    countPosition(e);
+    glide(0.03f, 180, -180.0f * static_cast<float>(docelowySide), 0, 0);
 }
 
 void TFlyingCard::update_from_deck_to_out()
 {
-    if (advance(0.01f)) {
-        ended_ = true;
-        return;
-    }
-    float e = easeOut(p);
-    rot = 360 * e + e * docelowyRot;
-    sx = countXSCaleBYRot(180 * e - 180.0f * static_cast<float>(docelowySide));
-    countPosition(e);
+    glide(0.01f, 180, -180.0f * static_cast<float>(docelowySide), 360, docelowyRot);
 }
 
 void TFlyingCard::update_from_spot_to_deck()
 {
-    if (advance(0.03f)) {
-        ended_ = true;
-        return;
-    }
-    float e = easeOut(p);
-    rot = 0;
-    sx = countXSCaleBYRot(180 * e);
-    countPosition(e);
+    glide(0.03f, 180, 0, 0, 0);
 }
 
 void TFlyingCard::update_sword_to_deck()
 {
-    if (advance(0.02f)) {
-        ended_ = true;
-        return;
-    }
-    float e = easeOut(p);
-    sx = countXSCaleBYRot(360 * e);
-    rot = 360 * e;
-    countPosition(e);
+    glide(0.02f, 360, 0, 360, 0);
 }
 
 void TFlyingCard::update_deck_to_sword()
 {
-    if (advance(0.02f)) {
-        ended_ = true;
-        return;
-    }
-    float e = easeOut(p);
-    sx = countXSCaleBYRot(360 * e);
-    rot = e * docelowyRot;
-    countPosition(e);
+    glide(0.02f, 360, 0, 0, docelowyRot);
 }
 
 void TFlyingCard::update_sword_to_card()
 {
-    if (advance(0.03f)) {
-        ended_ = true;
-        return;
-    }
-    float e = easeOut(p);
-    sx = countXSCaleBYRot(360 * e);
-    rot = 360 * e + e * docelowyRot;
-    countPosition(e);
+    glide(0.03f, 360, 0, 360, docelowyRot);
 }
 
 void TFlyingCard::update_pick_sword1()

@@ -107,5 +107,9 @@ private:
     bool advance(float speed, bool useAllSpeed = true);
     // The next kind of the flight, in a straight line from here to its end point.
     void headStraightOn(FlightKind kind);
+    // One frame along the curve: the card turns `turn` degrees about its upright axis from
+    // `turnFrom` over the way, and spins `spin` degrees in the picture, ending at `settle`. The
+    // eased progress, 1 once the flight has ended.
+    float glide(float speed, float turn, float turnFrom, float spin, float settle);
     bool ended_ = false;
 };

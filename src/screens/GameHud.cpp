@@ -147,11 +147,13 @@ void GameHud::update(const HudFigures& figures)
     _updateGreenBulb(figures.driveN);
     _updateComboAlpha(figures.driveN);
     _updateZatrzas();
+    motes.updateAll(figures.driveN);
 }
 
 void GameHud::reset()
 {
     remDriveN = 0;
+    motes.clear();
 }
 
 void GameHud::zatrzas(ParticleList& particles)
@@ -195,6 +197,7 @@ void GameHud::_drawInfo(const HudFigures& figures) const
     const float alpha = figures.alpha;
     setDrawing(greenB * alpha);
     gfx.drawPicture(bulbGreen, 844, 82);
+    motes.drawAll(alpha);
     if (figures.driveN != 0 || remDriveN != 0) {
         const int n = figures.driveN != 0 ? figures.driveN : remDriveN;
         setDrawing(comboA * alpha);

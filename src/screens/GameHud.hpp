@@ -5,6 +5,7 @@
 #pragma once
 
 #include "effects/TParticle.hpp"
+#include "effects/TRotPart.hpp"
 #include "gui/CyfryFont.hpp"
 #include "gui/TDim.hpp"
 #include "media/Picture.hpp"
@@ -84,6 +85,7 @@ public:
     float trzas = 0, dTrzas = 0;
     int eCount = 0;
     int numerBulb_ = 0;
+    DriveMotes motes; // circling the drive bulb while a drive runs
 
 private:
     void _updateBulbA(int tenths);

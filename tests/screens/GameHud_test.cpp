@@ -98,3 +98,25 @@ TEST(DriveCounter, KeepsTheEndedDrivesLengthWhileItFades)
     EXPECT_NEAR(fading, 25, 1);
 }
 } // namespace
+
+namespace
+{
+TEST(DriveMotes, TwoForEveryPlayOfTheDriveAndNoneWhenItEnds)
+{
+    testing_support::CardFixture f;
+    DriveMotes motes;
+    std::size_t most = 0;
+    for (int frame = 0; frame < 300; ++frame) {
+        motes.updateAll(3);
+        most = std::max(most, motes.size());
+        f.program().clock().now += 17;
+    }
+    EXPECT_EQ(most, 6u);
+    EXPECT_GT(motes.size(), 0u);
+    for (int frame = 0; frame < 300; ++frame) {
+        motes.updateAll(0);
+        f.program().clock().now += 17;
+    }
+    EXPECT_EQ(motes.size(), 0u); // each fades out and goes
+}
+} // namespace

@@ -18,15 +18,6 @@ namespace
 {
 using testing_support::GameFixture;
 
-TCard* cardAt(TLevel& level, float x, float y)
-{
-    for (const auto& c : level.cards) {
-        if (c->x == x && c->y == y)
-            return c.get();
-    }
-    return nullptr;
-}
-
 // The player holds these swords (identities), laid out on the rack.
 void holdSwords(GameFixture& f, std::initializer_list<int> ids)
 {
@@ -69,15 +60,15 @@ TEST(GameSwords, ARackSwordSlidesOutGoesOntoTheSpotAndTheCardsWaitForIt)
     EXPECT_EQ(f.game->getFirstCard()->id, 205);
     // It slides out 130 pixels in 13 frames, then leaves for the spot; a card clicked meanwhile
     // waits (the spot it would land on is still empty of the sword).
-    f.clickCard(*cardAt(level, 200, 300));
-    EXPECT_NE(cardAt(level, 200, 300), nullptr);
+    f.clickCard(*f.cardAt(200, 300));
+    EXPECT_NE(f.cardAt(200, 300), nullptr);
     const int frames = f.frames(30, [&] { return f.game->clickedSword == 0; });
     EXPECT_NEAR(frames, 12, 2);
     EXPECT_EQ(onRack(205), nullptr);
     ASSERT_NE(onRack(210), nullptr);
     f.settle();
     EXPECT_EQ(level.spot.back()->id, 205);
-    f.clickCard(*cardAt(level, 200, 300));
+    f.clickCard(*f.cardAt(200, 300));
     f.settle();
     EXPECT_EQ(level.spot.back()->id, 4);
     EXPECT_EQ(level.driveN, 2);
@@ -116,7 +107,7 @@ TEST(GameSwords, APickedUpSwordIsTakenBackWithoutThePlaysScore)
     // The 3 lies on a sword 6; playing the 3 frees the sword, which is picked up.
     TLevel& level = f.play({{300, 330, 206}, {300, 300, 3}, {800, 300, 13}}, {11}, {2});
     const std::uint64_t before = f.inPlay().board.digest();
-    f.clickCard(*cardAt(level, 300, 300));
+    f.clickCard(*f.cardAt(300, 300));
     f.settle();
     ASSERT_NE(onRack(206), nullptr);
     ASSERT_FLOAT_EQ(level.score, 3);
@@ -124,8 +115,8 @@ TEST(GameSwords, APickedUpSwordIsTakenBackWithoutThePlaysScore)
     f.game->undoFree(); // the pick-up first: the sword back on the table, the play stays
     f.settle();
     EXPECT_EQ(onRack(206), nullptr);
-    ASSERT_NE(cardAt(level, 300, 330), nullptr);
-    EXPECT_EQ(cardAt(level, 300, 330)->cd->id, 206);
+    ASSERT_NE(f.cardAt(300, 330), nullptr);
+    EXPECT_EQ(f.cardAt(300, 330)->cd->id, 206);
     EXPECT_FLOAT_EQ(level.score, 3);
     EXPECT_EQ(level.spot.back()->id, 3);
 

@@ -13,23 +13,14 @@ namespace
 {
 using testing_support::GameFixture;
 
-TCard* cardAt(TLevel& level, float x, float y)
-{
-    for (const auto& c : level.cards) {
-        if (c->x == x && c->y == y)
-            return c.get();
-    }
-    return nullptr;
-}
-
 TEST(GameUndo, TwoPlaysComeBackInReverseOrderWithTheFiguresFromBeforeTheFirst)
 {
     GameFixture f;
     TLevel& level = f.play({{300, 300, 3}, {700, 300, 4}, {500, 500, 13}}, {20, 21}, {2});
     const std::uint64_t before = f.inPlay().board.digest();
-    f.clickCard(*cardAt(level, 300, 300));
+    f.clickCard(*f.cardAt(300, 300));
     f.settle();
-    f.clickCard(*cardAt(level, 700, 300));
+    f.clickCard(*f.cardAt(700, 300));
     f.settle();
     ASSERT_EQ(level.cards.size(), 1u);
     ASSERT_FLOAT_EQ(level.score, 6);
@@ -43,10 +34,10 @@ TEST(GameUndo, TwoPlaysComeBackInReverseOrderWithTheFiguresFromBeforeTheFirst)
     EXPECT_EQ(f.inPlay().board.undoHistory().size(), 1u);
     f.clickDeck();
     EXPECT_EQ(level.deck.size(), 2u);
-    ASSERT_NE(cardAt(level, 700, 300), nullptr);
-    EXPECT_EQ(cardAt(level, 700, 300)->cd->id, 4);
+    ASSERT_NE(f.cardAt(700, 300), nullptr);
+    EXPECT_EQ(f.cardAt(700, 300)->cd->id, 4);
     f.settle();
-    EXPECT_EQ(cardAt(level, 700, 300)->flyingCard, nullptr);
+    EXPECT_EQ(f.cardAt(700, 300)->flyingCard, nullptr);
     ASSERT_EQ(level.cards.size(), 3u);
     EXPECT_EQ(level.cards[0]->cd->id, 3); // back in the stacking order they were dealt in
     EXPECT_EQ(level.cards[1]->cd->id, 4);
@@ -55,7 +46,7 @@ TEST(GameUndo, TwoPlaysComeBackInReverseOrderWithTheFiguresFromBeforeTheFirst)
     EXPECT_EQ(level.driveN, 0);
     EXPECT_EQ(f.inPlay().board.digest(), before);
     // The returned card plays again.
-    f.clickCard(*cardAt(level, 300, 300));
+    f.clickCard(*f.cardAt(300, 300));
     f.settle();
     EXPECT_FLOAT_EQ(level.score, 3);
 }
@@ -103,7 +94,7 @@ TEST_P(PaidUndo, SpendsOnlyWhatItTakesBack)
                            [](TLevel& l) { l.cards.front()->res = std::make_unique<TResource>(1, 25); });
     profile().undos = c.undos;
     if (c.play) {
-        f.clickCard(*cardAt(level, 300, 300));
+        f.clickCard(*f.cardAt(300, 300));
         if (!c.coinFlies)
             f.settle();
         else
@@ -134,13 +125,13 @@ TEST(GameUndo, ACoinIsPaidOnceHoweverOftenItsPlayIsTakenBack)
     TLevel& level = f.play({{300, 300, 3}, {700, 300, 9}}, {20, 21}, {2},
                            [](TLevel& l) { l.cards.front()->res = std::make_unique<TResource>(2, 25); });
     for (int round = 0; round < 3; ++round) {
-        f.clickCard(*cardAt(level, 300, 300));
+        f.clickCard(*f.cardAt(300, 300));
         f.settle();
         ASSERT_FLOAT_EQ(level.score, 28) << "round " << round;
         f.game->undoFree();
         f.settle();
         ASSERT_FLOAT_EQ(level.score, 0);
-        TCard* back = cardAt(level, 300, 300);
+        TCard* back = f.cardAt(300, 300);
         ASSERT_NE(back, nullptr);
         ASSERT_NE(back->res, nullptr); // the coin lies under it again
         EXPECT_EQ(back->res->id, 2);
@@ -151,18 +142,18 @@ TEST(GameUndo, ACoinIsPaidOnceHoweverOftenItsPlayIsTakenBack)
 TEST(GameUndo, AMagicCardFoundInThePlayIsLostAgainAndOneFoundBeforeStays)
 {
     GameFixture f;
-    TLevel& level = f.play({{300, 300, 303}, {700, 300, 304}, {500, 550, 9}}, {20, 21}, {2});
+    f.play({{300, 300, 303}, {700, 300, 304}, {500, 550, 9}}, {20, 21}, {2});
     TCardData* earlier = cardDataById(304);
     profile().addMagicCard(earlier); // found in an earlier level
     earlier->notFound = 0;
-    cardAt(level, 700, 300)->cd->newMagicCard = 0;
+    f.cardAt(700, 300)->cd->newMagicCard = 0;
     const int foundBefore = profile().foundMagicCardsN;
 
-    f.clickCard(*cardAt(level, 300, 300));
+    f.clickCard(*f.cardAt(300, 300));
     f.settle();
     ASSERT_NE(profile().getMagicCard(303), nullptr);
     ASSERT_EQ(profile().foundMagicCardsN, foundBefore + 1);
-    f.clickCard(*cardAt(level, 700, 300));
+    f.clickCard(*f.cardAt(700, 300));
     f.settle();
 
     f.game->undoFree();
@@ -178,11 +169,11 @@ TEST(GameUndo, AMagicCardFoundInThePlayIsLostAgainAndOneFoundBeforeStays)
 TEST(GameUndo, TheButtonSlidesInWithUndosAndAMoveAndAwayWithout)
 {
     GameFixture f;
-    TLevel& level = f.play({{300, 300, 3}, {700, 300, 9}}, {20, 21}, {2});
+    f.play({{300, 300, 3}, {700, 300, 9}}, {20, 21}, {2});
     profile().undos = 1;
     f.frames(30);
     EXPECT_FLOAT_EQ(f.game->undoA, 0); // nothing to take back yet
-    f.clickCard(*cardAt(level, 300, 300));
+    f.clickCard(*f.cardAt(300, 300));
     f.settle();
     f.frames(25);
     EXPECT_FLOAT_EQ(f.game->undoA, 1);

@@ -2,6 +2,7 @@
 // made to measure; frames are run by hand with the clock advancing 1000/60 ms each.
 #pragma once
 
+#include "cards/TCard.hpp"
 #include "effects/LongDriveStreams.hpp"
 #include "screens/Frame.hpp"
 #include "screens/TMainGame.hpp"
@@ -68,6 +69,15 @@ public:
     {
         for (int i = 0; i < count; ++i)
             frame();
+    }
+    // The table card lying at (x, y), or none.
+    TCard* cardAt(float x, float y) const
+    {
+        for (const auto& c : game->level->cards) {
+            if (c->x == x && c->y == y)
+                return c.get();
+        }
+        return nullptr;
     }
     // What lives with the level in play.
     LevelInPlay& inPlay() { return *game->levelInPlay(); }
