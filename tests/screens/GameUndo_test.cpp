@@ -184,3 +184,31 @@ TEST(GameUndo, TheButtonSlidesInWithUndosAndAMoveAndAwayWithout)
     EXPECT_FLOAT_EQ(f.game->undoA, 0);
 }
 } // namespace
+
+namespace
+{
+TEST(GameUndo, TakingBackTheSixthPlayEndsTheSignButTurnsNoDeckCard)
+{
+    GameFixture f;
+    // 3 to 8 in a row on a 2: the sixth play makes the drive long.
+    std::vector<testing_support::TestCard> table;
+    for (int i = 0; i < 6; ++i)
+        table.push_back({80.0f + 120 * static_cast<float>(i), 300, 3 + i});
+    table.push_back({500, 500, 13});
+    TLevel& level = f.play(table, {20, 21}, {2});
+    for (int i = 0; i < 6; ++i) {
+        f.clickCard(*level.cards.front());
+        f.settle();
+    }
+    f.frames(20);
+    ASSERT_EQ(level.driveN, 6);
+    ASSERT_FLOAT_EQ(f.game->endCAlpha, 1); // the cash-in sign over the deck
+    f.game->undoFree();
+    f.settle();
+    f.frames(30);
+    EXPECT_EQ(level.driveN, 5);
+    EXPECT_FLOAT_EQ(f.game->endCAlpha, 0);
+    EXPECT_EQ(level.deck.size(), 2u); // the sign going out turned no card
+    EXPECT_EQ(level.spot.back()->id, 7);
+}
+} // namespace
