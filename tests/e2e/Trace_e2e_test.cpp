@@ -167,6 +167,34 @@ TEST(Trace, ZTakesMovesBackToTheStateBeforeThem)
     EXPECT_GE(undos, 3);
 }
 
+// The Undo button through the real mouse: a level gives one undo; it takes the play back, and a
+// second click finds none left.
+TEST(Trace, TheUndoButtonTakesAPlayBackOnceAndIsThenSpent)
+{
+    TempFolder t;
+    {
+        // With this seed the 6 at (310, 375) follows the 7 on the spot; the Undo button stands
+        // at (182, 640) once it has slid in.
+        std::ofstream script(t / "clicks.txt");
+        script << "300 click left 310 375\n400 click left 182 640\n"
+               << "500 click left 310 375\n600 click left 182 640\n";
+    }
+    e2e::Run run = e2e::runGame(game,
+                                {"--headless", "--fixed-step", "--seed", "5", "--frames", "700", "--level",
+                                 "data/levels/stage-01/level-04.lvl", "--user-dir", t / "user", "--input",
+                                 t / "clicks.txt", "--trace", t / "trace.txt"},
+                                runDir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = linesOf(t / "trace.txt");
+    expectWellFormed(lines);
+    std::vector<std::string> events;
+    for (const std::string& line : lines)
+        events.push_back(field(line, "event"));
+    ASSERT_EQ(events, (std::vector<std::string>{"deal", "deck", "play", "undo", "play"}));
+    EXPECT_EQ(field(lines[3], "digest"), field(lines[1], "digest")); // as before the play
+    EXPECT_EQ(field(lines[4], "digest"), field(lines[2], "digest")); // the same play again
+}
+
 TEST(Trace, AFileThatCannotBeWrittenIsReportedAtStart)
 {
     TempFolder t;
