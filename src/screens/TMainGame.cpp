@@ -470,6 +470,10 @@ void TMainGame::showSwordUse(const rules::Event& event)
     for (int i = 0; i < 250; ++i)
         particleSwordSparkle(play_->effects.particles, sword->dim.x, sword->dim.y, rnd(0, 1000));
     sword->da = 0;
+    // A sword goes on with the drive without a caption, coin or record of its own; when it makes
+    // the drive long, the sign over the deck still says a click there cashes the drive in.
+    if (play_->board.driveN() > MIN_LONG_DRIVE)
+        dEndCAlpha = 1;
     clickedSword = event.card.id;
     overSword = 0;
     playMySound("use-wildcard");

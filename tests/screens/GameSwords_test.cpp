@@ -127,3 +127,22 @@ TEST(GameSwords, APickedUpSwordIsTakenBackWithoutThePlaysScore)
     EXPECT_EQ(f.inPlay().board.digest(), before);
 }
 } // namespace
+
+namespace
+{
+TEST(GameSwords, ASwordThatMakesTheDriveLongLightsTheCashInSign)
+{
+    GameFixture f;
+    holdSwords(f, {209});
+    f.play({{200, 300, 4}, {700, 300, 13}}, {11}, {13}, [](TLevel& l) { l.driveN = 5; });
+    f.frames(5);
+    ASSERT_FLOAT_EQ(f.game->endCAlpha, 0);
+    clickSword(f, 209);
+    f.frames(30, [&] { return f.game->clickedSword == 0; });
+    f.settle();
+    f.frames(15);
+    EXPECT_EQ(f.game->level->driveN, 6);
+    EXPECT_FLOAT_EQ(f.game->endCAlpha, 1);
+    EXPECT_FLOAT_EQ(f.game->level->score, 0); // no points and no coin for the sword
+}
+} // namespace
