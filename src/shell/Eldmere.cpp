@@ -23,6 +23,7 @@
 #include "media/Text.hpp"
 #include "rules/AutoPlay.hpp"
 #include "rules/Trace.hpp"
+#include "screens/GuiPreview.hpp"
 #include "screens/StartScreen.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TOptions.hpp"
@@ -240,6 +241,13 @@ bool Eldmere::initGame()
 void Eldmere::runGame()
 {
     mainMenu->_prepareDelta();
+    if (!launch_.gui.empty()) {
+        // A developer's look at one GUI file.
+        screens::GuiPreview preview(launch_.gui);
+        preview.setup();
+        preview.mainLoop();
+        return;
+    }
     if (!launch_.level.empty()) {
         // One level from a file, then the end.
         DealOptions options;

@@ -76,6 +76,9 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
         } else if (flag == "--level") {
             if (!value(options.level))
                 return false;
+        } else if (flag == "--gui") {
+            if (!value(options.gui))
+                return false;
         } else if (flag == "--user-dir") {
             if (!value(options.userDir))
                 return false;
@@ -107,6 +110,7 @@ std::string usageText()
            "  --screenshot PATH   write the last frame as a PNG when the game ends\n"
            "  --input FILE        replay mouse and key input from FILE\n"
            "  --level PATH        play the level file PATH, then end\n"
+           "  --gui PATH          show the GUI file PATH and print each widget clicked\n"
            "  --autoplay          let the game play itself (with --level: that level)\n"
            "  --rules-only        with --autoplay and --level: play by the rules alone, no screen\n"
            "  --trace FILE        write every rules event of the levels played to FILE\n"

@@ -18,6 +18,7 @@ struct LaunchOptions
     std::string userDir;               // the per-user data folder, instead of the usual one
     std::optional<bool> fullScreen;    // --fullscreen / --windowed for this run only
     std::string level;                 // play this level file, then end
+    std::string gui;                   // show this GUI description file, and nothing else
     bool autoplay = false;             // our own player plays
     bool rulesOnly = false;            // ... by the rules alone: no screen, flights or drawing
     std::string trace;                 // write a line per rules event here
