@@ -17,6 +17,8 @@ void addParticleArt(Registry& registry);  // ParticleArt.cpp: gfx/particles/
 void addCaptionArt(Registry& registry);   // CaptionArt.cpp: gfx/captions/<language>/, words from --content
 void addGuiArt(Registry& registry);       // GuiArt.cpp: gfx/cyfry.png, gfx/gui/common/, gfx/gui/mainGame/
 void addHudArt(Registry& registry);       // HudArt.cpp (+ HudPanels, HudLights): the game screen's frame
+void addThemeArt(Registry& registry);     // ThemeArt.cpp: gfx/gui/window/, the theme's frame pieces
+void addDemoArt(Registry& registry);      // DemoArt.cpp: gfx/gui/demo/, the demonstration screen
 void addSoundEffects(Registry& registry); // SoundEffects.cpp: sfx/ (group "sounds")
 void addMusic(Registry& registry);        // Music.cpp (+ MusicScore): music/ (group "sounds")
 } // namespace contentgen

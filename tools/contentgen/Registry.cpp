@@ -22,6 +22,8 @@ Registry Registry::all()
     addCaptionArt(registry);
     addGuiArt(registry);
     addHudArt(registry);
+    addThemeArt(registry);
+    addDemoArt(registry);
     return registry;
 }
 
