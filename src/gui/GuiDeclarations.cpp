@@ -5,6 +5,7 @@
 #include "gui/TGui.hpp"
 #include "gui/TRGMFont.hpp"
 #include "gui/TText.hpp"
+#include "gui/TTextEntry.hpp"
 
 #include <string_view>
 #include <utility>
@@ -24,6 +25,12 @@ void buildText(TGui& gui, const std::string& name, const std::vector<TSimpleEntr
     gui.addItem(TText::createFromList(name, entries, gui));
 }
 
+void buildTextEntry(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+                    const std::vector<TSmallObject>&)
+{
+    gui.addItem(TTextEntry::createFromList(name, entries, gui));
+}
+
 void buildFont(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
                const std::vector<TSmallObject>&)
 {
@@ -36,6 +43,7 @@ const std::pair<std::string_view, GuiDeclarationBuilder> builders[] = {
     {"BUTTON", buildButton},
     {"FONT", buildFont},
     {"TEXT", buildText},
+    {"TEXTENTRY", buildTextEntry},
 };
 // clang-format on
 } // namespace
