@@ -3,6 +3,7 @@
 
 #include "gui/TButton.hpp"
 #include "gui/TGui.hpp"
+#include "gui/TRGMAnimation.hpp"
 #include "gui/TRGMFont.hpp"
 #include "gui/TText.hpp"
 #include "gui/TTextEntry.hpp"
@@ -31,6 +32,12 @@ void buildTextEntry(TGui& gui, const std::string& name, const std::vector<TSimpl
     gui.addItem(TTextEntry::createFromList(name, entries, gui));
 }
 
+void buildAnimation(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+                    const std::vector<TSmallObject>&)
+{
+    gui.addItem(TRGMAnimation::createFromList(name, entries, gui));
+}
+
 void buildFont(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
                const std::vector<TSmallObject>&)
 {
@@ -44,6 +51,7 @@ const std::pair<std::string_view, GuiDeclarationBuilder> builders[] = {
     {"FONT", buildFont},
     {"TEXT", buildText},
     {"TEXTENTRY", buildTextEntry},
+    {"ANIM", buildAnimation},
 };
 // clang-format on
 } // namespace
