@@ -7,3 +7,8 @@ media::Font& loadFont(const std::string&, int size)
 {
     return media::fonts().get(size);
 }
+
+media::Font& fontOrDefault(media::Font* font)
+{
+    return font ? *font : loadFont(embeddedFontName, defaultFontSize);
+}

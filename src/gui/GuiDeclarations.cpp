@@ -3,7 +3,10 @@
 
 #include "gui/TButton.hpp"
 #include "gui/TGui.hpp"
+#include "gui/TRGMAnimation.hpp"
 #include "gui/TRGMFont.hpp"
+#include "gui/TText.hpp"
+#include "gui/TTextEntry.hpp"
 
 #include <string_view>
 #include <utility>
@@ -17,18 +20,40 @@ void buildButton(TGui& gui, const std::string& name, const std::vector<TSimpleEn
         gui.addItem(std::move(button));
 }
 
+void buildText(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+               const std::vector<TSmallObject>&)
+{
+    gui.addItem(TText::createFromList(name, entries, gui));
+}
+
+void buildTextEntry(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+                    const std::vector<TSmallObject>&)
+{
+    gui.addItem(TTextEntry::createFromList(name, entries, gui));
+}
+
+void buildAnimation(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+                    const std::vector<TSmallObject>&)
+{
+    gui.addItem(TRGMAnimation::createFromList(name, entries, gui));
+}
+
 void buildFont(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
                const std::vector<TSmallObject>&)
 {
     TRGMFont::createFromList(name, entries, &gui);
 }
 
-// A declaration of a type missing here (TEXT, ANIM, WINDOW, TEXTENTRY, BAR, THEME) is passed over
-// like any type the container does not know.
+// A declaration of a type missing here is passed over like any type the container does not know.
+// clang-format off
 const std::pair<std::string_view, GuiDeclarationBuilder> builders[] = {
     {"BUTTON", buildButton},
     {"FONT", buildFont},
+    {"TEXT", buildText},
+    {"TEXTENTRY", buildTextEntry},
+    {"ANIM", buildAnimation},
 };
+// clang-format on
 } // namespace
 
 GuiDeclarationBuilder findGuiDeclaration(const std::string& upperType)

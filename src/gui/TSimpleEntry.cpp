@@ -18,3 +18,10 @@ const std::string* findEntry(const std::vector<TSimpleEntry>& entries, std::stri
     }
     return found;
 }
+
+std::string entryOr(const std::vector<TSimpleEntry>& entries, std::string_view key,
+                    const std::string& fallback)
+{
+    const std::string* v = findEntry(entries, key);
+    return v ? *v : fallback;
+}

@@ -18,3 +18,6 @@ public:
 // The value of the last entry whose key matches `key` in any letter case (a key given twice:
 // the later value wins); nullptr when the key is absent.
 const std::string* findEntry(const std::vector<TSimpleEntry>& entries, std::string_view key);
+// The same value, or `fallback` when the key is absent.
+std::string entryOr(const std::vector<TSimpleEntry>& entries, std::string_view key,
+                    const std::string& fallback);

@@ -90,6 +90,17 @@ TextAlign textAlign(const std::string& align)
     return TextAlign::Left;
 }
 
+const char* alignName(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Right: return "RIGHT";
+    case TextAlign::Center: return "CENTER";
+    case TextAlign::Justify: return "JUSTIFY";
+    case TextAlign::Left: break;
+    }
+    return "LEFT";
+}
+
 int textHeight(media::Font& font)
 {
     return font.height();

@@ -24,6 +24,8 @@ enum class TextAlign
 // "LEFT", "RIGHT", "CENTER" or "JUSTIFY" in any letter case, blanks around allowed; anything
 // else is LEFT.
 TextAlign textAlign(const std::string& align);
+// The name textAlign reads as `align` ("LEFT", "RIGHT", "CENTER", "JUSTIFY").
+const char* alignName(TextAlign align);
 
 // The height the layout counts for a line of the font (the height of "A").
 int textHeight(media::Font& font);

@@ -124,11 +124,18 @@ INSTANTIATE_TEST_SUITE_P(
                  "second",
                  {}},
         FileCase{"UnknownKeysAndTypesArePassedOverSilently",
-                 {{"ui/x.gui", "GADGET g { A = 1 }\nTEXT t { TXT = x }\nWINDOW w { POSITION = \"1 2 3 4\" }\n"
-                               "THEME th { URL = none.txt }\nANIM an { GFX = a.png }\n"
+                 {{"ui/x.gui", "GADGET g { A = 1 }\nWINDOW w { POSITION = \"1 2 3 4\" }\n"
+                               "THEME th { URL = none.txt }\n"
                                "BUTTON a { TYP = TEXT_BUTTON COLOUR = red TXT = kept }"}},
                  {"a"},
                  "kept",
+                 {}},
+        FileCase{"TextsFieldsAndAnimationsAreBuiltInFileOrder",
+                 {{"ui/x.gui", "TEXT t { TXT = x COLOUR = red }\nBUTTON a { TYP = TEXT_BUTTON TXT = kept }\n"
+                               "ANIM an { GFX = ../pics/plate.png SCHEMAT = \"[NORMAL 10] 0 1\" }\n"
+                               "textentry e { }"}},
+                 {"t", "a", "an", "e"},
+                 "",
                  {}},
         FileCase{"AssignmentWithoutSpacesIsReportedAndReadingGoesOn",
                  {{"ui/x.gui", "BUTTON a { TYP = TEXT_BUTTON TXT=hi RGB = \"1 2 3\" }\n"

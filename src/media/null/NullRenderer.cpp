@@ -13,12 +13,16 @@ void NullRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
     ++drawCalls_;
     last_ = state;
     lastSprite_ = sprite;
+    if (recording_)
+        recorded_.push_back({false, sprite, {}, state});
 }
 
-void NullRenderer::backendQuad(const FPoint (&)[4], const DrawState& state)
+void NullRenderer::backendQuad(const FPoint (&corners)[4], const DrawState& state)
 {
     ++drawCalls_;
     last_ = state;
+    if (recording_)
+        recorded_.push_back({true, {}, {corners[0], corners[1], corners[2], corners[3]}, state});
 }
 
 void NullRenderer::backendLine(float, float, float, float, const DrawState& state)

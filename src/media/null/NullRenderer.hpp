@@ -3,6 +3,8 @@
 
 #include "media/Renderer.hpp"
 
+#include <vector>
+
 namespace media
 {
 class NullRenderer final : public Renderer
@@ -19,6 +21,22 @@ public:
     const DrawState& lastState() const { return last_; }
     const Sprite& lastSprite() const { return lastSprite_; }
 
+    // Every sprite and filled shape that reached the backend since recording began, in order,
+    // with the state it was drawn in (for tests that look at what a widget drew).
+    struct Recorded
+    {
+        bool quad = false; // a filled shape; else a sprite
+        Sprite sprite;
+        FPoint corners[4];
+        DrawState state;
+    };
+    void startRecording()
+    {
+        recording_ = true;
+        recorded_.clear();
+    }
+    const std::vector<Recorded>& recorded() const { return recorded_; }
+
 protected:
     void backendClear(int, int, int) override { ++clears_; }
     void backendClip(const std::optional<CellRect>&) override {}
@@ -32,5 +50,7 @@ private:
     int clears_ = 0;
     DrawState last_;
     Sprite lastSprite_;
+    bool recording_ = false;
+    std::vector<Recorded> recorded_;
 };
 } // namespace media
