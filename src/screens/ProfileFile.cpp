@@ -286,9 +286,11 @@ bool write(const TProfile& p)
         media::report(dataPathOf(id), "cannot save the profile: " + error);
         return false;
     }
-    // The level first: the profile names it only once it is complete on disk.
-    const bool levelSaved = p.questLevel && p.questLevel->_save(levelPathOf(id));
-    bool saved = !p.questLevel || levelSaved;
+    // The level first: the profile names it only once it is complete on disk. A level whose
+    // table is cleared is over: there is nothing to resume.
+    const bool inProgress = p.questLevel && !p.questLevel->cards.empty();
+    const bool levelSaved = inProgress && p.questLevel->_save(levelPathOf(id));
+    const bool saved = !inProgress || levelSaved;
 
     TRCMFile f = newDataFile();
     f.setString("profile::name", p.name);

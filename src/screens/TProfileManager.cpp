@@ -217,8 +217,8 @@ TProfileManager::NameCheck TProfileManager::renameProfile(TProfile& who, std::st
         std::string error;
         if (media::fs::pathType(from) != media::fs::PathType::Absent
             && !media::fs::renameWithoutReplacing(from, to, &error))
-            media::report(from, "the player's folder could not follow the new name (" + error
-                                    + "); the profile is written under the new name");
+            media::report(from, "the player's folder could not follow the renaming: " + error
+                                    + "; the profile is written under the name given");
     }
     if (writes_)
         who.save();

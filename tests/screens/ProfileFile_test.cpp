@@ -430,6 +430,12 @@ TEST_F(ProfileFiles, ALevelInProgressWithoutTableCardsIsNoneAndIsKeptAside)
     EXPECT_TRUE(f.reported({levelPath, "questlevel.lvl.damaged-1"}));
     EXPECT_TRUE(std::filesystem::exists(levelPath + ".damaged-1"));
     EXPECT_EQ(bytesOf(dataPath), profileWith("\tquestLevel = 1\n")); // the profile itself is sound
+
+    // A level whose table is cleared is not saved as one to resume.
+    loaded->questLevel = std::make_shared<TLevel>();
+    ASSERT_TRUE(loaded->save());
+    EXPECT_NE(bytesOf(dataPath).find("\tquestLevel = 0\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(levelPath));
 }
 
 // The level end's record: the mends that keep it true when a level is left and played again.
