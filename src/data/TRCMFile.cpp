@@ -244,6 +244,12 @@ void TRCMFile::setFloat(const std::string& path, double value, int index)
     getGroupSet(parts).setFloatEntry(parts.back(), value, index);
 }
 
+void TRCMFile::setInt(const std::string& path, long long value, int index)
+{
+    std::vector<std::string> parts = splitPath(path);
+    getGroupSet(parts).setIntEntry(parts.back(), value, index);
+}
+
 std::string TRCMFile::getString(const std::string& path, int index) const
 {
     const TRCMEntry* entry = findEntry(path);

@@ -58,6 +58,9 @@ public:
 
     void setString(const std::string& path, const std::string& value, int index = 0);
     void setFloat(const std::string& path, double value, int index = 0);
+    // A whole number written with every digit: setFloat keeps nine significant digits, so
+    // 1234567891 would come back as 1234567890.
+    void setInt(const std::string& path, long long value, int index = 0);
 
     // The stored text of value `index` of the entry at `path`; "" when anything is missing.
     std::string getString(const std::string& path, int index = 0) const;

@@ -92,6 +92,16 @@ void TRCMGroup::setFloatEntry(const std::string& name, double value, int index)
     _addEntry(name, text, index)._type = RCM_NUMBER;
 }
 
+void TRCMGroup::setIntEntry(const std::string& name, long long value, int index)
+{
+    std::string text = std::to_string(value);
+    if (TRCMEntry* entry = getEntry(name)) {
+        entry->setValue(text, index);
+        return;
+    }
+    _addEntry(name, text, index)._type = RCM_NUMBER;
+}
+
 TRCMEntry& TRCMGroup::_addEntry(const std::string& name, const std::string& value, int index)
 {
     TRCMEntry& entry = _listaWpisow.emplace_back();

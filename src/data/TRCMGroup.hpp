@@ -34,6 +34,10 @@ public:
     // keeps its kind; a new entry is numeric.
     void setFloatEntry(const std::string& name, double value, int index);
 
+    // Sets a whole number, stored with every digit ("1234567891"). An existing entry keeps
+    // its kind; a new entry is numeric.
+    void setIntEntry(const std::string& name, long long value, int index);
+
     // Appends a new text entry and sets its value at `index`.
     TRCMEntry& _addEntry(const std::string& name, const std::string& value, int index);
 

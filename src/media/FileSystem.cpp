@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -207,6 +208,59 @@ std::vector<std::string> listFolder(const std::string& path)
 bool removeFile(const std::string& path)
 {
     return ::unlink(path.c_str()) == 0;
+}
+
+namespace
+{
+enum class Renamed
+{
+    Done,
+    Taken,
+    Failed
+};
+
+Renamed renameUnlessTaken(const std::string& from, const std::string& to, std::string* error)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return Renamed::Done;
+    if (errno == EEXIST)
+        return Renamed::Taken;
+    if (errno == EINVAL || errno == ENOSYS) {
+        // A file system without a no-replace rename: a name seen free is taken at once.
+        if (existsExactly(to))
+            return Renamed::Taken;
+        if (::rename(from.c_str(), to.c_str()) == 0)
+            return Renamed::Done;
+    }
+    setError(error, "cannot move " + from + " to " + to + ": " + errnoText());
+    return Renamed::Failed;
+}
+} // namespace
+
+bool renameWithoutReplacing(const std::string& from, const std::string& to, std::string* error)
+{
+    Renamed result = renameUnlessTaken(from, to, error);
+    if (result == Renamed::Taken)
+        setError(error, "cannot move " + from + " to " + to + ": something is there already");
+    return result == Renamed::Done;
+}
+
+std::string moveAside(const std::string& path, const std::string& suffix, std::string* error)
+{
+    if (!existsExactly(path)) {
+        setError(error, "cannot move " + path + " aside: it is not there");
+        return {};
+    }
+    for (int n = 1; n <= 1000; ++n) {
+        std::string target = path + suffix + "-" + std::to_string(n);
+        Renamed result = renameUnlessTaken(path, target, error);
+        if (result == Renamed::Done)
+            return target;
+        if (result == Renamed::Failed)
+            return {};
+    }
+    setError(error, "cannot move " + path + " aside: every name up to " + suffix + "-1000 is taken");
+    return {};
 }
 
 std::string currentFolder()

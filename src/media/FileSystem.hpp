@@ -46,6 +46,14 @@ std::vector<std::string> listFolder(const std::string& path);
 
 bool removeFile(const std::string& path);
 
+// Renames the file or folder `from` to `to` unless something is at `to` already; false (and
+// `error`) otherwise.
+bool renameWithoutReplacing(const std::string& from, const std::string& to, std::string* error = nullptr);
+
+// Moves the file or folder `path` to the first free name `path` + `suffix` + "-1", "-2", ...,
+// never replacing anything there; the new path, or "" (and `error`) when it cannot be moved.
+std::string moveAside(const std::string& path, const std::string& suffix, std::string* error = nullptr);
+
 std::string currentFolder();
 bool changeFolder(const std::string& path);
 

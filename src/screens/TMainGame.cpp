@@ -35,6 +35,7 @@
 #include "screens/TProfileManager.hpp"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -405,7 +406,11 @@ void TMainGame::showLevelEnd(const rules::Event& event)
     }
     deckCardsFlyOut();
     if (p)
-        p->UPDATE_levelAndStage(static_cast<int>(figures.recorded));
+        p->UPDATE_levelAndStage(
+            {.score = static_cast<int>(std::clamp<long long>(figures.recorded, INT_MIN, INT_MAX)),
+             .cardsLeft = figures.cardsLeft,
+             .multiplier = static_cast<float>(play_->board.multiplierTenths()) / 10.0f,
+             .longestDrive = play_->board.longestDrive()});
     const int n = figures.cardsLeft;
     if (n == 0) {
         showCaption(play_->effects.captions, 10, 512, 384, 2000);

@@ -12,6 +12,8 @@
 #include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
+#include "media/Text.hpp"
+#include "screens/ProfileFile.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -236,16 +238,116 @@ void TProfile::addAwaitingMagicCard(TCardData* card)
     awaitingMagicCards.push_back(card);
 }
 
-void TProfile::UPDATE_levelAndStage(int levelScore)
+void TProfile::UPDATE_levelAndStage(const LevelOutcome& outcome)
 {
-    lastLevelScore = levelScore;
-    ALL_SCORES = std::max(ALL_SCORES, static_cast<float>(levelScore));
+    lastLevelScore = outcome.score;
+    if (tryb == "FREE-PLAY")
+        return;
+    TStageData* stage = getStageData(stageID);
+    if (!stage) {
+        stages.emplace_back().id = stageID;
+        stage = &stages.back();
+    }
+    TLevelData* level = stage->getLevelData(levelID);
+    if (!level) {
+        stage->levels.emplace_back().id = levelID;
+        level = &stage->levels.back();
+    }
+    // A level left unfinished and later cleared must not keep the cards it had when it was left.
+    level->passed = 1;
+    level->cardsLeft = outcome.cardsLeft;
+    level->scores = outcome.score;
+    level->multiplier = outcome.multiplier;
+    level->longestDrive = outcome.longestDrive;
+    ALL_HIGHEST_MULTIPLIER = std::max(ALL_HIGHEST_MULTIPLIER, static_cast<double>(outcome.multiplier));
+    ALL_SCORES = std::max(ALL_SCORES, static_cast<double>(outcome.score));
+    ALL_LONGEST_DRIVE = std::max(ALL_LONGEST_DRIVE, static_cast<double>(outcome.longestDrive));
+    stage->findTheHighest();
 }
 
 void TProfile::resetLog()
 {
+    logCardsLeft = 0;
+    logMagicCardsPicked = 0;
+    logScores = 0;
+    logLongestDrive = 0;
+    logDeckCardsLeft = 0;
+    logMultiplier = 0;
+    logPlayTime = "0:00";
     logWaterTime = "0";
     logRocksTime = "0";
+}
+
+TStageData* TProfile::getStageData(int id)
+{
+    auto at = std::find_if(stages.begin(), stages.end(), [id](const TStageData& s) { return s.id == id; });
+    return at == stages.end() ? nullptr : &*at;
+}
+
+const TStageData* TProfile::getStageData(int id) const
+{
+    return const_cast<TProfile*>(this)->getStageData(id);
+}
+
+int TProfile::getActStageScores() const
+{
+    const TStageData* stage = getStageData(stageID);
+    return stage ? stage->scores : 0;
+}
+
+void TProfile::eraseStageData(int id)
+{
+    std::erase_if(stages, [id](const TStageData& s) { return s.id == id; });
+}
+
+int TProfile::countPerfects() const
+{
+    int perfects = 0;
+    for (const TStageData& stage : stages) {
+        perfects += static_cast<int>(std::count_if(stage.levels.begin(), stage.levels.end(),
+                                                   [](const TLevelData& l) { return l.cardsLeft == 0; }));
+    }
+    return perfects;
+}
+
+void TProfile::setupAllMagicCards() const
+{
+    for (TCardData* card : cardSet().magicCardData)
+        card->notFound = 1;
+    for (TCardData* card : magicCards)
+        card->notFound = 0;
+}
+
+const TShopItem* TProfile::getMyItem2(int id) const
+{
+    auto at = std::find_if(items.begin(), items.end(), [id](const TShopItem& item) { return item.id == id; });
+    return at == items.end() ? nullptr : &*at;
+}
+
+std::string TProfile::getShopItemsString() const
+{
+    std::string powers;
+    for (const TShopItem& item : items) {
+        if (item.pwrID.empty())
+            continue;
+        if (!powers.empty())
+            powers += ' ';
+        powers += item.pwrID;
+    }
+    return powers;
+}
+
+std::string TProfile::idOf(const std::string& name)
+{
+    std::string id;
+    for (char32_t c : media::text::toUtf32(media::text::toUpper(name)))
+        id += std::to_string(static_cast<unsigned long>(c)) + "-";
+    return id;
+}
+
+bool TProfile::save() const
+{
+    return profile_file::write(*this);
 }
 
 std::string TProfile::levelPath(int stage, int level)

@@ -4,7 +4,10 @@
 #include "cards/TSword.hpp"
 #include "gui/TDim.hpp"
 #include "levels/DealOptions.hpp"
+#include "screens/TAward.hpp"
 #include "screens/TShopItem.hpp"
+#include "screens/TStageData.hpp"
+#include "screens/TTip.hpp"
 
 #include <memory>
 #include <optional>
@@ -15,9 +18,28 @@ class TCardData;
 class TLevel;
 class TSwordData;
 
+// What a finished (or left) level tells the player's record of the quest.
+struct LevelOutcome
+{
+    int score = 0;
+    int cardsLeft = 0;    // table cards still there
+    float multiplier = 1; // the drive multiplier it ended with
+    int longestDrive = 0; // the level's longest drive
+};
+
 class TProfile
 {
 public:
+    // The folder name of a player: each character of the name in upper case as its decimal
+    // character code followed by "-" ("ANNA" gives "65-78-78-65-"); "" for an empty name.
+    static std::string idOf(const std::string& name);
+    std::string getMyID() const { return idOf(name); }
+    // Writes the profile, and its level in progress when there is one, into its folder (made
+    // when missing); false, with a console line, when it cannot.
+    bool save() const;
+    // 1 when a quest level is in progress.
+    int canResumeQuest() const { return questLevel ? 1 : 0; }
+
     // The item whose power is exactly `pwrID`, or none.
     const TShopItem* getMyItem(const std::string& pwrID) const;
     // Whether a sword of that rank, or of that identity, is on the rack.
@@ -57,10 +79,28 @@ public:
     void addMagicCard(TCardData* card);
     // A magic card seen but not found waits for a later level (once).
     void addAwaitingMagicCard(TCardData* card);
-    // Records a finished (or left) level's score.
-    void UPDATE_levelAndStage(int levelScore);
+    // Records a finished (or left) level: in the quest, its level record (made when missing)
+    // takes the score, cards left, multiplier and longest drive, and is passed; the stage's
+    // summary and the all-time bests follow. Nothing is recorded in free play.
+    void UPDATE_levelAndStage(const LevelOutcome& outcome);
     // The play-log values of one level start again.
     void resetLog();
+    // The stage record with that id, or none; the one of the current stage; its total score.
+    TStageData* getStageData(int id);
+    const TStageData* getStageData(int id) const;
+    TStageData* getActStage() { return getStageData(stageID); }
+    int getActStageScores() const;
+    // Removes every record of that stage.
+    void eraseStageData(int id);
+    // The level records, over all stages, finished with no cards left.
+    int countPerfects() const;
+    // Whether a magic card with that id has been found.
+    int haveMagic(int id) const { return getMagicCard(id) ? 1 : 0; }
+    // Every magic card marked not found, then those of the collection found.
+    void setupAllMagicCards() const;
+    // The owned item with that id, or none; the power identifiers of the owned items.
+    const TShopItem* getMyItem2(int id) const;
+    std::string getShopItemsString() const;
 
     // What this player brings to a deal: the quest position, the aids, the swords held and the
     // magic cards found, waiting or still to find.
@@ -90,11 +130,14 @@ public:
     int levelID = 1;
     int freeLevelNumber = 0;
     int freeStageNumber = 0;
+    std::vector<TStageData> stages; // one record per stage played
     std::vector<TSword> swords;
     std::vector<TShopItem> items;
+    std::vector<TAward> awards;
     std::vector<TCardData*> magicCards;         // found (owned by the card lists)
     std::vector<TCardData*> awaitingMagicCards; // earned, not yet found in a level
-    std::string where;
+    std::vector<TCardData*> stageCards;         // the magic cards found when this stage began
+    std::string where;                          // the screen the quest was left at
     int longestDrive = 0;
     float multiplier = 1;
     int score = 0;
@@ -103,8 +146,20 @@ public:
     std::string tryb = "QUEST";
     int time = 0;  // seconds of play in the current level
     int undos = 0; // undo steps left in the current level
-    float ALL_SCORES = 0;
-    int lastLevelScore = 0; // the score the last level recorded
+    // All-time bests: a level's score, a drive, a level's multiplier.
+    double ALL_SCORES = 0;
+    double ALL_LONGEST_DRIVE = 0;
+    double ALL_HIGHEST_MULTIPLIER = 0;
+    std::vector<TTip> lekcjeTutoriala; // tutorial lessons not yet shown
+    int lastLevelScore = 0;            // the score the last level recorded
+    // The current level's values for the play log.
+    int logCardsLeft = 0;
+    std::string logPlayTime = "0:00";
+    int logMagicCardsPicked = 0;
+    int logScores = 0;
+    int logLongestDrive = 0;
+    int logDeckCardsLeft = 0;
+    float logMultiplier = 0;
     std::string logWaterTime = "0";
     std::string logRocksTime = "0";
 };

@@ -8,4 +8,6 @@ class TShopItem
 public:
     int id = 0;
     std::string pwrID; // what it does: "ODKRYCIE-10", "DECK-CARDS", "HINT", ...
+
+    bool operator==(const TShopItem&) const = default;
 };

@@ -282,6 +282,30 @@ TEST_F(TRCMFileTest, LargeAndSmallNumbersComeBackWithoutExponent)
     EXPECT_EQ(again.getFloat("g::negative"), -2e9);
 }
 
+TEST_F(TRCMFileTest, WholeNumbersKeepEveryDigit)
+{
+    // Nine significant digits would turn 1234567891 into 1234567890.
+    TRCMFile file = newDataFile();
+    file.setInt("g::coins", 1234567891);
+    file.setInt("g::most", INT_MAX);
+    file.setInt("g::least", INT_MIN);
+    file.setInt("g::record", 7, 0);
+    file.setInt("g::record", 2147483646, 2);
+    std::string text = saved(file);
+    EXPECT_EQ(text, "g {\n"
+                    "\tcoins = 1234567891\n"
+                    "\tmost = 2147483647\n"
+                    "\tleast = -2147483648\n"
+                    "\trecord = 7, 0, 2147483646\n"
+                    "}\n\n");
+    TRCMFile again = load(text);
+    EXPECT_EQ(again.getInt("g::coins"), 1234567891);
+    EXPECT_EQ(again.getInt("g::most"), INT_MAX);
+    EXPECT_EQ(again.getInt("g::least"), INT_MIN);
+    EXPECT_EQ(again.getInt("g::record", 2), 2147483646);
+    EXPECT_EQ(saved(again, "again.dat"), text);
+}
+
 TEST_F(TRCMFileTest, WriterStripsCharactersThatWouldCorruptTheFileAndSaysSo)
 {
     TRCMFile file = newDataFile();
