@@ -24,6 +24,7 @@ Registry Registry::all()
     addHudArt(registry);
     addThemeArt(registry);
     addDemoArt(registry);
+    addTitleArt(registry);
     return registry;
 }
 
