@@ -25,6 +25,7 @@ Registry Registry::all()
     addThemeArt(registry);
     addDemoArt(registry);
     addTitleArt(registry);
+    addOwlArt(registry);
     return registry;
 }
 
