@@ -26,6 +26,7 @@ Registry Registry::all()
     addDemoArt(registry);
     addTitleArt(registry);
     addOwlArt(registry);
+    addLogoArt(registry);
     return registry;
 }
 
