@@ -27,6 +27,7 @@ Registry Registry::all()
     addTitleArt(registry);
     addOwlArt(registry);
     addLogoArt(registry);
+    addPanelArt(registry);
     return registry;
 }
 
