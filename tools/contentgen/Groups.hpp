@@ -19,6 +19,10 @@ void addGuiArt(Registry& registry);       // GuiArt.cpp: gfx/cyfry.png, gfx/gui/
 void addHudArt(Registry& registry);       // HudArt.cpp (+ HudPanels, HudLights): the game screen's frame
 void addThemeArt(Registry& registry);     // ThemeArt.cpp: gfx/gui/window/, the theme's frame pieces
 void addDemoArt(Registry& registry);      // DemoArt.cpp: gfx/gui/demo/, the demonstration screen
+void addTitleArt(Registry& registry);     // TitleArt.cpp: title screen backdrop, oak, lights; the clouds
+void addOwlArt(Registry& registry);       // OwlArt.cpp: the owl on the title screen and its pupil
+void addLogoArt(Registry& registry);      // LogoArt.cpp: the game's name on the title screen
+void addPanelArt(Registry& registry);     // PanelArt.cpp: menu board, scrolls, player list, volume bar
 void addSoundEffects(Registry& registry); // SoundEffects.cpp: sfx/ (group "sounds")
 void addMusic(Registry& registry);        // Music.cpp (+ MusicScore): music/ (group "sounds")
 } // namespace contentgen

@@ -24,6 +24,10 @@ Registry Registry::all()
     addHudArt(registry);
     addThemeArt(registry);
     addDemoArt(registry);
+    addTitleArt(registry);
+    addOwlArt(registry);
+    addLogoArt(registry);
+    addPanelArt(registry);
     return registry;
 }
 

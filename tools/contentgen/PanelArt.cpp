@@ -1,0 +1,551 @@
+// PanelArt.cpp: the "panels" group: the boards and scrolls the menus and dialogs sit on. The
+// title screen's menu panel (gfx/gui/screen-title/menu.png), the question and message scrolls
+// (gfx/gui/popup/scroll.png, scroll2.png), the scroll that asks whether to continue the quest
+// (gfx/gui/continueQuest/scroll.png), the player list's panel
+// (gfx/gui/profileManager/panel.png) and the volume bar (gfx/gui/options/pasek.png).
+//
+// The game writes and places its buttons on all of them, so they carry no words, and where it
+// writes there is a calm field: night glass on the menu, plain parchment on the scrolls and
+// the player list.
+
+#include "Groups.hpp"
+
+#include "Canvas.hpp"
+#include "Colour.hpp"
+#include "Context.hpp"
+#include "GuiPalette.hpp"
+#include "HudArt.hpp"
+#include "Image.hpp"
+#include "Maths.hpp"
+#include "Paint.hpp"
+#include "Random.hpp"
+#include "Registry.hpp"
+#include "TitleLayout.hpp"
+#include "ValueNoise.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace contentgen
+{
+namespace
+{
+using namespace gui; // the palette and the carved wood
+
+constexpr double pi = std::numbers::pi;
+
+constexpr Colour paperLight = Colour::bytes(250, 240, 212);
+constexpr Colour paperMid = Colour::bytes(240, 224, 184);
+constexpr Colour paperEdge = Colour::bytes(206, 176, 126);
+constexpr Colour paperBurn = Colour::bytes(132, 86, 44);
+
+// Old paper in the shape of `field` on `target`: warm, mottled, pale in the middle and browned
+// towards its edges. `tint` warms (above 1) or cools the whole sheet a little.
+void parchment(Canvas& target, const Outline& field, std::uint64_t seed, double tint = 1.0)
+{
+    const Box box = boxOf(field);
+    const double cx = (box.left + box.right) / 2.0;
+    const double cy = (box.top + box.bottom) / 2.0;
+    const double reach = std::max(box.right - box.left, box.bottom - box.top) * 0.62;
+    Canvas paper(target.width(), target.height());
+    cairo_t* pc = paper.cr();
+    cairo_new_path(pc);
+    field(pc, 0.0);
+    Pattern fill = paint::radialGradient(
+        cx, cy, 0.0, reach,
+        {{0.0, paperLight}, {0.55, paperLight.mix(paperMid, 0.5)}, {0.85, paperMid}, {1.0, paperEdge}});
+    cairo_set_source(pc, fill.get());
+    cairo_fill(pc);
+    // The edges browned with age, inside the outline.
+    cairo_save(pc);
+    cairo_new_path(pc);
+    field(pc, 0.0);
+    cairo_clip(pc);
+    field(pc, 0.0);
+    cairo_set_line_width(pc, 16.0);
+    paint::setColour(pc, paperBurn.withAlpha(0.22));
+    cairo_stroke(pc);
+    cairo_restore(pc);
+    Image image = paper.toImage();
+    // Soften the browning, then bring back the sheet's hard outline.
+    Image edge = image;
+    paint::blur(edge, 6.0);
+    const ValueNoise fibres(seed);
+    for (std::size_t i = 0; i < image.pixels().size(); ++i) {
+        Pixel& p = image.pixels()[i];
+        if (p.a == 0) {
+            continue;
+        }
+        const Pixel& s = edge.pixels()[i];
+        const int x = static_cast<int>(i % static_cast<std::size_t>(image.width()));
+        const int y = static_cast<int>(i / static_cast<std::size_t>(image.width()));
+        // Long faint fibres across the sheet, and warmth.
+        const double fibre = 1.0 + (fibres.fbm(x / 50.0, y / 4.0, 3) - 0.5) * 0.03;
+        p.r = toByte(s.r * fibre * std::min(1.06, tint));
+        p.g = toByte(s.g * fibre);
+        p.b = toByte(s.b * fibre / std::max(0.94, tint));
+    }
+    paint::mottle(image, seed, 11.0, 8.0, 4, 0.1);
+    target.paint(Canvas(image));
+}
+
+// The outline of a sheet from x0 to x1 and y0 to y1 whose side edges waver a little, as cut
+// paper does.
+Outline sheet(double x0, double y0, double x1, double y1, std::uint64_t seed)
+{
+    return [=](cairo_t* cr, double inset) {
+        const ValueNoise noise(seed);
+        auto wave = [&](double y, double offset) {
+            return 2.4 * (noise.fbm(y / 40.0, offset, 2) - 0.5) * 2.0;
+        };
+        cairo_new_sub_path(cr);
+        cairo_move_to(cr, x0 + inset + wave(y0, 1.0), y0 + inset);
+        cairo_line_to(cr, x1 - inset + wave(y0, 5.0), y0 + inset);
+        for (double y = y0 + inset; y <= y1 - inset; y += 4.0) {
+            cairo_line_to(cr, x1 - inset + wave(y, 5.0), y);
+        }
+        cairo_line_to(cr, x1 - inset + wave(y1, 5.0), y1 - inset);
+        cairo_line_to(cr, x0 + inset + wave(y1, 1.0), y1 - inset);
+        for (double y = y1 - inset; y >= y0 + inset; y -= 4.0) {
+            cairo_line_to(cr, x0 + inset + wave(y, 1.0), y);
+        }
+        cairo_close_path(cr);
+    };
+}
+
+// A soft shadow under whatever `shape` draws, offset down by `drop`.
+void shadowUnder(Canvas& target, const std::function<void(cairo_t*)>& shape, double radius, double drop,
+                 double strength)
+{
+    Canvas silhouette(target.width(), target.height());
+    paint::setColour(silhouette.cr(), Colour{0, 0, 0, 1});
+    shape(silhouette.cr());
+    target.paint(paint::shadowOf(silhouette, radius, Colour::bytes(4, 6, 12, strength)), 0.0, drop);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scrolls.
+
+// Where a sheet curves away round a roller or into a curl at its top and bottom edges, it
+// falls into shade over `reach` pixels.
+void shadeEnds(cairo_t* cr, const Outline& paper, double top, double bottom, double reach)
+{
+    cairo_save(cr);
+    cairo_new_path(cr);
+    paper(cr, 0.0);
+    cairo_clip(cr);
+    const Colour curl = paperBurn.scaled(0.6);
+    Pattern upper = paint::linearGradient(0, top, 0, top + reach,
+                                          {{0.0, curl.withAlpha(0.55)}, {1.0, curl.withAlpha(0.0)}});
+    cairo_set_source(cr, upper.get());
+    cairo_paint(cr);
+    Pattern lower = paint::linearGradient(0, bottom - reach, 0, bottom,
+                                          {{0.0, curl.withAlpha(0.0)}, {1.0, curl.withAlpha(0.5)}});
+    cairo_set_source(cr, lower.get());
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+// A wooden roller across the scroll at height y from x0 to x1, radius r, gold bands near its
+// ends and gold knobs on them.
+void roller(cairo_t* cr, double x0, double x1, double y, double r)
+{
+    cairo_new_path(cr);
+    paint::roundedRectangle(cr, x0, y - r, x1 - x0, 2.0 * r, 3.0);
+    Pattern wood = paint::linearGradient(
+        0, y - r, 0, y + r,
+        {{0.0, woodDeep}, {0.25, woodLight.scaled(1.35)}, {0.45, woodLight}, {1.0, woodDeep.scaled(0.7)}});
+    cairo_set_source(cr, wood.get());
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1.4);
+    paint::setColour(cr, ink);
+    cairo_stroke(cr);
+    // Faint grain along it.
+    cairo_save(cr);
+    cairo_new_path(cr);
+    paint::roundedRectangle(cr, x0, y - r, x1 - x0, 2.0 * r, 3.0);
+    cairo_clip(cr);
+    Random random(static_cast<std::uint64_t>(y * 131.0 + x0));
+    for (int k = 0; k < 7; ++k) {
+        const double gy = y - r * 0.7 + random.uniform() * r * 1.5;
+        cairo_new_path(cr);
+        cairo_move_to(cr, x0, gy);
+        cairo_curve_to(cr, (x0 + x1) * 0.35, gy + random.range(-1.5, 1.5), (x0 + x1) * 0.65,
+                       gy + random.range(-1.5, 1.5), x1, gy);
+        cairo_set_line_width(cr, 0.7);
+        paint::setColour(cr, ink.withAlpha(0.3));
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+    Pattern gilt = paint::linearGradient(0, y - r, 0, y + r,
+                                         {{0.0, goldDeep}, {0.25, goldPale}, {0.5, gold}, {1.0, goldDeep}});
+    for (const double bx : {x0 + 6.0, x1 - 14.0}) {
+        cairo_new_path(cr);
+        cairo_rectangle(cr, bx, y - r - 0.5, 8.0, 2.0 * r + 1.0);
+        cairo_set_source(cr, gilt.get());
+        cairo_fill_preserve(cr);
+        cairo_set_line_width(cr, 1.0);
+        paint::setColour(cr, ink);
+        cairo_stroke(cr);
+    }
+    // The knobs.
+    const double k = r * 0.78;
+    for (const double kx : {x0 - k + 2.0, x1 + k - 2.0}) {
+        cairo_new_path(cr);
+        cairo_arc(cr, kx, y, k + 1.0, 0, 2 * pi);
+        paint::setColour(cr, ink);
+        cairo_fill(cr);
+        Pattern knob = paint::radialGradient(kx - k * 0.35, y - k * 0.4, 0.0, k * 1.4,
+                                             {{0.0, goldPale}, {0.45, gold}, {1.0, goldDeep}});
+        cairo_arc(cr, kx, y, k, 0, 2 * pi);
+        cairo_set_source(cr, knob.get());
+        cairo_fill(cr);
+        cairo_arc(cr, kx, y, k * 0.45, 0, 2 * pi);
+        cairo_set_line_width(cr, 0.9);
+        paint::setColour(cr, goldDeep.withAlpha(0.8));
+        cairo_stroke(cr);
+    }
+}
+
+// A sheet between two wooden rollers, w x h: the rollers run across its top and bottom, the
+// paper curving round them.
+Canvas rolledScroll(int w, int h, std::uint64_t seed)
+{
+    const double r = 14.0;
+    const double knob = r * 0.78;
+    const double rollerLeft = knob * 2.0 + 2.0;
+    const double rollerRight = w - knob * 2.0 - 2.0;
+    const double top = r + 6.0;
+    const double bottom = h - r - 8.0;
+    const double paperLeft = rollerLeft + 12.0;
+    const double paperRight = rollerRight - 12.0;
+    const Outline paper = sheet(paperLeft, top, paperRight, bottom, seed);
+
+    Canvas canvas(w, h);
+    shadowUnder(
+        canvas,
+        [&](cairo_t* cr) {
+            cairo_new_path(cr);
+            paper(cr, 0.0);
+            cairo_fill(cr);
+            paint::roundedRectangle(cr, rollerLeft - knob * 2.0, top - r,
+                                    rollerRight - rollerLeft + knob * 4.0, 2.0 * r, r);
+            paint::roundedRectangle(cr, rollerLeft - knob * 2.0, bottom - r,
+                                    rollerRight - rollerLeft + knob * 4.0, 2.0 * r, r);
+            cairo_fill(cr);
+        },
+        6.0, 4.0, 0.65);
+    parchment(canvas, paper, seed);
+    cairo_t* cr = canvas.cr();
+    shadeEnds(cr, paper, top, bottom, r + 14.0);
+    cairo_new_path(cr);
+    paper(cr, 0.0);
+    cairo_set_line_width(cr, 1.4);
+    paint::setColour(cr, paperBurn.scaled(0.6));
+    cairo_stroke(cr);
+    roller(cr, rollerLeft, rollerRight, top, r);
+    roller(cr, rollerLeft, rollerRight, bottom, r);
+    return canvas;
+}
+
+// One end of a sheet rolled up on itself: a paper tube across the sheet at height y, showing
+// its spiral at both ends. `back` rolls it away from us (the top edge), else towards us.
+void paperCurl(cairo_t* cr, double x0, double x1, double y, double r, bool back)
+{
+    cairo_new_path(cr);
+    paint::roundedRectangle(cr, x0, y - r, x1 - x0, 2.0 * r, r * 0.9);
+    const Colour lit = paperLight;
+    const Colour shade = paperEdge.mix(paperBurn, 0.7);
+    Pattern tube =
+        back ? paint::linearGradient(0, y - r, 0, y + r,
+                                     {{0.0, paperMid}, {0.3, lit}, {0.65, paperEdge}, {1.0, shade}})
+             : paint::linearGradient(0, y - r, 0, y + r,
+                                     {{0.0, shade}, {0.35, paperEdge}, {0.7, lit}, {1.0, paperMid}});
+    cairo_set_source(cr, tube.get());
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1.4);
+    paint::setColour(cr, paperBurn.scaled(0.6));
+    cairo_stroke(cr);
+    // The spiral of paper seen at each end.
+    for (const double ex : {x0 + r * 0.9, x1 - r * 0.9}) {
+        cairo_new_path(cr);
+        cairo_arc(cr, ex, y, r - 1.0, 0, 2 * pi);
+        paint::setColour(cr, paperMid.mix(paperEdge, 0.5));
+        cairo_fill(cr);
+        cairo_new_path(cr);
+        for (double a = 0.0; a < 5.5 * pi; a += 0.15) {
+            const double rr = (r - 2.0) * (1.0 - a / (6.0 * pi));
+            cairo_line_to(cr, ex + rr * std::cos(a), y + rr * std::sin(a));
+        }
+        cairo_set_line_width(cr, 1.0);
+        paint::setColour(cr, paperBurn.withAlpha(0.75));
+        cairo_stroke(cr);
+        cairo_new_path(cr);
+        cairo_arc(cr, ex, y, r - 1.0, 0, 2 * pi);
+        cairo_set_line_width(cr, 1.2);
+        paint::setColour(cr, paperBurn.scaled(0.6));
+        cairo_stroke(cr);
+    }
+}
+
+// A wax seal pressed with a crescent moon, on a ribbon.
+void waxSeal(cairo_t* cr, double x, double y)
+{
+    const Colour ribbon = Colour::bytes(40, 58, 120);
+    for (const double side : {-1.0, 1.0}) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x + side * 4.0, y);
+        cairo_line_to(cr, x + side * 16.0, y + 30.0);
+        cairo_line_to(cr, x + side * 9.0, y + 26.0);
+        cairo_line_to(cr, x + side * 5.0, y + 33.0);
+        cairo_line_to(cr, x - side * 4.0, y + 4.0);
+        cairo_close_path(cr);
+        Pattern band = paint::linearGradient(x, y, x + side * 14.0, y + 30.0,
+                                             {{0.0, ribbon.scaled(1.4)}, {1.0, ribbon.scaled(0.7)}});
+        cairo_set_source(cr, band.get());
+        cairo_fill_preserve(cr);
+        cairo_set_line_width(cr, 1.1);
+        paint::setColour(cr, ink);
+        cairo_stroke(cr);
+    }
+    cairo_new_path(cr);
+    for (int k = 0; k < 24; ++k) {
+        const double a = k * pi / 12.0;
+        const double rr = 15.0 + (k % 2 == 0 ? 1.2 : -0.6);
+        cairo_line_to(cr, x + rr * std::cos(a), y + rr * std::sin(a));
+    }
+    cairo_close_path(cr);
+    Pattern wax = paint::radialGradient(
+        x - 4, y - 5, 0, 19, {{0.0, Colour::bytes(214, 70, 60)}, {1.0, Colour::bytes(120, 24, 24)}});
+    cairo_set_source(cr, wax.get());
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1.2);
+    paint::setColour(cr, ink);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, x, y, 10.0, 0, 2 * pi);
+    cairo_set_line_width(cr, 1.2);
+    paint::setColour(cr, Colour::bytes(96, 16, 16, 0.8));
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    moonPath(cr, x, y, 6.5, 0.55);
+    paint::setColour(cr, Colour::bytes(240, 130, 110, 0.85));
+    cairo_fill(cr);
+}
+
+// The message scroll: a sheet whose own ends are rolled, the top away from us and the bottom
+// towards us, sealed with wax at its foot.
+Canvas curledScroll(int w, int h, std::uint64_t seed)
+{
+    const double r = 13.0;
+    const double left = 26.0;
+    const double right = w - 26.0;
+    const double top = r + 6.0;
+    const double bottom = h - r - 10.0;
+    const Outline paper = sheet(left + 6.0, top, right - 6.0, bottom, seed);
+    Canvas canvas(w, h);
+    shadowUnder(
+        canvas,
+        [&](cairo_t* cr) {
+            cairo_new_path(cr);
+            paper(cr, 0.0);
+            cairo_fill(cr);
+            paint::roundedRectangle(cr, left, top - r, right - left, 2.0 * r, r);
+            paint::roundedRectangle(cr, left, bottom - r, right - left, 2.0 * r, r);
+            cairo_fill(cr);
+        },
+        6.0, 4.0, 0.65);
+    parchment(canvas, paper, seed, 1.04);
+    cairo_t* cr = canvas.cr();
+    shadeEnds(cr, paper, top, bottom, r + 18.0);
+    cairo_new_path(cr);
+    paper(cr, 0.0);
+    cairo_set_line_width(cr, 1.4);
+    paint::setColour(cr, paperBurn.scaled(0.6));
+    cairo_stroke(cr);
+    paperCurl(cr, left, right, top, r, true);
+    paperCurl(cr, left, right, bottom, r, false);
+    waxSeal(cr, right - 58.0, bottom - 2.0);
+    return canvas;
+}
+
+// The scroll that asks whether to go on with the quest: the rolled scroll, a full moon set in
+// the middle of its upper roller.
+Canvas questScroll(int w, int h)
+{
+    Canvas canvas = rolledScroll(w, h, 0x9e57);
+    moonMedallion(canvas.cr(), w / 2.0, 20.0, 17.0, 2.0);
+    return canvas;
+}
+
+// ---------------------------------------------------------------------------------------------
+// menu.png: the board behind the title screen's menu buttons: carved wood round a pane of
+// night glass, arched at the top, a full moon set in the crown of the arch.
+
+// A box whose top is an arch: sides from `shoulder` below its top down to rounded lower corners.
+Outline archedBox(double x, double y, double w, double h, double shoulder, double r)
+{
+    return [=](cairo_t* cr, double d) {
+        const double left = x + d;
+        const double right = x + w - d;
+        const double bottom = y + h - d;
+        const double rr = std::max(1.0, r - d);
+        const double springs = y + shoulder; // where the arch leaves the sides
+        cairo_new_sub_path(cr);
+        cairo_move_to(cr, left, springs);
+        cairo_save(cr);
+        cairo_translate(cr, (left + right) / 2.0, springs);
+        cairo_scale(cr, (right - left) / 2.0, shoulder - d);
+        cairo_arc(cr, 0, 0, 1, pi, 2 * pi);
+        cairo_restore(cr);
+        cairo_arc(cr, right - rr, bottom - rr, rr, 0.0, pi / 2.0);
+        cairo_arc(cr, left + rr, bottom - rr, rr, pi / 2.0, pi);
+        cairo_close_path(cr);
+    };
+}
+
+void menuPanel(Context& context)
+{
+    using title::menuHeight;
+    using title::menuWidth;
+    Canvas canvas(menuWidth, menuHeight);
+    const Outline board = archedBox(8, 8, menuWidth - 16, menuHeight - 18, 64, 18);
+    woodPanel(canvas, board, Grain::Down, 0x3e9c, 9.0);
+    const Outline pane = archedBox(34, 40, menuWidth - 68, menuHeight - 74, 44, 10);
+    sunkWindow(canvas, pane, Colour::bytes(8, 12, 32), Colour::bytes(26, 36, 76), 0.12);
+
+    // Faint stars in the glass, as in the sky outside.
+    cairo_t* cr = canvas.cr();
+    cairo_save(cr);
+    cairo_new_path(cr);
+    pane(cr, 3.0);
+    cairo_clip(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+    Random random(0x57a2);
+    for (int i = 0; i < 40; ++i) {
+        const double x = random.range(44.0, menuWidth - 44.0);
+        const double y = random.range(44.0, menuHeight - 50.0);
+        const double size = std::pow(random.uniform(), 2.5);
+        paint::softGlow(cr, x, y, 1.4 + 2.6 * size, Colour::bytes(200, 214, 255, 0.18 + 0.4 * size));
+    }
+    cairo_restore(cr);
+
+    // Studs at the corners, the moon in the crown.
+    stud(cr, 22, menuHeight - 24, 4.5);
+    stud(cr, menuWidth - 22, menuHeight - 24, 4.5);
+    stud(cr, 21, 76, 4.0);
+    stud(cr, menuWidth - 21, 76, 4.0);
+    moonMedallion(cr, menuWidth / 2.0, 24.0, 19.0, 2.0);
+    context.save(canvas, "gfx/gui/screen-title/menu.png");
+}
+
+// ---------------------------------------------------------------------------------------------
+// profileManager/panel.png, drawn from (290, 140): the game writes the players' names in rows
+// from screen x 360 to 620 and y 245 to 485, so a parchment field lies under them, and its
+// buttons go on the wood below.
+
+constexpr int profileWidth = 444;
+constexpr int profileHeight = 490;
+
+void profilePanel(Context& context)
+{
+    Canvas canvas(profileWidth, profileHeight);
+    woodPanel(canvas, roundedBox(6, 8, profileWidth - 12, profileHeight - 16, 20), Grain::Down, 0x9a01, 10.0);
+    const Outline field = roundedBox(48, 88, profileWidth - 96, 284, 10);
+    shadowUnder(
+        canvas,
+        [&](cairo_t* cr) {
+            cairo_new_path(cr);
+            field(cr, -2.0);
+            cairo_fill(cr);
+        },
+        4.0, 2.0, 0.7);
+    parchment(canvas, field, 0x9a02);
+    cairo_t* cr = canvas.cr();
+    strokeOutline(cr, field, -1.2, 2.2, gold);
+    strokeOutline(cr, field, -2.6, 0.9, ink);
+    // Ornaments clear of the writing: studs in the corners, a moon over the field.
+    for (const double x : {26.0, profileWidth - 26.0}) {
+        for (const double y : {30.0, profileHeight - 30.0}) {
+            stud(cr, x, y, 4.5);
+        }
+    }
+    moonMedallion(cr, profileWidth / 2.0, 46.0, 20.0, 2.0);
+    for (const double side : {-1.0, 1.0}) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, profileWidth / 2.0 + side * 30.0, 46.0);
+        cairo_line_to(cr, profileWidth / 2.0 + side * 150.0, 46.0);
+        goldGroove(cr, 3.4, 1.3);
+    }
+    context.save(canvas, "gfx/gui/profileManager/panel.png");
+}
+
+// ---------------------------------------------------------------------------------------------
+// options/pasek.png: the volume bar, a rod of glowing gold; the game shows as much of it from
+// the left as the volume is loud, so it warms from amber at its left end to pale gold at its
+// right.
+
+constexpr int barWidth = 268;
+constexpr int barHeight = 24;
+
+void volumeBar(Context& context)
+{
+    Canvas canvas(barWidth, barHeight);
+    cairo_t* cr = canvas.cr();
+    const double x = 2.0;
+    const double y = 3.0;
+    const double w = barWidth - 4.0;
+    const double h = barHeight - 7.0;
+    cairo_new_path(cr);
+    paint::roundedRectangle(cr, x, y + 1.5, w, h, h / 2.0);
+    paint::setColour(cr, Colour{0, 0, 0, 0.45});
+    cairo_fill(cr);
+    cairo_new_path(cr);
+    paint::roundedRectangle(cr, x, y, w, h, h / 2.0);
+    Pattern warmth = paint::linearGradient(
+        x, 0, x + w, 0,
+        {{0.0, Colour::bytes(170, 84, 22)}, {0.45, gold}, {0.85, goldLight}, {1.0, goldPale}});
+    cairo_set_source(cr, warmth.get());
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    // Round like a rod: a bright line along the top, shade underneath.
+    Pattern round = paint::linearGradient(0, y, 0, y + h,
+                                          {{0.0, Colour{1, 1, 0.9, 0.55}},
+                                           {0.3, Colour{1, 1, 0.9, 0.1}},
+                                           {0.6, Colour{0, 0, 0, 0.0}},
+                                           {1.0, Colour{0.2, 0.08, 0.0, 0.45}}});
+    cairo_set_source(cr, round.get());
+    cairo_paint(cr);
+    // Notches every so often, to read the level by.
+    cairo_new_path(cr);
+    for (double nx = x + 26.0; nx < x + w - 10.0; nx += 26.0) {
+        cairo_move_to(cr, nx, y + 3.0);
+        cairo_line_to(cr, nx, y + h - 3.0);
+    }
+    cairo_set_line_width(cr, 1.0);
+    paint::setColour(cr, goldDeep.withAlpha(0.45));
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_set_line_width(cr, 1.4);
+    paint::setColour(cr, ink);
+    cairo_stroke(cr);
+    context.save(canvas, "gfx/gui/options/pasek.png");
+}
+} // namespace
+
+void addPanelArt(Registry& registry)
+{
+    registry.add("panels", "gfx/gui/screen-title/menu.png", menuPanel);
+    registry.add("panels", "gfx/gui/popup/scroll.png",
+                 [](Context& c) { c.save(rolledScroll(460, 440, 0x5c01), "gfx/gui/popup/scroll.png"); });
+    registry.add("panels", "gfx/gui/popup/scroll2.png",
+                 [](Context& c) { c.save(curledScroll(460, 440, 0x5c02), "gfx/gui/popup/scroll2.png"); });
+    registry.add("panels", "gfx/gui/continueQuest/scroll.png",
+                 [](Context& c) { c.save(questScroll(460, 360), "gfx/gui/continueQuest/scroll.png"); });
+    registry.add("panels", "gfx/gui/profileManager/panel.png", profilePanel);
+    registry.add("panels", "gfx/gui/options/pasek.png", volumeBar);
+}
+} // namespace contentgen
