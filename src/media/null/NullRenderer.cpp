@@ -13,6 +13,8 @@ void NullRenderer::backendSprite(const Sprite& sprite, const DrawState& state)
     ++drawCalls_;
     last_ = state;
     lastSprite_ = sprite;
+    if (recording_)
+        recorded_.push_back({sprite, state});
 }
 
 void NullRenderer::backendQuad(const FPoint (&)[4], const DrawState& state)

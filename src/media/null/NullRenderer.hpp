@@ -3,6 +3,8 @@
 
 #include "media/Renderer.hpp"
 
+#include <vector>
+
 namespace media
 {
 class NullRenderer final : public Renderer
@@ -18,6 +20,20 @@ public:
     int clears() const { return clears_; }
     const DrawState& lastState() const { return last_; }
     const Sprite& lastSprite() const { return lastSprite_; }
+    // Every picture that reaches the backend from now on, with the state it is drawn in, for
+    // tests that look at everything a widget drew. Off until asked for: a long run would keep
+    // them all.
+    struct DrawnSprite
+    {
+        Sprite sprite;
+        DrawState state;
+    };
+    void recordSprites()
+    {
+        recording_ = true;
+        recorded_.clear();
+    }
+    const std::vector<DrawnSprite>& recordedSprites() const { return recorded_; }
 
 protected:
     void backendClear(int, int, int) override { ++clears_; }
@@ -32,5 +48,7 @@ private:
     int clears_ = 0;
     DrawState last_;
     Sprite lastSprite_;
+    bool recording_ = false;
+    std::vector<DrawnSprite> recorded_;
 };
 } // namespace media
