@@ -4,6 +4,8 @@
 #include "gui/TButton.hpp"
 #include "gui/TGui.hpp"
 #include "gui/TRGMFont.hpp"
+#include "gui/TTheme.hpp"
+#include "gui/TWindow.hpp"
 
 #include <string_view>
 #include <utility>
@@ -23,12 +25,29 @@ void buildFont(TGui& gui, const std::string& name, const std::vector<TSimpleEntr
     TRGMFont::createFromList(name, entries, &gui);
 }
 
-// A declaration of a type missing here (TEXT, ANIM, WINDOW, TEXTENTRY, BAR, THEME) is passed over
-// like any type the container does not know.
+void buildWindow(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+                 const std::vector<TSmallObject>&)
+{
+    gui.addItem(TWindow::CreateFromList(name, entries, gui));
+}
+
+void buildTheme(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+                const std::vector<TSmallObject>&)
+{
+    TTheme::createFromList(name, entries, gui);
+}
+
+// A declaration of a type missing here (TEXT, ANIM, TEXTENTRY, BAR) is passed over like any type the
+// container does not know.
+// One type a line, so that adding a type touches no other line.
+// clang-format off
 const std::pair<std::string_view, GuiDeclarationBuilder> builders[] = {
     {"BUTTON", buildButton},
     {"FONT", buildFont},
+    {"WINDOW", buildWindow},
+    {"THEME", buildTheme},
 };
+// clang-format on
 } // namespace
 
 GuiDeclarationBuilder findGuiDeclaration(const std::string& upperType)

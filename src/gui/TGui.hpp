@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+class TTheme;
+
 class TGui
 {
 public:
@@ -46,8 +48,8 @@ public:
     // Reads the file again; the widget list is built anew (widgets a screen still holds stay
     // alive, but are no longer the container's).
     int reload();
-    // Reads a description file and builds its widgets in file order; the fonts it declares join
-    // those declared before (the first of a name is the one found). Paths in the file are
+    // Reads a description file and builds its widgets in file order; the fonts and themes it
+    // declares join those declared before (the first of a name is the one found). Paths in the file are
     // relative to the file's folder.
     int Load(const std::string& path);
 
@@ -81,6 +83,7 @@ public:
     media::Picture strip(const std::string& value, int cellWidth, int cellHeight, int cells) const;
 
     std::vector<TRGMFont> _fonts;
+    std::vector<std::shared_ptr<TTheme>> _themes; // declared by this file; the program keeps them too
     std::vector<std::shared_ptr<TGuiObject>> _listaObiektow;
     std::string _clicked;
     std::string _over;

@@ -124,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "second",
                  {}},
         FileCase{"UnknownKeysAndTypesArePassedOverSilently",
-                 {{"ui/x.gui", "GADGET g { A = 1 }\nTEXT t { TXT = x }\nWINDOW w { POSITION = \"1 2 3 4\" }\n"
-                               "THEME th { URL = none.txt }\nANIM an { GFX = a.png }\n"
+                 {{"ui/x.gui", "GADGET g { A = 1 }\nTEXT t { TXT = x }\nSLIDER w { POSITION = \"1 2 3 4\" }\n"
+                               "ANIM an { GFX = a.png }\n"
                                "BUTTON a { TYP = TEXT_BUTTON COLOUR = red TXT = kept }"}},
                  {"a"},
                  "kept",
