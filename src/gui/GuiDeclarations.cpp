@@ -1,6 +1,7 @@
 // GuiDeclarations.cpp
 #include "gui/GuiDeclarations.hpp"
 
+#include "gui/TBelka.hpp"
 #include "gui/TButton.hpp"
 #include "gui/TGui.hpp"
 #include "gui/TRGMFont.hpp"
@@ -31,13 +32,19 @@ void buildWindow(TGui& gui, const std::string& name, const std::vector<TSimpleEn
     gui.addItem(TWindow::CreateFromList(name, entries, gui));
 }
 
+void buildBar(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
+              const std::vector<TSmallObject>& nested)
+{
+    gui.addItem(TBelka::createFromList(name, entries, nested, gui));
+}
+
 void buildTheme(TGui& gui, const std::string& name, const std::vector<TSimpleEntry>& entries,
                 const std::vector<TSmallObject>&)
 {
     TTheme::createFromList(name, entries, gui);
 }
 
-// A declaration of a type missing here (TEXT, ANIM, TEXTENTRY, BAR) is passed over like any type the
+// A declaration of a type missing here (TEXT, ANIM, TEXTENTRY) is passed over like any type the
 // container does not know.
 // One type a line, so that adding a type touches no other line.
 // clang-format off
@@ -45,6 +52,7 @@ const std::pair<std::string_view, GuiDeclarationBuilder> builders[] = {
     {"BUTTON", buildButton},
     {"FONT", buildFont},
     {"WINDOW", buildWindow},
+    {"BAR", buildBar},
     {"THEME", buildTheme},
 };
 // clang-format on

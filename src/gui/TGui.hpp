@@ -42,7 +42,8 @@ public:
     // click sound is asked for then.
     int clickedItem(const std::string& name);
     // One frame: every widget's update in file order (a later widget overrides an earlier one's
-    // click and hover), the reload keys, the "over" cursor, the hover and click sounds.
+    // click and hover; a menu bar stands for the command clicked or pointed at in it), the reload
+    // keys, the "over" cursor, the hover and click sounds.
     int update();
     int draw();
     // Reads the file again; the widget list is built anew (widgets a screen still holds stay

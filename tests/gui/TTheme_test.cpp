@@ -2,6 +2,9 @@
 // across GUI files, and the widgets that would wear one when none was ever made.
 #include "gui/TTheme.hpp"
 
+#include "gui/TBarTitle.hpp"
+#include "gui/TBelka.hpp"
+#include "gui/TMenu.hpp"
 #include "gui/TWindow.hpp"
 #include "gui/ThemeFixture.hpp"
 #include "media/FileSystem.hpp"
@@ -195,15 +198,27 @@ TEST_P(NoThemeAtAll, IsReportedAndTheWidgetStillAnswersThePointer)
     EXPECT_EQ(f.program.display().nullRenderer().recordedSprites().empty(), !GetParam().drawsAnything);
 }
 
-INSTANTIATE_TEST_SUITE_P(Widgets, NoThemeAtAll,
-                         ::testing::Values(NoThemeCase{
-                             "Window", "WINDOW w { POSITION = \"10 20 30 40\" THEME = t }",
-                             "No theme for window object!",
-                             [](GuiFixture& f, TGui& gui) {
-                                 EXPECT_EQ(gui.getItemAs<TWindow>("w")->theme, nullptr);
-                                 f.frame(gui, 25, 35, true);
-                                 return gui._clicked == "w";
-                             },
-                             false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Widgets, NoThemeAtAll,
+    ::testing::Values(NoThemeCase{"Window", "WINDOW w { POSITION = \"10 20 30 40\" THEME = t }",
+                                  "No theme for window object!",
+                                  [](GuiFixture& f, TGui& gui) {
+                                      EXPECT_EQ(gui.getItemAs<TWindow>("w")->theme, nullptr);
+                                      f.frame(gui, 25, 35, true);
+                                      return gui._clicked == "w";
+                                  },
+                                  false},
+                      NoThemeCase{"MenuBar",
+                                  "BAR menu { WIDTH = 300 m1 File { TITLE = File COMMAND = \"new|New\" } }",
+                                  "No theme asigned for bar object!",
+                                  [](GuiFixture& f, TGui& gui) {
+                                      auto bar = gui.getItemAs<TBelka>("menu");
+                                      f.frame(gui, 900, 700);
+                                      const TBarTitle& title = *bar->_menusList.at(0);
+                                      f.frame(gui, static_cast<int>(title.rect.x + title.rect.w / 2),
+                                              static_cast<int>(title.rect.y + title.rect.h / 2), true);
+                                      return bar->_menusList[0]->_dBoxA == 1;
+                                  },
+                                  true}),
+    [](const auto& info) { return std::string(info.param.name); });
 } // namespace
