@@ -31,6 +31,7 @@ class TProfileManager;
 class TResourceData;
 class TRGMFont;
 class TSwordData;
+class TTheme;
 
 namespace screens
 {
@@ -83,6 +84,10 @@ public:
     std::vector<media::Picture> captionPictures; // by number; empty where a language has none
     std::vector<std::string> captionWords;       // what each caption says
     Owned<std::vector<TRGMFont>> programFonts;   // fonts declared outside any GUI container
+    // Every theme made, by any GUI file or at start-up, in the order made; and the newest, which
+    // dresses a window or bar whose theme name matches none.
+    std::vector<std::shared_ptr<TTheme>> themes;
+    std::shared_ptr<TTheme> latestTheme;
     // The screens and managers.
     Owned<TMainGame> mainGame;
     Owned<screens::StartScreen> mainMenu; // the start screen

@@ -8,6 +8,7 @@
 #include "gui/GuiDeclarations.hpp"
 #include "gui/GuiError.hpp"
 #include "gui/GuiValues.hpp"
+#include "gui/TGuiSelector.hpp"
 #include "gui/TMouse.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
@@ -112,6 +113,15 @@ int TGui::update()
     _over.clear();
     for (const auto& w : _listaObiektow) {
         w->update(0, 0);
+        if (auto* selector = dynamic_cast<TGuiSelector*>(w.get())) {
+            if (!selector->_clickedOp.empty())
+                _clicked = selector->_clickedOp;
+            if (!selector->_overOp.empty())
+                _over = selector->_overOp;
+            if (!_clicked.empty())
+                selector->_clean();
+            continue;
+        }
         if (w->_clicked)
             _clicked = w->_id;
         if (w->_over)

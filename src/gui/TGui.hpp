@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+class TTheme;
+
 class TGui
 {
 public:
@@ -40,14 +42,15 @@ public:
     // click sound is asked for then.
     int clickedItem(const std::string& name);
     // One frame: every widget's update in file order (a later widget overrides an earlier one's
-    // click and hover), the reload keys, the "over" cursor, the hover and click sounds.
+    // click and hover; a menu bar stands for the command clicked or pointed at in it), the reload
+    // keys, the "over" cursor, the hover and click sounds.
     int update();
     int draw();
     // Reads the file again; the widget list is built anew (widgets a screen still holds stay
     // alive, but are no longer the container's).
     int reload();
-    // Reads a description file and builds its widgets in file order; the fonts it declares join
-    // those declared before (the first of a name is the one found). Paths in the file are
+    // Reads a description file and builds its widgets in file order; the fonts and themes it
+    // declares join those declared before (the first of a name is the one found). Paths in the file are
     // relative to the file's folder.
     int Load(const std::string& path);
 
@@ -81,6 +84,7 @@ public:
     media::Picture strip(const std::string& value, int cellWidth, int cellHeight, int cells) const;
 
     std::vector<TRGMFont> _fonts;
+    std::vector<std::shared_ptr<TTheme>> _themes; // declared by this file; the program keeps them too
     std::vector<std::shared_ptr<TGuiObject>> _listaObiektow;
     std::string _clicked;
     std::string _over;

@@ -13,6 +13,7 @@
 #include "data/TextTables.hpp"
 #include "effects/Captions.hpp"
 #include "gui/TMouse.hpp"
+#include "gui/TTheme.hpp"
 #include "levels/LevelLayout.hpp"
 #include "levels/Levels.hpp"
 #include "levels/TLevelManager.hpp"
@@ -215,6 +216,8 @@ bool Eldmere::initGame()
     mouse->loadCursor("normal", "gfx/kursor.png", 14, 6, 1, 0);
     mouse->loadCursor("over", "gfx/kursor2.png", 14, 6, 1, 0);
     mouse->setCursor("normal");
+    // The frame every window and menu bar wears unless its GUI file names another theme.
+    createTheme("temat1", "gfx/gui/window/temat1.txt", nullptr);
     loadCards();
     if (globalSnd) {
         // The sound registry, and the two pieces the first screens play at once.

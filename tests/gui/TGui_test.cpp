@@ -101,7 +101,12 @@ TEST_P(GuiFiles, BuildTheirWidgetsAndReportTheirFaults)
         names.push_back(w->_id);
     EXPECT_EQ(names, GetParam().widgets);
     if (!GetParam().caption.empty()) {
-        auto button = std::dynamic_pointer_cast<TButton>(gui->_listaObiektow.at(0));
+        // The first button of the file.
+        std::shared_ptr<TButton> button;
+        for (const auto& w : gui->_listaObiektow) {
+            if (!button)
+                button = std::dynamic_pointer_cast<TButton>(w);
+        }
         ASSERT_TRUE(button);
         EXPECT_EQ(button->_txt, GetParam().caption);
     }
@@ -124,8 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "second",
                  {}},
         FileCase{"UnknownKeysAndTypesArePassedOverSilently",
-                 {{"ui/x.gui", "GADGET g { A = 1 }\nWINDOW w { POSITION = \"1 2 3 4\" }\n"
-                               "THEME th { URL = none.txt }\n"
+                 {{"ui/x.gui", "GADGET g { A = 1 }\nSLIDER w { POSITION = \"1 2 3 4\" }\n"
                                "BUTTON a { TYP = TEXT_BUTTON COLOUR = red TXT = kept }"}},
                  {"a"},
                  "kept",
@@ -178,9 +182,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"ui/x.gui",
                    "BAR b { TEMAT = t m1 File { TITLE = File COMMAND = \"n|New\" sub More { TITLE = M } } }\n"
                    "BUTTON a { TYP = TEXT_BUTTON TXT = after }"}},
-                 {"a"},
+                 {"b", "a"},
                  "after",
-                 {}},
+                 {"No theme asigned for bar object!"}},
         FileCase{"ATooDeepMenuIsReportedAndSkipped",
                  {{"ui/x.gui", "BAR b { " +
                                    [] {
@@ -192,9 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
                                        return deep;
                                    }()
                                    + "}\nBUTTON a { TYP = TEXT_BUTTON TXT = after }"}},
-                 {"a"},
+                 {"b", "a"},
                  "after",
-                 {"Zbyt gleboko zagniezdzona deklaracja"}}),
+                 {"Zbyt gleboko zagniezdzona deklaracja", "No theme asigned for bar object!"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LoadGui, AMissingFileIsReportedWithItsAbsolutePathAndGivesAnEmptyContainer)

@@ -20,7 +20,6 @@ public:
     int clears() const { return clears_; }
     const DrawState& lastState() const { return last_; }
     const Sprite& lastSprite() const { return lastSprite_; }
-
     // Every sprite and filled shape that reached the backend since recording began, in order,
     // with the state it was drawn in (for tests that look at what a widget drew).
     struct Recorded
@@ -36,6 +35,17 @@ public:
         recorded_.clear();
     }
     const std::vector<Recorded>& recorded() const { return recorded_; }
+    // The same, pictures only.
+    void recordSprites() { startRecording(); }
+    std::vector<Recorded> recordedSprites() const
+    {
+        std::vector<Recorded> sprites;
+        for (const Recorded& r : recorded_) {
+            if (!r.quad)
+                sprites.push_back(r);
+        }
+        return sprites;
+    }
 
 protected:
     void backendClear(int, int, int) override { ++clears_; }
