@@ -6,6 +6,7 @@
 #include "Canvas.hpp"
 #include "Colour.hpp"
 #include "Context.hpp"
+#include "Landscape.hpp"
 #include "Maths.hpp"
 #include "Paint.hpp"
 #include "Random.hpp"
@@ -41,22 +42,6 @@ constexpr Colour nearForest = Colour::bytes(14, 16, 34);
 constexpr Colour foreground = Colour::bytes(11, 13, 26);
 constexpr Colour waterDeep = Colour::bytes(16, 22, 52);
 constexpr Colour moonlight = Colour::bytes(255, 244, 208);
-
-double gaussian(Random& random)
-{
-    const double u = std::max(1e-12, random.uniform());
-    const double v = random.uniform();
-    return std::sqrt(-2.0 * std::log(u)) * std::cos(2.0 * pi * v);
-}
-
-// Blends colour c with weight a into a pixel (straight, opaque result).
-void blend(Pixel& p, const Colour& c, double a)
-{
-    auto mix = [a](std::uint8_t dst, double src) { return toByte(dst + (src * 255.0 - dst) * a); };
-    p.r = mix(p.r, c.r);
-    p.g = mix(p.g, c.g);
-    p.b = mix(p.b, c.b);
-}
 
 void sky(cairo_t* cr)
 {
@@ -154,52 +139,6 @@ void clouds(Image& image)
             const Colour body = Colour::bytes(44, 44, 86).mix(Colour::bytes(176, 172, 206), lit);
             blend(image.at(x, y), body, 0.62 * density);
         }
-    }
-}
-
-// A silhouette whose top edge is ridge(x), filled down to `bottom`.
-void ridgeShape(cairo_t* cr, const std::function<double(double)>& ridge, double x0, double x1, double bottom)
-{
-    cairo_new_path(cr);
-    cairo_move_to(cr, x0, bottom);
-    for (double x = x0; x <= x1; x += 2.0) {
-        cairo_line_to(cr, x, ridge(x));
-    }
-    cairo_line_to(cr, x1, bottom);
-    cairo_close_path(cr);
-}
-
-// A fir: a trunk and layered drooping tiers, narrowing to a point.
-void fir(cairo_t* cr, double x, double base, double h, Random& random)
-{
-    const double w = h * random.range(0.26, 0.34);
-    const int tiers = 4 + static_cast<int>(h / 14.0);
-    cairo_new_path(cr);
-    cairo_rectangle(cr, x - h * 0.02 - 0.6, base - h * 0.2, h * 0.04 + 1.2, h * 0.2 + 2.0);
-    cairo_fill(cr);
-    for (int t = 0; t < tiers; ++t) {
-        const double f = static_cast<double>(t) / tiers; // 0 at the bottom tier
-        const double tierBottom = base - h * (0.12 + 0.80 * f);
-        const double tierTop = base - h * std::min(1.0, 0.12 + 0.80 * f + 0.34);
-        const double half = w * (1.0 - 0.85 * f) * random.range(0.85, 1.1);
-        cairo_move_to(cr, x, tierTop);
-        cairo_curve_to(cr, x + half * 0.3, tierTop + (tierBottom - tierTop) * 0.5, x + half * 0.7, tierBottom,
-                       x + half, tierBottom + 1.5);
-        cairo_line_to(cr, x - half, tierBottom + 1.5);
-        cairo_curve_to(cr, x - half * 0.7, tierBottom, x - half * 0.3, tierTop + (tierBottom - tierTop) * 0.5,
-                       x, tierTop);
-        cairo_close_path(cr);
-    }
-    cairo_fill(cr);
-}
-
-void forest(cairo_t* cr, const std::function<double(double)>& ground, double x0, double x1, double spacing,
-            double minH, double maxH, std::uint64_t seed)
-{
-    Random random(seed);
-    for (double x = x0; x < x1; x += spacing * random.range(0.5, 1.3)) {
-        const double h = random.range(minH, maxH);
-        fir(cr, x, ground(x) + 2.0, h, random);
     }
 }
 
