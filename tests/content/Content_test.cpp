@@ -19,6 +19,8 @@
 #include "support/RunFolder.hpp"
 #include "support/TestProgram.hpp"
 
+#include "ShippedPicture.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -37,26 +39,10 @@ using testing_support::TestProgram;
 // A shipped picture, decoded; nothing (and a test failure) when it is missing or damaged.
 std::optional<media::Image> picture(const std::string& path)
 {
-    auto bytes = media::fs::readBytes(path);
-    if (!bytes) {
-        ADD_FAILURE() << path << " is missing";
-        return std::nullopt;
-    }
-    std::string error;
-    auto decoded = media::decodeImage(*bytes, error);
-    if (!decoded) {
-        ADD_FAILURE() << path << ": " << error;
-        return std::nullopt;
-    }
-    return decoded->image;
+    return content_testing::readPicture(path);
 }
 
-// How light a pixel looks, 0 to 255.
-double luminance(const media::Image& image, int x, int y)
-{
-    const std::uint8_t* p = image.pixel(x, y);
-    return 0.3 * p[0] + 0.59 * p[1] + 0.11 * p[2];
-}
+using content_testing::luminance;
 
 struct ScreenPoint
 {

@@ -6,6 +6,8 @@
 #include "media/ImageCodec.hpp"
 #include "support/RunFolder.hpp"
 
+#include "ShippedPicture.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,25 +22,10 @@ using testing_support::runDir;
 
 std::optional<media::Image> picture(const std::string& path)
 {
-    auto bytes = media::fs::readBytes(runDir + "/" + path);
-    if (!bytes) {
-        ADD_FAILURE() << path << " is missing";
-        return std::nullopt;
-    }
-    std::string error;
-    auto decoded = media::decodeImage(*bytes, error);
-    if (!decoded) {
-        ADD_FAILURE() << path << ": " << error;
-        return std::nullopt;
-    }
-    return decoded->image;
+    return content_testing::readPicture(runDir + "/" + path);
 }
 
-double luminance(const media::Image& image, int x, int y)
-{
-    const std::uint8_t* p = image.pixel(x, y);
-    return 0.3 * p[0] + 0.59 * p[1] + 0.11 * p[2];
-}
+using content_testing::luminance;
 
 int alpha(const media::Image& image, int x, int y)
 {
