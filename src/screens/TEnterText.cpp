@@ -6,8 +6,8 @@
 #include "gui/TMouse.hpp"
 #include "media/Platform.hpp"
 #include "media/Text.hpp"
-#include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
+#include "screens/ModalScreen.hpp"
 #include "screens/TPopUp.hpp"
 #include "screens/TProfileManager.hpp"
 
@@ -126,9 +126,10 @@ void TEnterText::cancel()
 void TEnterText::readTyping()
 {
     media::Input& input = media::input();
-    bool accepting = input.keyHits(media::key::Enter) > 0 || Gui->clickedItem("ok");
-    bool cancelling = input.keyHits(media::key::Escape) > 0 || Gui->clickedItem("cancel");
-    // Everything typed before Enter or Escape counts; what comes after them waits.
+    // Everything typed before Enter or Escape counts, in the order it was typed; what comes
+    // after them is left.
+    bool accepting = false;
+    bool cancelling = false;
     while (!accepting && !cancelling) {
         const char32_t c = input.takeChar();
         if (c == 0)
@@ -140,6 +141,8 @@ void TEnterText::readTyping()
         else
             typeChar(c);
     }
+    accepting = input.keyHits(media::key::Enter) > 0 || Gui->clickedItem("ok") || accepting;
+    cancelling = input.keyHits(media::key::Escape) > 0 || Gui->clickedItem("cancel") || cancelling;
     if (cancelling)
         cancel();
     else if (accepting)
@@ -184,15 +187,8 @@ void TEnterText::draw()
 std::string TEnterText::mainloop(TEkran* background, const std::string& text, const std::string&,
                                  int noCancel)
 {
-    ScreenScope running(this);
     prepare(background, text, noCancel != 0);
-    while (true) {
-        update();
-        draw();
-        endFrame(false);
-        if (alphaGone())
-            break;
-    }
+    runUntilGone(*this);
     media::input().flushKeys();
     media::input().flushMouse();
     if (hasGuiMouse())
@@ -202,10 +198,5 @@ std::string TEnterText::mainloop(TEkran* background, const std::string& text, co
 
 TEnterText& enterText()
 {
-    base::Owned<TEnterText>& dialog = base::program().enterText;
-    if (!dialog) {
-        dialog.orMake();
-        dialog->setup();
-    }
-    return *dialog;
+    return setUpOnce(base::program().enterText);
 }

@@ -7,8 +7,8 @@
 #include "gui/TMouse.hpp"
 #include "gui/TText.hpp"
 #include "media/Platform.hpp"
-#include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
+#include "screens/ModalScreen.hpp"
 
 namespace
 {
@@ -134,26 +134,14 @@ void TPopUp::draw()
 
 int TPopUp::mainLoop(const std::string& text, TEkran* background, int showNo)
 {
-    ScreenScope running(this);
     prepare(text, background, showNo != 0);
-    while (true) {
-        update();
-        draw();
-        endFrame(false);
-        if (alphaGone())
-            break;
-    }
+    runUntilGone(*this);
     return answer;
 }
 
 TPopUp& popUp()
 {
-    base::Owned<TPopUp>& box = base::program().popUp;
-    if (!box) {
-        box.orMake();
-        box->setup();
-    }
-    return *box;
+    return setUpOnce(base::program().popUp);
 }
 
 int askYesNo(const std::string& text, TEkran* background)

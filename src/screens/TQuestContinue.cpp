@@ -3,8 +3,8 @@
 
 #include "base/Program.hpp"
 #include "media/Platform.hpp"
-#include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
+#include "screens/ModalScreen.hpp"
 
 TQuestContinue::TQuestContinue()
 {
@@ -67,25 +67,13 @@ void TQuestContinue::draw()
 
 std::string TQuestContinue::mainLoop(TEkran* background)
 {
-    ScreenScope running(this);
     ekran = background;
     prepare();
-    while (true) {
-        update();
-        draw();
-        endFrame(false);
-        if (alphaGone())
-            break;
-    }
+    runUntilGone(*this);
     return wynik;
 }
 
 TQuestContinue& questContinue()
 {
-    base::Owned<TQuestContinue>& question = base::program().questContinue;
-    if (!question) {
-        question.orMake();
-        question->setup();
-    }
-    return *question;
+    return setUpOnce(base::program().questContinue);
 }
