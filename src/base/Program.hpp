@@ -22,12 +22,16 @@ class Platform;
 struct CardSet;
 class TDeltaTime;
 class TEkran;
+class TEnterText;
 class TGlobalSnd;
 class TLevelManager;
 class TMainGame;
+class TMainMenu;
 class TMouse;
 class TOptions;
+class TPopUp;
 class TProfileManager;
+class TQuestContinue;
 class TResourceData;
 class TRGMFont;
 class TSwordData;
@@ -96,6 +100,11 @@ public:
     Owned<TGlobalSnd> globalSnd;
     Owned<TOptions> options;
     Owned<TMouse> mouse;
+    // The title screen, and the dialogs any screen may open (made when first asked for).
+    Owned<TMainMenu> titleScreen;
+    Owned<TPopUp> popUp;
+    Owned<TEnterText> enterText;
+    Owned<TQuestContinue> questContinue;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 

@@ -335,6 +335,11 @@ void Eldmere::enableAutoPlayer()
         autoPlayer_ = std::make_unique<AutoPlayer>();
 }
 
+void Eldmere::useInputScript(InputScript script)
+{
+    script_ = std::move(script);
+}
+
 bool Eldmere::mayPause() const
 {
     // Scripted and headless runs never wait for a focus that may never come.

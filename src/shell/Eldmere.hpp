@@ -40,6 +40,8 @@ public:
     // Lets our own player play from the next frame on.
     void enableAutoPlayer();
     void writeScreenshot();
+    // Replays `script` from the next frame on, its frame numbers counted as every frame's are.
+    void useInputScript(InputScript script);
 
     const LaunchOptions& launch() const { return launch_; }
 

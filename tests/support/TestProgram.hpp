@@ -17,12 +17,20 @@
 
 namespace testing_support
 {
-// A clock a test moves by hand.
+// A clock a test moves by hand, or, with stepsWithFrames, one that every frame moves on by a
+// 60th of a second (with a delta of exactly 1), so a screen's own loop runs as in a fixed-step run.
 class ManualClock final : public media::Clock
 {
 public:
     std::int64_t millisecs() const override { return now; }
+    void frameDone() override
+    {
+        if (stepsWithFrames)
+            now += 17;
+    }
+    bool fixedStep() const override { return stepsWithFrames; }
     std::int64_t now = 0;
+    bool stepsWithFrames = false;
 };
 
 // The working folder changed for the life of the object.
