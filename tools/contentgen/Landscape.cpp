@@ -2,6 +2,7 @@
 #include "Landscape.hpp"
 
 #include "Maths.hpp"
+#include "Paint.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -73,4 +74,26 @@ void forest(cairo_t* cr, const std::function<double(double)>& ground, double x0,
     }
 }
 
+void paintMoon(cairo_t* cr, const MoonLook& m)
+{
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+    paint::softGlow(cr, m.x, m.y, m.haloR, m.halo);
+    paint::softGlow(cr, m.x, m.y, m.glowR, m.glow);
+    cairo_restore(cr);
+
+    Pattern face = paint::radialGradient(m.x + m.lightDx, m.y + m.lightDy, 0.0, m.r * m.lightScale,
+                                         {{0.0, m.face[0]}, {0.7, m.face[1]}, {1.0, m.face[2]}});
+    cairo_arc(cr, m.x, m.y, m.r, 0, 2 * pi);
+    cairo_set_source(cr, face.get());
+    cairo_fill(cr);
+
+    // Soft grey seas on its face.
+    cairo_save(cr);
+    cairo_arc(cr, m.x, m.y, m.r, 0, 2 * pi);
+    cairo_clip(cr);
+    for (const MoonLook::Sea& s : m.seas)
+        paint::softGlow(cr, m.x + s.dx, m.y + s.dy, s.r, m.sea.withAlpha(s.a));
+    cairo_restore(cr);
+}
 } // namespace contentgen

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace contentgen
 {
@@ -24,4 +25,24 @@ void fir(cairo_t* cr, double x, double base, double h, Random& random);
 // Firs standing on ground(x) from x0 to x1, about `spacing` apart, minH to maxH tall.
 void forest(cairo_t* cr, const std::function<double(double)>& ground, double x0, double x1, double spacing,
             double minH, double maxH, std::uint64_t seed);
+
+// How a full moon looks: its halo and glow, the light on its face, and the grey seas on it.
+struct MoonLook
+{
+    double x = 0, y = 0, r = 0;
+    double haloR = 0;
+    Colour halo;
+    double glowR = 0;
+    Colour glow;
+    double lightDx = 0, lightDy = 0, lightScale = 1; // the face's gradient, from its lit side
+    Colour face[3];                                  // centre, 70 %, rim
+    Colour sea;
+    struct Sea
+    {
+        double dx, dy, r, a;
+    };
+    std::vector<Sea> seas;
+};
+// The moon, its halo added to what is under it.
+void paintMoon(cairo_t* cr, const MoonLook& look);
 } // namespace contentgen

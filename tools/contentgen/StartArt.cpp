@@ -93,30 +93,19 @@ void stars(cairo_t* cr)
 
 void moon(cairo_t* cr)
 {
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-    paint::softGlow(cr, moonX, moonY, 330.0, Colour::bytes(120, 130, 190, 0.22));
-    paint::softGlow(cr, moonX, moonY, 120.0, Colour::bytes(200, 205, 240, 0.35));
-    cairo_restore(cr);
-
-    Pattern face = paint::radialGradient(moonX - 10, moonY - 12, 0.0, moonR * 1.25,
-                                         {{0.0, Colour::bytes(255, 252, 236)},
-                                          {0.7, Colour::bytes(244, 236, 206)},
-                                          {1.0, Colour::bytes(214, 204, 178)}});
-    cairo_arc(cr, moonX, moonY, moonR, 0, 2 * pi);
-    cairo_set_source(cr, face.get());
-    cairo_fill(cr);
-
-    // Soft grey seas on its face.
-    cairo_save(cr);
-    cairo_arc(cr, moonX, moonY, moonR, 0, 2 * pi);
-    cairo_clip(cr);
-    const Colour sea = Colour::bytes(170, 166, 160);
-    paint::softGlow(cr, moonX - 9, moonY - 6, 16, sea.withAlpha(0.45));
-    paint::softGlow(cr, moonX + 12, moonY + 8, 13, sea.withAlpha(0.35));
-    paint::softGlow(cr, moonX - 2, moonY + 16, 10, sea.withAlpha(0.3));
-    paint::softGlow(cr, moonX + 14, moonY - 14, 8, sea.withAlpha(0.25));
-    cairo_restore(cr);
+    paintMoon(cr, {moonX,
+                   moonY,
+                   moonR,
+                   330.0,
+                   Colour::bytes(120, 130, 190, 0.22),
+                   120.0,
+                   Colour::bytes(200, 205, 240, 0.35),
+                   -10,
+                   -12,
+                   1.25,
+                   {Colour::bytes(255, 252, 236), Colour::bytes(244, 236, 206), Colour::bytes(214, 204, 178)},
+                   Colour::bytes(170, 166, 160),
+                   {{-9, -6, 16, 0.45}, {12, 8, 13, 0.35}, {-2, 16, 10, 0.3}, {14, -14, 8, 0.25}}});
 }
 
 // Thin wisps of cloud, lit from the moon's side, kept out of the title band.

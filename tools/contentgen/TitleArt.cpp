@@ -104,31 +104,23 @@ void stars(cairo_t* cr)
 
 void moon(cairo_t* cr)
 {
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-    paint::softGlow(cr, moonX, moonY, 360.0, Colour::bytes(110, 120, 190, 0.24));
-    paint::softGlow(cr, moonX, moonY, 150.0, Colour::bytes(200, 205, 240, 0.38));
-    cairo_restore(cr);
-
-    Pattern face = paint::radialGradient(moonX - 16, moonY - 18, 0.0, moonR * 1.3,
-                                         {{0.0, Colour::bytes(255, 253, 240)},
-                                          {0.7, Colour::bytes(246, 238, 208)},
-                                          {1.0, Colour::bytes(218, 206, 176)}});
-    cairo_arc(cr, moonX, moonY, moonR, 0, 2 * pi);
-    cairo_set_source(cr, face.get());
-    cairo_fill(cr);
-
-    // Soft grey seas on its face.
-    cairo_save(cr);
-    cairo_arc(cr, moonX, moonY, moonR, 0, 2 * pi);
-    cairo_clip(cr);
-    const Colour sea = Colour::bytes(176, 170, 160);
-    paint::softGlow(cr, moonX - 16, moonY - 12, 26, sea.withAlpha(0.42));
-    paint::softGlow(cr, moonX + 20, moonY + 12, 20, sea.withAlpha(0.34));
-    paint::softGlow(cr, moonX - 4, moonY + 26, 15, sea.withAlpha(0.28));
-    paint::softGlow(cr, moonX + 24, moonY - 22, 12, sea.withAlpha(0.25));
-    paint::softGlow(cr, moonX - 30, moonY + 10, 10, sea.withAlpha(0.2));
-    cairo_restore(cr);
+    paintMoon(cr, {moonX,
+                   moonY,
+                   moonR,
+                   360.0,
+                   Colour::bytes(110, 120, 190, 0.24),
+                   150.0,
+                   Colour::bytes(200, 205, 240, 0.38),
+                   -16,
+                   -18,
+                   1.3,
+                   {Colour::bytes(255, 253, 240), Colour::bytes(246, 238, 208), Colour::bytes(218, 206, 176)},
+                   Colour::bytes(176, 170, 160),
+                   {{-16, -12, 26, 0.42},
+                    {20, 12, 20, 0.34},
+                    {-4, 26, 15, 0.28},
+                    {24, -22, 12, 0.25},
+                    {-30, 10, 10, 0.2}}});
 }
 
 // Thin wisps of cloud low in the sky, lit on the moon's side.
