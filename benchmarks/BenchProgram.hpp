@@ -13,7 +13,6 @@
 #include "gui/TMouse.hpp"
 #include "levels/TLevelManager.hpp"
 #include "media/Platform.hpp"
-#include "screens/StartScreen.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TProfileManager.hpp"
 #include "shell/Eldmere.hpp"

@@ -1,6 +1,7 @@
 // StartupBench.cpp: the game started as a player starts it (a new process, headless, with a
 // fresh user folder), timed from the moment it is launched to its first picture and to the
-// first frame of the start screen. The game tells both moments on the monotonic clock
+// first frame of the title screen (every screen and its content loaded, the players read). The game tells
+// both moments on the monotonic clock
 // (--timings), so process creation and library loading count too.
 #include <benchmark/benchmark.h>
 

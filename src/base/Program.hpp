@@ -37,11 +37,6 @@ class TRGMFont;
 class TSwordData;
 class TTheme;
 
-namespace screens
-{
-class StartScreen;
-}
-
 namespace base
 {
 // Where the swords lie on the rack: the first sword's angle and the step to the next one, in
@@ -94,14 +89,13 @@ public:
     std::shared_ptr<TTheme> latestTheme;
     // The screens and managers.
     Owned<TMainGame> mainGame;
-    Owned<screens::StartScreen> mainMenu; // the start screen
+    Owned<TMainMenu> mainMenu; // the title screen
     Owned<TLevelManager> levelManager;
     Owned<TProfileManager> profileManager;
     Owned<TGlobalSnd> globalSnd;
     Owned<TOptions> options;
     Owned<TMouse> mouse;
-    // The title screen, and the dialogs any screen may open (made when first asked for).
-    Owned<TMainMenu> titleScreen;
+    // The dialogs any screen may open (made when first asked for).
     Owned<TPopUp> popUp;
     Owned<TEnterText> enterText;
     Owned<TQuestContinue> questContinue;

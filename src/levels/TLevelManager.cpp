@@ -3,8 +3,45 @@
 
 #include "base/Program.hpp"
 #include "data/DataFiles.hpp"
+#include "media/FileSystem.hpp"
 
 #include <algorithm>
+#include <cstdio>
+
+namespace
+{
+// Far more than the quest will ever have: a bound on the files looked for.
+constexpr int mostStages = 99;
+constexpr int mostLevels = 99;
+
+bool levelExists(int stage, int level)
+{
+    return media::fs::pathType(TLevelManager::levelPath(stage, level)) == media::fs::PathType::File;
+}
+} // namespace
+
+std::string TLevelManager::levelPath(int stage, int level)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "data/levels/stage-%02d/level-%02d.lvl", stage, level);
+    return path;
+}
+
+int TLevelManager::stageCount()
+{
+    int n = 0;
+    while (n < mostStages && levelExists(n + 1, 1))
+        ++n;
+    return n;
+}
+
+int TLevelManager::levelCount(int stage)
+{
+    int n = 0;
+    while (n < mostLevels && levelExists(stage, n + 1))
+        ++n;
+    return n;
+}
 
 void TLevelManager::_setupMagics(const std::string& path)
 {

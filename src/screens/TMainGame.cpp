@@ -1369,15 +1369,24 @@ void TMainGame::finish()
     play_->resources.clear();
 }
 
-void TMainGame::goMenu()
+void TMainGame::settle()
 {
+    if (!play_ || !level)
+        return;
     // Whatever is in the air lands first, so the level is whole when it is taken up again.
     play_->flights.landAllFlights();
     play_->resources.landResources();
     landLongDriveStreams(play_->effects);
-    if (hasProfile() && profile().tryb != "QUEST")
-        play_->board.resetDriveAndMultiplier();
     syncLevel();
+}
+
+void TMainGame::goMenu()
+{
+    settle();
+    if (hasProfile() && profile().tryb != "QUEST") {
+        play_->board.resetDriveAndMultiplier();
+        syncLevel();
+    }
     wynik = "MAIN-MENU";
     fade = dFade = 1;
 }

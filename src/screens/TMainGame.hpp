@@ -130,6 +130,9 @@ public:
     std::string mainLoop();
     void finish();
     // Leaves the level for the title screen; it can be taken up again from where it stands.
+    // Everything in the air lands and the level takes the table as the rules hold it, so the
+    // level is whole when it is saved or taken up again.
+    void settle();
     void goMenu();
     void _controlKEYBOARD();
     void setState(GameState next) { state = next; }

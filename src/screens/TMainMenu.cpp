@@ -65,14 +65,33 @@ TMainMenu::TMainMenu()
     }
 }
 
-void TMainMenu::setup()
+void TMainMenu::showFirstPicture()
 {
     back = titlePicture("back.jpg");
     back.midHandle();
-    Gui = loadGui(std::string(titlePath) + "title.gui");
-    menuGfx = titlePicture("menu.png");
     tree = titlePicture("tree-layer.png");
     tree.midHandle();
+    per = 0;
+    drawScenery();
+    fade = firstPictureVeil;
+    _drawBlackFade();
+    drawStandards();
+    // Not a frame of any screen: the frame count and the game's clock stay where they are.
+    media::display().present();
+    clearVirtualScreen();
+    firstPictureShown = true;
+}
+
+void TMainMenu::setup()
+{
+    if (back.empty()) {
+        back = titlePicture("back.jpg");
+        back.midHandle();
+        tree = titlePicture("tree-layer.png");
+        tree.midHandle();
+    }
+    Gui = loadGui(std::string(titlePath) + "title.gui");
+    menuGfx = titlePicture("menu.png");
     logo = titlePicture("logo.png");
     logo.midHandle();
 
@@ -119,7 +138,9 @@ void TMainMenu::prepare()
 {
     setManagerCaption();
     dFade = 0;
-    fade = 1;
+    // The run's first entry lifts the veil of the first picture; every other fades in from black.
+    fade = firstPictureShown ? firstPictureVeil : 1;
+    firstPictureShown = false;
     alpha = 1;
     dAlpha = 1;
     _exit = 0;
@@ -188,7 +209,7 @@ bool TMainMenu::calm() const
     return per == 1 && menuA == dMenuA && fade == dFade;
 }
 
-void TMainMenu::draw()
+void TMainMenu::drawScenery()
 {
     media::Renderer& gfx = media::gfx();
     drawStandards();
@@ -202,6 +223,13 @@ void TMainMenu::draw()
     const float treeScale = 1.4f - 0.4f * zoom;
     gfx.setScale(treeScale, treeScale);
     gfx.drawPicture(tree, 512, 384);
+    drawStandards();
+}
+
+void TMainMenu::draw()
+{
+    media::Renderer& gfx = media::gfx();
+    drawScenery();
     for (const TLightLayer& layer : lightLayer)
         layer.draw(per);
     clouds.drawAll2(per);

@@ -33,6 +33,9 @@ public:
 
     TMainMenu();
 
+    // The first picture of the run, shown the moment the window opens and kept while the rest
+    // loads: the lake as the intro starts, under the veil the first fade-in lifts.
+    void showFirstPicture();
     // The pictures, the widgets, the texts, the clouds, the owl and the lights.
     void setup() override;
     // Each entry: the player's caption, the fade-in from black, the music, the intro on the
@@ -83,9 +86,15 @@ public:
     std::array<std::string, 3> txtHello;
     std::string txtAreYouSure;
     std::string txtAreYouSure2;
+    // Set while the first picture is what the window shows, so the first fade-in starts there.
+    bool firstPictureShown = false;
 
 private:
+    static constexpr float firstPictureVeil = 0.55f;
+
     void leave(const char* result);
+    // The lake, the clouds and the oak as they stand at intro progress `per`.
+    void drawScenery();
     void updateMenu();
     void updateSparkles();
 };

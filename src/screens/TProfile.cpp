@@ -352,9 +352,7 @@ bool TProfile::save() const
 
 std::string TProfile::levelPath(int stage, int level)
 {
-    char path[64];
-    std::snprintf(path, sizeof path, "data/levels/stage-%02d/level-%02d.lvl", stage, level);
-    return path;
+    return TLevelManager::levelPath(stage, level);
 }
 
 DealOptions TProfile::dealOptions() const
@@ -395,14 +393,73 @@ void TProfile::loadMyLevel()
 
 std::string TProfile::getNextLevel()
 {
-    // The quest runs through the shipped level files in order, stage by stage, and round again.
+    time = 0;
+    logRocksTime = "0";
+    logWaterTime = "0";
     ++levelID;
-    if (media::fs::pathType(levelPath(stageID, levelID)) == media::fs::PathType::Absent) {
-        ++stageID;
-        levelID = 1;
-        if (media::fs::pathType(levelPath(stageID, levelID)) == media::fs::PathType::Absent)
-            stageID = 1;
+    if (levelID <= TLevelManager::levelCount(stageID)) {
+        loadMyLevel();
+        return "MAIN-GAME";
+    }
+    levelID = 1;
+    ++stageID;
+    if (stageID > TLevelManager::stageCount()) {
+        QUEST_startNew();
+        return "END-STORY";
     }
     loadMyLevel();
-    return "MAIN-GAME";
+    stageCards = magicCards;
+    return "MAPA";
+}
+
+void TProfile::QUEST_startNew()
+{
+    levelID = 1;
+    stageID = 1;
+    longestDrive = 0;
+    cardsLightUp = 1;
+    score = 0;
+    swords.clear();
+    awards.clear();
+    items.clear();
+    magicCards.clear();
+    awaitingMagicCards.clear();
+    stageCards.clear();
+    stages.clear();
+    questLevel.reset();
+    if (base::hasProgram() && base::program().cards) {
+        for (TCardData* card : cardSet().magicCardData)
+            card->notFound = 1;
+    }
+    // Every lesson is shown again (the tutorial's lessons, once the game has them).
+    lekcjeTutoriala.clear();
+}
+
+std::shared_ptr<TLevel> TProfile::getRandomLevel()
+{
+    media::Random& random = media::random();
+    int reached = 1;
+    for (const TStageData& stage : stages)
+        reached = std::max(reached, stage.id);
+    const int s = random.rand(1, reached);
+    int stage = 1;
+    int n = 0;
+    if (getStageData(s) && TLevelManager::levelCount(s) > 0) {
+        stage = s;
+        n = random.rand(1, TLevelManager::levelCount(s));
+    } else {
+        n = random.rand(1, std::max(1, std::min(10, TLevelManager::levelCount(1))));
+    }
+    freeStageNumber = stage;
+    freeLevelNumber = n;
+    return getFreePlayLevel();
+}
+
+std::shared_ptr<TLevel> TProfile::getFreePlayLevel() const
+{
+    DealOptions options = dealOptions();
+    options.quest = false;
+    options.swordRanksHeld.clear();
+    return loadLevelFile(levelPath(std::max(1, freeStageNumber), std::max(1, freeLevelNumber)), 1, 0, 0,
+                         options);
 }

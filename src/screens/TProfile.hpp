@@ -110,8 +110,19 @@ public:
     // The level of the quest position, dealt afresh with a new undo allowance (the flow hands
     // it to the game screen).
     void loadMyLevel();
-    // On to the next level of the quest; the screen that comes next.
+    // On to the next level of the quest; the screen that comes next: "MAIN-GAME" for the next
+    // level of the stage, "MAPA" for the first of the next stage, "END-STORY" when the last
+    // stage is done (the quest starts over).
     std::string getNextLevel();
+    // The quest starts over: the first level of the first stage, nothing held, nothing found,
+    // every lesson to be shown again. The name, the all-time bests, the multiplier, the mode
+    // and the place the quest was left stay.
+    void QUEST_startNew();
+    // A level for free play: a stage the player has reached and one of its levels at random,
+    // remembered as freeStageNumber/freeLevelNumber; dealt without magic cards or swords.
+    std::shared_ptr<TLevel> getRandomLevel();
+    // The free-play level remembered, dealt afresh (a restart in free play).
+    std::shared_ptr<TLevel> getFreePlayLevel() const;
     // Where the level of a quest position is kept.
     static std::string levelPath(int stage, int level);
     // The owned magic card with that id, or none.

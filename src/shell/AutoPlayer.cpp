@@ -3,12 +3,16 @@
 
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
+#include "gui/TGui.hpp"
 #include "levels/TLevel.hpp"
 #include "media/Input.hpp"
+#include "media/Keys.hpp"
+#include "media/Text.hpp"
 #include "rules/AutoPlay.hpp"
 #include "screens/ActiveScreen.hpp"
-#include "screens/StartScreen.hpp"
+#include "screens/TEnterText.hpp"
 #include "screens/TMainGame.hpp"
+#include "screens/TMainMenu.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
 
@@ -35,6 +39,16 @@ AutoPlayer::Target swordPoint(const TSword& sword)
     return {true, sword.dim.x - 36 * std::cos(across), sword.dim.y - 36 * std::sin(across)};
 }
 } // namespace
+
+AutoPlayer::AutoPlayer(std::string name) : name_(name.empty() ? std::string(defaultName) : std::move(name)) {}
+
+AutoPlayer::Target AutoPlayer::widgetCentre(const TGui* gui, const std::string& name)
+{
+    auto widget = gui ? gui->getItem(name) : nullptr;
+    if (!widget)
+        return {};
+    return {true, widget->dim.x + widget->dim.w / 2, widget->dim.y + widget->dim.h / 2};
+}
 
 AutoPlayer::Target AutoPlayer::chooseInGame(const TMainGame& game)
 {
@@ -88,15 +102,53 @@ AutoPlayer::Target AutoPlayer::decide()
         return {};
     if (screen->id == "MAIN-GAME")
         return chooseInGame(static_cast<const TMainGame&>(*screen));
-    if (screen->id == "START") {
-        const auto& start = static_cast<const screens::StartScreen&>(*screen);
-        if (start.fade > 0)
+    if (screen->id == "MAIN-MENU") {
+        // Once the menu has come in, the quest; with no player yet the name entry comes first.
+        const auto& title = static_cast<const TMainMenu&>(*screen);
+        if (!hasProfile() || !title.menuReady() || title.fade > 0 || title.dFade != 0)
             return {};
-        return {true, start.playButtonX(), start.playButtonY()};
+        return widgetCentre(title.Gui.get(), "PLAY");
     }
+    if (screen->id == "QUEST-CONTINUE" && screen->alpha == 1 && screen->dAlpha == 1)
+        return widgetCentre(screen->Gui.get(), "resume");
     if (screen->id == "LEVEL-SUMMARY" && screen->alpha == 1)
         return {true, 512, 450};
     return {};
+}
+
+bool AutoPlayer::typeOrConfirm(media::Input& input)
+{
+    TEkran* screen = activeScreen();
+    if (!screen || screen->alpha != 1 || screen->dAlpha != 1)
+        return false;
+    if (cooldown_ > 0) {
+        --cooldown_;
+        return true;
+    }
+    if (screen->id == "ENTER-TEXT") {
+        const auto& dialog = static_cast<const TEnterText&>(*screen);
+        if (dialog.entry.empty()) {
+            for (char32_t c : media::text::toUtf32(name_))
+                input.feedChar(c);
+        } else {
+            // The characters are in; Enter a few frames later, as a hand would.
+            press(input, media::key::Enter);
+        }
+        cooldown_ = 6;
+        return true;
+    }
+    if (screen->id == "POPUP") {
+        press(input, media::key::Enter);
+        cooldown_ = 6;
+        return true;
+    }
+    return false;
+}
+
+void AutoPlayer::press(media::Input& input, int key)
+{
+    input.feedKey(key, true);
+    input.feedKey(key, false);
 }
 
 void AutoPlayer::act(media::Input& input, float sx, float sy)

@@ -1,14 +1,20 @@
-// AutoPlayer.hpp: a player of our own (--autoplay) that plays through the real mouse: it
-// clicks a playable free card when there is one, preferring the one that keeps the drive
-// going, otherwise a rack sword when the deck is empty or a deck turn would end a long drive,
-// otherwise the deck, and ends the level at the empty deck.
+// AutoPlayer.hpp: a player of our own (--autoplay) that plays through the real mouse and keys.
+// In a level it clicks a playable free card when there is one, preferring the one that keeps
+// the drive going, otherwise a rack sword when the deck is empty or a deck turn would end a
+// long drive, otherwise the deck, and ends the level at the empty deck. Around the levels it
+// goes on as a player would: on the title screen it plays the quest, gives its name when asked
+// for a first player, resumes a quest left, confirms messages and moves on from every summary.
 #pragma once
+
+#include <string>
 
 namespace media
 {
 class Input;
 }
 
+class TEkran;
+class TGui;
 class TMainGame;
 
 namespace shell
@@ -23,11 +29,16 @@ public:
         float y = 0;
     };
 
+    // The name it gives when asked for a first player (a name of our own when empty).
+    explicit AutoPlayer(std::string name = {});
+
     // Called at the start of every frame, before the mouse is read. `toSurface` maps logical
     // coordinates to the display's surface pixels.
     template <typename MapX, typename MapY>
     void feed(media::Input& input, MapX toSurfaceX, MapY toSurfaceY)
     {
+        if (typeOrConfirm(input))
+            return;
         Target t = decide();
         if (t.valid)
             act(input, toSurfaceX(t.x), toSurfaceY(t.y));
@@ -35,10 +46,20 @@ public:
 
     // Where the player would click in the game now (nothing when it would wait).
     static Target chooseInGame(const TMainGame& game);
+    // The middle of a widget of `gui` (nothing when there is no such widget).
+    static Target widgetCentre(const TGui* gui, const std::string& name);
+
+    static constexpr const char* defaultName = "WANDERER";
 
 private:
     Target decide();
+    // The keyboard's part: the name typed at the name entry and then accepted, and messages
+    // confirmed with Enter. True when it acted this frame.
+    bool typeOrConfirm(media::Input& input);
     void act(media::Input& input, float sx, float sy);
+    void press(media::Input& input, int key);
+
+    std::string name_;
 
     int cooldown_ = 0;
     bool aimed_ = false;

@@ -6,13 +6,92 @@
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
-#include "screens/StartScreen.hpp"
 #include "screens/TMainGame.hpp"
+#include "screens/TMainMenu.hpp"
 #include "screens/TProfileManager.hpp"
+
+namespace
+{
+TMainGame& game()
+{
+    return *base::program().mainGame;
+}
+
+// The game screen takes the quest's level in progress, dealt from the quest position when there
+// is none (a lost or unreadable level file must not leave the screen without a level).
+void playQuestLevel()
+{
+    TProfile& p = profile();
+    if (!p.questLevel)
+        p.loadMyLevel();
+    if (game().level != p.questLevel)
+        game().setLevel(p.questLevel);
+}
+} // namespace
+
+int Control::isPlayerPlayingLevel() const
+{
+    return media::text::toUpper(currentScreenId) == "MAIN-GAME" ? 1 : 0;
+}
 
 void Control::start()
 {
     currentScreenId = "MAIN-MENU";
+}
+
+std::string Control::STAGE_LOST()
+{
+    TProfile& p = profile();
+    p.eraseStageData(p.stageID);
+    p.levelID = 1;
+    p.loadMyLevel();
+    game().setLevel(p.questLevel);
+    return "MAPA";
+}
+
+std::string Control::RESTART_Level()
+{
+    TProfile& p = profile();
+    if (p.tryb == "FREE-PLAY") {
+        game().setLevel(p.getFreePlayLevel());
+        return "MAIN-GAME";
+    }
+    p.loadMyLevel();
+    game().setLevel(p.questLevel);
+    return "MAIN-GAME";
+}
+
+std::string Control::RESUME_Quest()
+{
+    TProfile& p = profile();
+    p.tryb = "QUEST";
+    if (p.where.empty())
+        return "NEW-QUEST";
+    playQuestLevel();
+    return p.where;
+}
+
+std::string Control::NEW_Quest()
+{
+    TProfile& p = profile();
+    p.QUEST_startNew();
+    p.levelID = 1;
+    p.stageID = 1;
+    p.loadMyLevel();
+    p.tryb = "QUEST";
+    game().setLevel(p.questLevel);
+    return "STORY";
+}
+
+std::string Control::QUEST_getNextLevel()
+{
+    TProfile& p = profile();
+    if (p.tryb == "FREE-PLAY")
+        return "MAIN-MENU";
+    std::string next = p.getNextLevel();
+    if (p.questLevel)
+        game().setLevel(p.questLevel);
+    return next;
 }
 
 std::string Control::step(const std::string& id)
@@ -20,31 +99,39 @@ std::string Control::step(const std::string& id)
     base::Program& program = base::program();
     if (id == "MAIN-MENU")
         return program.mainMenu->mainLoop();
-    TMainGame& game = *program.mainGame;
-    if (id == "MAIN-GAME") {
-        if (!game.level && hasProfile()) {
-            profile().loadMyLevel();
-            game.setLevel(profile().questLevel);
-        }
-        game.draw();
-        return game.mainLoop();
-    }
-    if (id == "GET-NEXT-LEVEL") {
-        if (!hasProfile())
-            return "MAIN-MENU";
-        std::string next = profile().getNextLevel();
-        game.setLevel(profile().questLevel);
-        return next;
-    }
-    if (id == "RESTART-LEVEL") {
-        if (!hasProfile())
-            return "MAIN-MENU";
-        profile().loadMyLevel();
-        game.setLevel(profile().questLevel);
-        return "MAIN-GAME";
-    }
     if (id == "END")
         return id;
+    if (id == "MORE")
+        return "MAIN-MENU";
+    if (id == "END-STORY")
+        return "MAIN-MENU";
+    // Everything below plays for a player; the title screen never lets the flow go on without one.
+    if (!hasProfile()) {
+        media::reportLine("No player to play '" + id + "' for; going back to the title screen");
+        return "MAIN-MENU";
+    }
+    if (id == "MAIN-GAME" || id == "FREE-PLAY") {
+        if (!game().level)
+            playQuestLevel();
+        game().draw();
+        return game().mainLoop();
+    }
+    if (id == "STORY")
+        return "MAPA";
+    if (id == "MAPA") {
+        playQuestLevel();
+        return "MAIN-GAME";
+    }
+    if (id == "NEW-QUEST")
+        return NEW_Quest();
+    if (id == "RESUME-QUEST")
+        return RESUME_Quest();
+    if (id == "GET-NEXT-LEVEL")
+        return QUEST_getNextLevel();
+    if (id == "RESTART-LEVEL")
+        return RESTART_Level();
+    if (id == "LOSE-STAGE")
+        return STAGE_LOST();
     // An identifier nothing answers to would be acted on for ever: go back to the title.
     media::reportLine("Unknown screen identifier '" + id + "'; going back to the title screen");
     return "MAIN-MENU";
@@ -57,6 +144,9 @@ void Control::mainLoop()
         currentScreenId = step(id);
         if (id == "END")
             return;
+        // Progress reaches the disk at every turn of the flow.
+        if (base::program().profileManager)
+            profileManager().save();
         // Nothing clicked or typed on one screen's last frame reaches the next screen.
         media::Input& input = media::input();
         media::display().pumpEvents(input);

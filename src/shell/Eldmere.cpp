@@ -25,8 +25,8 @@
 #include "rules/AutoPlay.hpp"
 #include "rules/Trace.hpp"
 #include "screens/GuiPreview.hpp"
-#include "screens/StartScreen.hpp"
 #include "screens/TMainGame.hpp"
+#include "screens/TMainMenu.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 #include "shell/Control.hpp"
@@ -128,7 +128,7 @@ int Eldmere::mainProgram()
     // The frame timer and the long-lived objects.
     deltaTime = TDeltaTime::Create(60);
     mainGame = std::make_unique<TMainGame>();
-    mainMenu = std::make_unique<screens::StartScreen>();
+    mainMenu = std::make_unique<TMainMenu>();
     levelManager = std::make_unique<TLevelManager>();
     profileManager = std::make_unique<TProfileManager>();
     globalSnd = std::make_unique<TGlobalSnd>();
@@ -232,9 +232,17 @@ bool Eldmere::initGame()
     loadCaptionImages();
     TParticle::setup();
     levelManager->_setupMagics();
-    // The game plays for a guest kept in memory: players are not chosen or saved.
-    profileManager->useGuestProfile();
-    mainMenu->setup();
+    if (playsThroughTheTitle()) {
+        // The players, and the one who played last.
+        profileManager->loadProfiles();
+    } else {
+        // A level or a GUI file on its own plays for a guest kept in memory: nothing is saved.
+        profileManager->useGuestProfile();
+    }
+    if (playsThroughTheTitle()) {
+        mainMenu->setup();
+        connectTitleScreen();
+    }
     mainGame->setup();
     if (launch_.autoplay)
         enableAutoPlayer();
@@ -320,10 +328,28 @@ void Eldmere::playByTheRules(const TLevel& level)
     std::fflush(stdout);
 }
 
+bool Eldmere::playsThroughTheTitle() const
+{
+    return launch_.level.empty() && launch_.gui.empty();
+}
+
+void Eldmere::connectTitleScreen()
+{
+    mainMenu->dealFreePlayLevel = [this] {
+        if (hasProfile())
+            mainGame->setLevel(profile().getRandomLevel());
+    };
+}
+
 void Eldmere::shutdownGame()
 {
     if (globalSnd)
         globalSnd->stopMusic();
+    // A level left in the middle is saved whole: what is in the air lands first.
+    if (mainGame && mainGame->level && control_.isPlayerPlayingLevel())
+        mainGame->settle();
+    if (profileManager)
+        profileManager->save();
     options->saveOptions();
     if (platform)
         platform->audio().stopAll();
@@ -332,7 +358,7 @@ void Eldmere::shutdownGame()
 void Eldmere::enableAutoPlayer()
 {
     if (!autoPlayer_)
-        autoPlayer_ = std::make_unique<AutoPlayer>();
+        autoPlayer_ = std::make_unique<AutoPlayer>(launch_.profileName);
 }
 
 void Eldmere::useInputScript(InputScript script)

@@ -30,8 +30,14 @@ public:
     // Loading the start-up content and opening the display; false when the game cannot go on.
     bool initGame();
     void runGame();
-    // Stops the music, saves the settings, stops the sounds.
+    // Stops the music, saves the players and the settings, stops the sounds.
     void shutdownGame();
+    // Whether this run goes through the title screen and the players (not a level or a GUI
+    // file on its own).
+    bool playsThroughTheTitle() const;
+    // What the title screen's buttons lead to: the settings, the credits, the players, a level
+    // for free play.
+    void connectTitleScreen();
 
     // Our own player plays a level by the rules alone, then the result line is printed.
     void playByTheRules(const TLevel& level);

@@ -79,6 +79,9 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
         } else if (flag == "--gui") {
             if (!value(options.gui))
                 return false;
+        } else if (flag == "--profile") {
+            if (!value(options.profileName))
+                return false;
         } else if (flag == "--user-dir") {
             if (!value(options.userDir))
                 return false;
@@ -89,6 +92,10 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
     }
     if (options.rulesOnly && (!options.autoplay || options.level.empty())) {
         error = "--rules-only plays one level by itself: it needs --autoplay and --level";
+        return false;
+    }
+    if (!options.profileName.empty() && !options.autoplay) {
+        error = "--profile names the player our own player types in: it needs --autoplay";
         return false;
     }
     if (options.userDir.empty()) {
@@ -111,7 +118,9 @@ std::string usageText()
            "  --input FILE        replay mouse and key input from FILE\n"
            "  --level PATH        play the level file PATH, then end\n"
            "  --gui PATH          show the GUI file PATH and print each widget clicked\n"
-           "  --autoplay          let the game play itself (with --level: that level)\n"
+           "  --autoplay          let the game play itself: from the title screen on, or\n"
+           "                      with --level, that level\n"
+           "  --profile NAME      with --autoplay: the name it gives a new player\n"
            "  --rules-only        with --autoplay and --level: play by the rules alone, no screen\n"
            "  --trace FILE        write every rules event of the levels played to FILE\n"
            "  --timings           tell on stderr when the first picture and the first frame\n"

@@ -20,6 +20,7 @@ struct LaunchOptions
     std::string level;                 // play this level file, then end
     std::string gui;                   // show this GUI description file, and nothing else
     bool autoplay = false;             // our own player plays
+    std::string profileName;           // ... and names a new player so
     bool rulesOnly = false;            // ... by the rules alone: no screen, flights or drawing
     std::string trace;                 // write a line per rules event here
     bool timings = false;              // tell on stderr how long start-up took

@@ -11,7 +11,6 @@ namespace contentgen
 class Registry;
 
 void addShellArt(Registry& registry);     // ShellArt.cpp: white light, probe, icon, cursors
-void addStartArt(Registry& registry);     // StartArt.cpp: the start screen's backdrop
 void addCardArt(Registry& registry);      // CardArt.cpp (+ CardFaces, CardBacks, CardOverlays): gfx/cards/
 void addParticleArt(Registry& registry);  // ParticleArt.cpp: gfx/particles/
 void addCaptionArt(Registry& registry);   // CaptionArt.cpp: gfx/captions/<language>/, words from --content

@@ -16,7 +16,6 @@ Registry Registry::all()
     addMusic(registry);
     addSoundEffects(registry);
     addShellArt(registry);
-    addStartArt(registry);
     addCardArt(registry);
     addParticleArt(registry);
     addCaptionArt(registry);
