@@ -177,16 +177,8 @@ void ProfileManagerScreen::update()
 
 void ProfileManagerScreen::draw()
 {
-    if (ekran)
-        ekran->draw();
-    drawStandards();
-    media::Renderer& gfx = media::gfx();
-    gfx.setAlpha(alpha);
-    gfx.drawPicture(img, panelX, panelY);
-    drawStandards();
-    _drawGui();
-    drawStandards();
-    gfx.setAlpha(alpha);
+    _drawPanelOverBackground(img, panelX, panelY);
+    media::gfx().setAlpha(alpha);
     for (int k = 0; k < visibleRows; ++k) {
         const TProfile* who = rowProfile(k);
         if (!who)

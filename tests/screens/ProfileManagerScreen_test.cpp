@@ -106,6 +106,29 @@ protected:
         }
     }
 
+    // The player's score, written to its folder.
+    static void keepScore(const std::string& name, int score)
+    {
+        TProfile* who = profileManager().findById(TProfile::idOf(name));
+        ASSERT_NE(who, nullptr) << name;
+        who->score = score;
+        who->save();
+    }
+
+    // BOB (the second row) renamed CLEO, then the button; the dialog starts with the old name,
+    // which three Backspaces take away.
+    void renameBobToCleoThen(const std::string& button)
+    {
+        run({{30, clickRow(1)},
+             {35, click("RENAME")},
+             {60, "key Backspace tap"},
+             {61, "key Backspace tap"},
+             {62, "key Backspace tap"},
+             {65, "type cleo"},
+             {70, "key Enter tap"},
+             {135, click(button)}});
+    }
+
     std::string folderOf(const std::string& name) const
     {
         return profile_file::folderOf(TProfile::idOf(name));
@@ -150,17 +173,8 @@ TEST_F(PlayersScreen, CancelAfterNewLeavesTheFolderButNotTheListing)
 TEST_F(PlayersScreen, ARenamedPlayerKeepsItsDataUnderTheNewName)
 {
     players({"ANNA", "BOB"});
-    profileManager().findById(TProfile::idOf("BOB"))->score = 321;
-    profileManager().findById(TProfile::idOf("BOB"))->save();
-    // The dialog starts with the old name: three Backspaces take it away.
-    run({{30, clickRow(1)},
-         {35, click("RENAME")},
-         {60, "key Backspace tap"},
-         {61, "key Backspace tap"},
-         {62, "key Backspace tap"},
-         {65, "type cleo"},
-         {70, "key Enter tap"},
-         {135, click("OK")}});
+    keepScore("BOB", 321);
+    renameBobToCleoThen("OK");
     EXPECT_EQ(listedNames(), (std::vector<std::string>{"ANNA", "CLEO"}));
     TProfileManager again = restarted();
     const TProfile* cleo = again.findById(TProfile::idOf("CLEO"));
@@ -172,14 +186,7 @@ TEST_F(PlayersScreen, ARenamedPlayerKeepsItsDataUnderTheNewName)
 TEST_F(PlayersScreen, ARenamingStaysWhenTheScreenIsCancelled)
 {
     players({"ANNA", "BOB"});
-    run({{30, clickRow(1)},
-         {35, click("RENAME")},
-         {60, "key Backspace tap"},
-         {61, "key Backspace tap"},
-         {62, "key Backspace tap"},
-         {65, "type cleo"},
-         {70, "key Enter tap"},
-         {135, click("CANCEL")}});
+    renameBobToCleoThen("CANCEL");
     EXPECT_EQ(listedNames(), (std::vector<std::string>{"ANNA", "CLEO"}));
     EXPECT_EQ(profile().name, "ANNA");
     EXPECT_NE(restarted().findById(TProfile::idOf("CLEO")), nullptr);
@@ -298,8 +305,7 @@ TEST_F(PlayersScreen, DeletingTheCurrentPlayerThenOkMakesTheMarkedRowCurrent)
 TEST_F(PlayersScreen, ANameTakenInTheStoredOrTheWorkingListIsRefused)
 {
     players({"ANNA", "BOB"});
-    profileManager().findById(TProfile::idOf("BOB"))->score = 55;
-    profileManager().findById(TProfile::idOf("BOB"))->save();
+    keepScore("BOB", 55);
     // BOB deleted here is still in the stored list; ZOE made here is in the working list only.
     // Each taken name brings the message (confirmed with Enter), and the dialog stays open
     // until Escape leaves it.
