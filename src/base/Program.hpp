@@ -20,6 +20,7 @@ class Platform;
 } // namespace media
 
 struct CardSet;
+class ProfileManagerScreen;
 class TDeltaTime;
 class TEkran;
 class TEnterText;
@@ -99,6 +100,8 @@ public:
     Owned<TPopUp> popUp;
     Owned<TEnterText> enterText;
     Owned<TQuestContinue> questContinue;
+    // The players' screen, over the title screen (made when first asked for).
+    Owned<ProfileManagerScreen> profileScreen;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 

@@ -39,6 +39,18 @@ void TEkran::_drawGui()
         Gui->draw();
 }
 
+void TEkran::_drawPanelOverBackground(const media::Picture& panel, float x, float y)
+{
+    if (ekran)
+        ekran->draw();
+    drawStandards();
+    media::gfx().setAlpha(alpha);
+    media::gfx().drawPicture(panel, x, y);
+    drawStandards();
+    _drawGui();
+    drawStandards();
+}
+
 void TEkran::_drawBlackFade()
 {
     // No fade darkens nothing: it is not drawn at all.

@@ -34,6 +34,9 @@ public:
     // White, alpha blending, scale 1, rotation 0, alpha 1.
     void drawStandards();
     void _drawGui();
+    // A screen shown over another: that one (when given), `panel` at (x, y) at the screen's
+    // alpha, the widgets.
+    void _drawPanelOverBackground(const media::Picture& panel, float x, float y);
     // Black over the whole screen at `fade`.
     void _drawBlackFade();
     void _updateFade();

@@ -60,9 +60,12 @@ void TEnterText::prepare(TEkran* background, const std::string& text, bool noCan
 
 bool TEnterText::nameTaken() const
 {
-    if (entry.empty() || !base::program().profileManager)
+    if (entry.empty())
         return false;
-    return profileManager().findById(TProfile::idOf(media::text::toUpper(entry))) != nullptr;
+    const std::string id = TProfile::idOf(media::text::toUpper(entry));
+    if (std::find(takenIds.begin(), takenIds.end(), id) != takenIds.end())
+        return true;
+    return base::program().profileManager && profileManager().findById(id) != nullptr;
 }
 
 void TEnterText::updateEntryState()
@@ -189,6 +192,7 @@ std::string TEnterText::mainloop(TEkran* background, const std::string& text, co
 {
     prepare(background, text, noCancel != 0);
     runUntilGone(*this);
+    takenIds.clear();
     media::input().flushKeys();
     media::input().flushMouse();
     if (hasGuiMouse())

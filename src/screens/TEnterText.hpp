@@ -40,7 +40,8 @@ public:
     // dialog stays); an empty name is not accepted.
     void accept();
     void cancel();
-    // Whether a player already has the name in the field (in any letter case).
+    // Whether a player already has the name in the field (in any letter case): a listed one,
+    // or one of takenIds.
     bool nameTaken() const;
 
     std::string entry;
@@ -54,6 +55,9 @@ public:
     std::string txtEnt;     // the prompt
     std::string txtTaken;   // the note under a taken name
     int exists = 0;
+    // The ids of players not (or no longer) listed whose names are taken too, such as those the
+    // players' screen has made but not listed yet; for one showing only (mainloop forgets them).
+    std::vector<std::string> takenIds;
 
 private:
     void updateEntryState();

@@ -121,15 +121,7 @@ void TPopUp::update()
 
 void TPopUp::draw()
 {
-    if (ekran)
-        ekran->draw();
-    drawStandards();
-    media::Renderer& gfx = media::gfx();
-    gfx.setAlpha(alpha);
-    gfx.drawPicture(img, panelX, panelY);
-    drawStandards();
-    _drawGui();
-    drawStandards();
+    _drawPanelOverBackground(img, panelX, panelY);
 }
 
 int TPopUp::mainLoop(const std::string& text, TEkran* background, int showNo)

@@ -181,7 +181,7 @@ bool TProfileManager::save()
     return listSaved && profileSaved;
 }
 
-TProfile* TProfileManager::newProfile(std::string_view name, NameCheck* check)
+std::unique_ptr<TProfile> TProfileManager::newUnlistedProfile(std::string_view name, NameCheck* check)
 {
     const NameCheck verdict = checkName(name, nullptr);
     if (check)
@@ -190,14 +190,22 @@ TProfile* TProfileManager::newProfile(std::string_view name, NameCheck* check)
         return nullptr;
     auto made = std::make_unique<TProfile>();
     made->name = cleanName(name);
-    if (writes_)
+    if (writes_) {
         moveOldFolderAside(profile_file::folderOf(made->getMyID()));
+        made->save();
+    }
+    return made;
+}
+
+TProfile* TProfileManager::newProfile(std::string_view name, NameCheck* check)
+{
+    std::unique_ptr<TProfile> made = newUnlistedProfile(name, check);
+    if (!made)
+        return nullptr;
     profiles.push_back(std::move(made));
     TProfile* added = profiles.back().get();
     if (!profile)
         profile = added;
-    if (writes_)
-        added->save();
     saveList();
     return added;
 }
@@ -249,6 +257,41 @@ void TProfileManager::chooseProfile(TProfile& who)
     profile = &who;
     who.setupAllSwords();
     who.setupAllMagicCards();
+    saveList();
+}
+
+void TProfileManager::replaceList(const std::vector<TProfile*>& order,
+                                  std::vector<std::unique_ptr<TProfile>>& made, TProfile* current)
+{
+    auto takeFrom = [](std::vector<std::unique_ptr<TProfile>>& owners, TProfile* who) {
+        auto at = std::find_if(owners.begin(), owners.end(), [&](const auto& p) { return p.get() == who; });
+        if (at == owners.end())
+            return std::unique_ptr<TProfile>();
+        std::unique_ptr<TProfile> taken = std::move(*at);
+        owners.erase(at);
+        return taken;
+    };
+    std::vector<std::unique_ptr<TProfile>> listed;
+    for (TProfile* who : order) {
+        std::unique_ptr<TProfile> owner = takeFrom(profiles, who);
+        if (!owner)
+            owner = takeFrom(made, who);
+        if (owner)
+            listed.push_back(std::move(owner));
+    }
+    // The current player is always a listed one, so the run's progress is never written to a
+    // folder the next start does not read.
+    auto kept = std::find_if(listed.begin(), listed.end(), [&](const auto& p) { return p.get() == current; });
+    TProfile* next = kept != listed.end() ? current : (listed.empty() ? nullptr : listed.front().get());
+    // The player who was current leaves its progress in its folder, listed or not.
+    if (profile && profile != next && writes_)
+        profile->save();
+    profiles = std::move(listed);
+    profile = next;
+    if (profile) {
+        profile->setupAllSwords();
+        profile->setupAllMagicCards();
+    }
     saveList();
 }
 

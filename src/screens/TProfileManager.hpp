@@ -1,9 +1,10 @@
 // TProfileManager.hpp: the players, the one playing now, and the list of players on disk.
 //
 // At start the game calls loadProfiles(); save() is safe at every exit path and at any time.
-// The manager screen works through newProfile, renameProfile, deleteProfile and chooseProfile,
-// each of which is written to disk at once. Tests and runs that want no user folder play as a
-// guest (useGuestProfile), and then nothing is written.
+// newProfile, renameProfile, deleteProfile and chooseProfile are written to disk at once. The
+// players' screen edits a working list of its own: the players it makes are written at once
+// but listed only when its list replaces this one (replaceList). Tests and runs that want no
+// user folder play as a guest (useGuestProfile), and then nothing is written.
 #pragma once
 
 #include "screens/TProfile.hpp"
@@ -56,6 +57,11 @@ public:
     // name is refused (`check` says why). A folder left on disk under that name by a deleted
     // player is moved aside ("<folder>.old-N") first, never overwritten.
     TProfile* newProfile(std::string_view name, NameCheck* check = nullptr);
+    // The same player made and written (its folder and its profile, an old folder moved aside)
+    // but not listed: the caller keeps it, and lists it through replaceList or leaves it on
+    // disk only. None when the name is refused: a name is refused when a listed player has it
+    // (the caller checks the players it keeps).
+    std::unique_ptr<TProfile> newUnlistedProfile(std::string_view name, NameCheck* check = nullptr);
     // Gives `who` the name cleanName(name). Its folder moves to the new name's folder with
     // everything in it, and its profile and the list are written at once, so its data is
     // found under the new name at once and after a restart. A refused name changes nothing.
@@ -67,6 +73,12 @@ public:
     // Makes `who` current, after saving the player who was: its sword rack is laid out and its
     // magic cards marked found; the list is written at once.
     void chooseProfile(TProfile& who);
+    // The list becomes `order`: players listed now, or taken from `made` (players made by
+    // newUnlistedProfile; those left out of `order` stay in `made`). `current` becomes current
+    // (the first listed player when it is not listed), after the player who was current is
+    // saved. Players left off the list keep their folders on disk. The list is written at once.
+    void replaceList(const std::vector<TProfile*>& order, std::vector<std::unique_ptr<TProfile>>& made,
+                     TProfile* current);
 
     // The player with that id, or none.
     TProfile* findById(const std::string& id) const;

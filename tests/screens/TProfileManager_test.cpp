@@ -185,6 +185,42 @@ TEST_F(Players, AFolderLeftUnderANameIsMovedAsideNeverOverwritten)
     EXPECT_TRUE(std::filesystem::exists(user("Profiles/67-73-68-.old-1/profile.dat")));
 }
 
+TEST_F(Players, AnUnlistedPlayerIsOnDiskAtOnceAndListedOnlyWhenTheListIsReplaced)
+{
+    {
+        TProfileManager m = started();
+        TProfile* anna = m.newProfile("ANNA");
+        TProfile* bo = m.newProfile("BO");
+        NameCheck check = NameCheck::Fine;
+        EXPECT_EQ(m.newUnlistedProfile("anna", &check), nullptr);
+        EXPECT_EQ(check, NameCheck::Taken);
+        std::vector<std::unique_ptr<TProfile>> made;
+        made.push_back(m.newUnlistedProfile("zoe"));
+        made.push_back(m.newUnlistedProfile("yul"));
+        ASSERT_TRUE(made[0] && made[1]);
+        TProfile* zoe = made[0].get();
+        EXPECT_TRUE(std::filesystem::exists(user("Profiles/90-79-69-/profile.dat")));
+        EXPECT_EQ(names(m), (std::vector<std::string>{"ANNA", "BO"}));
+        EXPECT_EQ(m.profile, anna);
+        anna->score = 5;
+        // Anna leaves the list; a current player that is not listed gives way to the first.
+        m.replaceList({zoe, bo}, made, anna);
+        EXPECT_EQ(names(m), (std::vector<std::string>{"ZOE", "BO"}));
+        EXPECT_EQ(m.profile, zoe);
+        ASSERT_EQ(made.size(), 1u);
+        EXPECT_EQ(made[0]->name, "YUL");
+        // The player who was current saved its progress before it went.
+        EXPECT_NE(bytesOf(user("Profiles/65-78-78-65-/profile.dat")).find("score = 5"), std::string::npos);
+        m.replaceList({bo, zoe}, made, bo);
+        EXPECT_EQ(m.profile, bo);
+    }
+    TProfileManager again = started();
+    EXPECT_EQ(names(again), (std::vector<std::string>{"BO", "ZOE"}));
+    ASSERT_NE(again.profile, nullptr);
+    EXPECT_EQ(again.profile->name, "BO");
+    EXPECT_TRUE(std::filesystem::exists(user("Profiles/89-85-76-/profile.dat")));
+}
+
 TEST_F(Players, DeletingTheCurrentPlayerMakesTheFirstOneLeftCurrent)
 {
     {
