@@ -47,7 +47,8 @@ AutoPlayer::Target AutoPlayer::widgetCentre(const TGui* gui, const std::string& 
     auto widget = gui ? gui->getItem(name) : nullptr;
     if (!widget)
         return {};
-    return {true, widget->dim.x + widget->dim.w / 2, widget->dim.y + widget->dim.h / 2};
+    // The rectangle the widget answers clicks in, whatever its picture's handle.
+    return {true, (widget->dim.x1 + widget->dim.x2) / 2, (widget->dim.y1 + widget->dim.y2) / 2};
 }
 
 AutoPlayer::Target AutoPlayer::chooseInGame(const TMainGame& game)

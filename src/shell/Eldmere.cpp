@@ -26,6 +26,7 @@
 #include "rules/Trace.hpp"
 #include "screens/GuiPreview.hpp"
 #include "screens/TMainGame.hpp"
+#include "screens/ProfileManagerScreen.hpp"
 #include "screens/TMainMenu.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
@@ -335,6 +336,7 @@ bool Eldmere::playsThroughTheTitle() const
 
 void Eldmere::connectTitleScreen()
 {
+    mainMenu->showProfileManager = [this] { ::profileScreen().mainLoop(mainMenu.get()); };
     mainMenu->dealFreePlayLevel = [this] {
         if (hasProfile())
             mainGame->setLevel(profile().getRandomLevel());

@@ -63,8 +63,9 @@ public:
         EXPECT_TRUE(widget) << name;
         if (!widget)
             return "move 0 0";
-        const int x = static_cast<int>(widget->dim.x + widget->dim.w / 2);
-        const int y = static_cast<int>(widget->dim.y + widget->dim.h / 2);
+        // The rectangle the widget answers clicks in, whatever its picture's handle.
+        const int x = static_cast<int>((widget->dim.x1 + widget->dim.x2) / 2);
+        const int y = static_cast<int>((widget->dim.y1 + widget->dim.y2) / 2);
         return "click left " + std::to_string(x) + " " + std::to_string(y);
     }
 
