@@ -20,6 +20,7 @@ class Platform;
 } // namespace media
 
 struct CardSet;
+class TCredits;
 class TDeltaTime;
 class TEkran;
 class TEnterText;
@@ -105,6 +106,7 @@ public:
     Owned<TPopUp> popUp;
     Owned<TEnterText> enterText;
     Owned<TQuestContinue> questContinue;
+    Owned<TCredits> credits;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 

@@ -1,8 +1,18 @@
 // ModalScreen.cpp
 #include "screens/ModalScreen.hpp"
 
+#include "gui/TMouse.hpp"
+#include "media/Platform.hpp"
 #include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
+
+void forgetInput()
+{
+    media::input().flushKeys();
+    media::input().flushMouse();
+    if (hasGuiMouse())
+        guiMouse().clear();
+}
 
 void runUntilGone(TEkran& screen)
 {

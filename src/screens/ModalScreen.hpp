@@ -16,6 +16,9 @@ Screen& setUpOnce(base::Owned<Screen>& slot)
     return *slot;
 }
 
+// Nothing pressed, clicked or typed so far reaches the next frame.
+void forgetInput();
+
 // Frames of the screen (its update, its drawing, the frame's end) until it has faded away; it
 // is the running screen meanwhile.
 void runUntilGone(TEkran& screen);
