@@ -32,6 +32,7 @@
 #include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
 #include "screens/LevelSummary.hpp"
+#include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 
 #include <algorithm>
@@ -1371,6 +1372,25 @@ void TMainGame::finish()
 
 void TMainGame::goMenu()
 {
+    base::Program& program = base::program();
+    if (!program.options) {
+        leaveForTitle();
+        return;
+    }
+    const std::string answer = media::text::toUpper(program.options->mainLoop(this));
+    if (answer == TOptions::restart) {
+        wynik = "RESTART-LEVEL";
+        dFade = 1;
+    } else if (answer == TOptions::mainMenu) {
+        leaveForTitle();
+    } else {
+        // Back to play: the time spent in the menu is no frame of the level.
+        _prepareDelta();
+    }
+}
+
+void TMainGame::leaveForTitle()
+{
     // Whatever is in the air lands first, so the level is whole when it is taken up again.
     play_->flights.landAllFlights();
     play_->resources.landResources();
@@ -1387,7 +1407,7 @@ void TMainGame::_controlKEYBOARD()
     if (!level)
         return;
     if (!cheatsOn) {
-        // Escape leaves for the title screen (there is no in-game menu).
+        // Escape opens the menu during play.
         if (media::input().keyHits(media::key::Escape) && state == GameState::Normal)
             goMenu();
         return;

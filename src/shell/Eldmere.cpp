@@ -274,7 +274,13 @@ void Eldmere::runGame()
         }
         mainGame->setLevel(std::move(level));
         mainGame->draw();
-        mainGame->mainLoop();
+        // The menu's restart deals the level again from its file.
+        while (mainGame->mainLoop() == "RESTART-LEVEL") {
+            if (hasProfile())
+                profile().resetUndos();
+            mainGame->setLevel(loadLevelFile(launch_.level, 1, 1, 1, options));
+            mainGame->draw();
+        }
         return;
     }
     control_.start();
