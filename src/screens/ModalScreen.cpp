@@ -6,6 +6,15 @@
 #include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
 
+void openOver(TEkran& screen, TEkran* background)
+{
+    screen.ekran = background;
+    screen.alpha = 0;
+    screen.dAlpha = 1;
+    screen.fade = 0;
+    screen.dFade = 0;
+}
+
 void forgetInput()
 {
     media::input().flushKeys();

@@ -103,11 +103,7 @@ int TCredits::listHeight() const
 
 void TCredits::prepare(TEkran* background)
 {
-    ekran = background;
-    alpha = 0;
-    dAlpha = 1;
-    fade = 0;
-    dFade = 0;
+    openOver(*this, background);
     y = startY;
 }
 

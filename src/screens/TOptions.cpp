@@ -112,14 +112,10 @@ bool TOptions::overTitle() const
 
 void TOptions::prepare(TEkran* background)
 {
-    ekran = background;
-    alpha = 0;
-    dAlpha = 1;
+    openOver(*this, background);
     fade2 = 0;
     dFade2 = 0.5f;
     wynik = "";
-    fade = 0;
-    dFade = 0;
     holdedMusic = 0;
     holdedSound = 0;
     const bool title = overTitle();

@@ -15,6 +15,7 @@
 
 namespace
 {
+using e2e::traceField;
 using testing_support::TempFolder;
 
 const std::string game = ELDMERE_GAME_EXE;
@@ -72,17 +73,6 @@ std::vector<std::string> runArgs(const TempFolder& t, const std::string& input, 
             "--trace",    t / "trace.txt"};
 }
 
-// The value of `key=` in a trace line.
-std::string field(const std::string& line, const std::string& key)
-{
-    std::istringstream words(line);
-    for (std::string word; words >> word;) {
-        if (word.rfind(key + "=", 0) == 0)
-            return word.substr(key.size() + 1);
-    }
-    return "";
-}
-
 TEST(LevelMenu, VolumesSetThereAreStoredAndTheNextRunStartsFromThem)
 {
     const OptionsLayout layout;
@@ -126,17 +116,17 @@ TEST(LevelMenu, RestartDealsTheLevelAfresh)
     int plays = 0;
     std::ifstream in(t / "trace.txt");
     for (std::string line; std::getline(in, line);) {
-        if (field(line, "event") == "deal")
+        if (traceField(line, "event") == "deal")
             deals.push_back(line);
-        if (field(line, "event") == "play")
+        if (traceField(line, "event") == "play")
             ++plays;
     }
     EXPECT_EQ(plays, 1); // the left card, before the restart
     ASSERT_EQ(deals.size(), 2u);
     // The second deal has the whole table and deck again, and the score from nothing.
-    EXPECT_EQ(field(deals[1], "table"), field(deals[0], "table"));
-    EXPECT_EQ(field(deals[1], "deck"), field(deals[0], "deck"));
-    EXPECT_EQ(field(deals[1], "score"), "0");
-    EXPECT_GT(std::stoll(field(deals[1], "frame")), 200);
+    EXPECT_EQ(traceField(deals[1], "table"), traceField(deals[0], "table"));
+    EXPECT_EQ(traceField(deals[1], "deck"), traceField(deals[0], "deck"));
+    EXPECT_EQ(traceField(deals[1], "score"), "0");
+    EXPECT_GT(std::stoll(traceField(deals[1], "frame")), 200);
 }
 } // namespace

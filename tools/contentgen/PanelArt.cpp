@@ -491,6 +491,19 @@ void profilePanel(Context& context)
 constexpr int barWidth = 268;
 constexpr int barHeight = 24;
 
+// Upright notches 26 pixels apart from `first` to before `end`, in deep gold at `alpha`.
+void scaleNotches(cairo_t* cr, double first, double end, double top, double bottom, double alpha)
+{
+    cairo_new_path(cr);
+    for (double nx = first; nx < end; nx += 26.0) {
+        cairo_move_to(cr, nx, top);
+        cairo_line_to(cr, nx, bottom);
+    }
+    cairo_set_line_width(cr, 1.0);
+    paint::setColour(cr, goldDeep.withAlpha(alpha));
+    cairo_stroke(cr);
+}
+
 void volumeBar(Context& context)
 {
     Canvas canvas(barWidth, barHeight);
@@ -521,14 +534,7 @@ void volumeBar(Context& context)
     cairo_set_source(cr, round.get());
     cairo_paint(cr);
     // Notches every so often, to read the level by.
-    cairo_new_path(cr);
-    for (double nx = x + 26.0; nx < x + w - 10.0; nx += 26.0) {
-        cairo_move_to(cr, nx, y + 3.0);
-        cairo_line_to(cr, nx, y + h - 3.0);
-    }
-    cairo_set_line_width(cr, 1.0);
-    paint::setColour(cr, goldDeep.withAlpha(0.45));
-    cairo_stroke(cr);
+    scaleNotches(cr, x + 26.0, x + w - 10.0, y + 3.0, y + h - 3.0, 0.45);
     cairo_restore(cr);
     cairo_set_line_width(cr, 1.4);
     paint::setColour(cr, ink);
@@ -558,14 +564,7 @@ void volumeGroove(Context& context)
     cairo_save(cr);
     cairo_clip_preserve(cr);
     // The notches of the scale, faint in the dark.
-    cairo_new_path(cr);
-    for (double nx = x + 28.0; nx < x + cw - 12.0; nx += 26.0) {
-        cairo_move_to(cr, nx, y + 5.0);
-        cairo_line_to(cr, nx, y + ch - 5.0);
-    }
-    cairo_set_line_width(cr, 1.0);
-    paint::setColour(cr, goldDeep.withAlpha(0.5));
-    cairo_stroke(cr);
+    scaleNotches(cr, x + 28.0, x + cw - 12.0, y + 5.0, y + ch - 5.0, 0.5);
     cairo_restore(cr);
     // A lit lower lip and a gold rim.
     cairo_set_line_width(cr, 1.6);
