@@ -21,6 +21,7 @@ class Platform;
 
 struct CardSet;
 class ProfileManagerScreen;
+class TCredits;
 class TDeltaTime;
 class TEkran;
 class TEnterText;
@@ -102,6 +103,7 @@ public:
     Owned<TQuestContinue> questContinue;
     // The players' screen, over the title screen (made when first asked for).
     Owned<ProfileManagerScreen> profileScreen;
+    Owned<TCredits> credits;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 

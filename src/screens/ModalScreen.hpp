@@ -16,6 +16,12 @@ Screen& setUpOnce(base::Owned<Screen>& slot)
     return *slot;
 }
 
+// The screen drawn over `background` (none: over black) fades in from nothing, unveiled.
+void openOver(TEkran& screen, TEkran* background);
+
+// Nothing pressed, clicked or typed so far reaches the next frame.
+void forgetInput();
+
 // Frames of the screen (its update, its drawing, the frame's end) until it has faded away; it
 // is the running screen meanwhile.
 void runUntilGone(TEkran& screen);

@@ -20,14 +20,6 @@
 
 namespace
 {
-void forgetInput()
-{
-    media::input().flushKeys();
-    media::input().flushMouse();
-    if (hasGuiMouse())
-        guiMouse().clear();
-}
-
 // Shows a button and lets it be clicked, or hides it.
 void offerButton(TGui& gui, const std::string& name, bool offered)
 {

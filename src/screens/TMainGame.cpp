@@ -32,6 +32,7 @@
 #include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
 #include "screens/LevelSummary.hpp"
+#include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 
 #include <algorithm>
@@ -1382,7 +1383,35 @@ void TMainGame::settle()
 
 void TMainGame::goMenu()
 {
+    base::Program& program = base::program();
+    if (!program.options) {
+        leaveForTitle();
+        return;
+    }
+    const std::string answer = media::text::toUpper(program.options->mainLoop(this));
+    if (answer == TOptions::restart) {
+        wynik = "RESTART-LEVEL";
+        dFade = 1;
+    } else if (answer == TOptions::mainMenu) {
+        leaveForTitle();
+    } else {
+        // Back to play: the time spent in the menu is no frame of the level.
+        _prepareDelta();
+    }
+}
+
+void TMainGame::leaveForTitle()
+{
     settle();
+    const rules::Board& board = play_->board;
+    // The quest's record of the level takes it as it stands (a record made now is brought up
+    // to date when the level is taken up again and finished).
+    if (TProfile* p = player())
+        p->UPDATE_levelAndStage(
+            {.score = static_cast<int>(std::clamp<long long>(board.score(), INT_MIN, INT_MAX)),
+             .cardsLeft = board.tableCount(),
+             .multiplier = static_cast<float>(board.multiplierTenths()) / 10.0f,
+             .longestDrive = board.longestDrive()});
     if (hasProfile() && profile().tryb != "QUEST") {
         play_->board.resetDriveAndMultiplier();
         syncLevel();
@@ -1396,7 +1425,7 @@ void TMainGame::_controlKEYBOARD()
     if (!level)
         return;
     if (!cheatsOn) {
-        // Escape leaves for the title screen (there is no in-game menu).
+        // Escape opens the menu during play.
         if (media::input().keyHits(media::key::Escape) && state == GameState::Normal)
             goMenu();
         return;

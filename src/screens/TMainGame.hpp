@@ -129,11 +129,14 @@ public:
     void prepare();
     std::string mainLoop();
     void finish();
-    // Leaves the level for the title screen; it can be taken up again from where it stands.
     // Everything in the air lands and the level takes the table as the rules hold it, so the
     // level is whole when it is saved or taken up again.
     void settle();
+    // The menu: the options screen over the level. Play goes on, the level starts again, or
+    // the level is left for the title screen as it stands, to be taken up again later.
     void goMenu();
+    // Leaves the level for the title screen; it can be taken up again from where it stands.
+    void leaveForTitle();
     void _controlKEYBOARD();
     void setState(GameState next) { state = next; }
     // Takes the level to be played next (shared with the player's saved quest level); the rules

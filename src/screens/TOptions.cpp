@@ -2,12 +2,18 @@
 #include "screens/TOptions.hpp"
 
 #include "audio/TGlobalSnd.hpp"
+#include "base/Approach.hpp"
 #include "base/Program.hpp"
 #include "base/VirtualScreen.hpp"
 #include "data/DataFiles.hpp"
 #include "gui/TMouse.hpp"
 #include "media/FileSystem.hpp"
+#include "media/Keys.hpp"
 #include "media/Platform.hpp"
+#include "screens/Frame.hpp"
+#include "screens/ModalScreen.hpp"
+#include "screens/TCredits.hpp"
+#include "screens/TMainMenu.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +38,11 @@ float storedVolume(double value)
 {
     return value < 0.05 ? 0.0f : roundedVolume(value);
 }
+
+TGlobalSnd* soundRegistry()
+{
+    return base::hasProgram() ? base::program().globalSnd.get() : nullptr;
+}
 } // namespace
 
 std::string TOptions::settingsPath()
@@ -49,9 +60,9 @@ void TOptions::loadOptions()
     customCursor = asFlag(file.getFloat("settings::customCursor"));
     musicVol = storedVolume(file.getFloat("settings::musicVolume"));
     soundVol = storedVolume(file.getFloat("settings::soundVolume"));
-    if (base::hasProgram() && base::program().globalSnd) {
-        base::program().globalSnd->setMusicVol(musicVol);
-        base::program().globalSnd->setSoundVol(soundVol);
+    if (TGlobalSnd* sounds = soundRegistry()) {
+        sounds->setMusicVol(musicVol);
+        sounds->setSoundVol(soundVol);
     }
 }
 
@@ -81,4 +92,241 @@ void TOptions::setupMouse()
             guiMouse().hide();
     }
     media::display().showPointer(customCursor != 1);
+}
+
+TOptions::TOptions()
+{
+    id = "OPTIONS";
+}
+
+void TOptions::setup()
+{
+    pasek = media::pictures().load("gfx/gui/options/pasek.png");
+    Gui = loadGui("gfx/gui/options/options.gui");
+}
+
+bool TOptions::overTitle() const
+{
+    return dynamic_cast<const TMainMenu*>(ekran) != nullptr;
+}
+
+void TOptions::prepare(TEkran* background)
+{
+    openOver(*this, background);
+    fade2 = 0;
+    dFade2 = 0.5f;
+    wynik = "";
+    holdedMusic = 0;
+    holdedSound = 0;
+    const bool title = overTitle();
+    if (auto credits = Gui->getItem("credits"))
+        credits->setState(title ? 1 : 0, title ? 1 : 0);
+    if (auto back = Gui->getItem("mainMenu"))
+        back->setState(title ? 0 : 1, title ? 0 : 1);
+    // A restart of the title screen would only close the screen: it is offered in a level alone.
+    if (auto again = Gui->getItem("restart"))
+        again->setState(title ? 0 : 1, title ? 0 : 1);
+    showToggles();
+    forgetInput();
+}
+
+void TOptions::showToggles()
+{
+    const auto show = [this](const char* on, const char* off, int value) {
+        if (auto w = Gui->getItem(on))
+            w->setState(value, value);
+        if (auto w = Gui->getItem(off))
+            w->setState(1 - value, 1 - value);
+    };
+    show("on", "off", fullScreen);
+    show("onW", "offW", wideScreen);
+    show("onC", "offC", customCursor);
+}
+
+bool TOptions::dragBar(const VolumeBar& bar, int& holded, float& volume)
+{
+    const TMouse& mouse = guiMouse();
+    const bool inArea = mouse.inRect(bar.areaX, bar.areaY, bar.areaW, bar.areaH) != 0;
+    const int right = bar.areaX + bar.areaW;
+    const bool sideways = holded && (mouse.x < bar.areaX || mouse.x > right) && mouse.y >= bar.rowTop
+                          && mouse.y <= bar.rowBottom;
+    if (!inArea && !sideways)
+        return false;
+    holded = 1;
+    volume =
+        static_cast<float>(std::clamp(mouse.x, bar.areaX, right) - bar.areaX) / static_cast<float>(bar.areaW);
+    return true;
+}
+
+void TOptions::updateBars()
+{
+    // A press this frame holds the button too, so a click on a bar sets its volume.
+    const bool held = media::input().mouseDown(media::mouse::Left) || guiMouse().leftPressed;
+    if (!held) {
+        holdedMusic = 0;
+        holdedSound = 0;
+        return;
+    }
+    TGlobalSnd* sounds = soundRegistry();
+    if (dragBar(musicBar, holdedMusic, musicVol) && sounds)
+        sounds->setMusicVol(musicVol);
+    const float before = soundVol;
+    if (dragBar(soundBar, holdedSound, soundVol)) {
+        if (sounds)
+            sounds->setSoundVol(soundVol);
+        // A tick at every tenth, at the new loudness.
+        if (static_cast<int>(before * 10) != static_cast<int>(soundVol * 10) && sounds)
+            sounds->playMySound("test");
+    }
+}
+
+void TOptions::updateToggles()
+{
+    if (!guiMouse().leftPressed)
+        return;
+    const TMouse& mouse = guiMouse();
+    const auto pressedIn = [&mouse](const HitRect& r) { return mouse.inRect(r.x, r.y, r.w, r.h) != 0; };
+    if (pressedIn(fullScreenRow))
+        switchScreen();
+    else if (pressedIn(wideScreenRow))
+        switchWideScreen();
+    else if (pressedIn(cursorRow))
+        switchCursor();
+}
+
+void TOptions::switchScreen()
+{
+    fullScreen = 1 - fullScreen;
+    // A headless run has no window to change; otherwise the player's choice holds from now on,
+    // whatever the command line asked for this run.
+    if (!media::display().headless()) {
+        fullScreenThisRun.reset();
+        openScreen();
+    }
+    forgetInput();
+}
+
+void TOptions::switchWideScreen()
+{
+    wideScreen = 1 - wideScreen;
+    if (!media::display().headless() && fullScreenThisRun.value_or(fullScreen != 0))
+        openScreen();
+    forgetInput();
+}
+
+void TOptions::switchCursor()
+{
+    customCursor = 1 - customCursor;
+    setupMouse();
+    forgetInput();
+}
+
+void TOptions::applyVolumes()
+{
+    musicVol = roundedVolume(musicVol);
+    soundVol = roundedVolume(soundVol);
+    if (TGlobalSnd* sounds = soundRegistry()) {
+        sounds->setMusicVol(musicVol);
+        sounds->setSoundVol(soundVol);
+    }
+}
+
+void TOptions::changeVolume(float& volume, float by)
+{
+    volume += by;
+    applyVolumes();
+}
+
+void TOptions::close()
+{
+    dAlpha = 0;
+    dFade = 0;
+    dFade2 = 0;
+}
+
+void TOptions::updateButtons()
+{
+    constexpr float step = 0.05f;
+    if (Gui->clickedItem("ok") || media::input().keyHits(media::key::Escape) > 0) {
+        close();
+    } else if (Gui->clickedItem("plus1")) {
+        changeVolume(musicVol, step);
+    } else if (Gui->clickedItem("minus1")) {
+        changeVolume(musicVol, -step);
+    } else if (Gui->clickedItem("plus2")) {
+        changeVolume(soundVol, step);
+    } else if (Gui->clickedItem("minus2")) {
+        changeVolume(soundVol, -step);
+    } else if (Gui->clickedItem("on") || Gui->clickedItem("off")) {
+        switchScreen();
+    } else if (Gui->clickedItem("onW") || Gui->clickedItem("offW")) {
+        switchWideScreen();
+    } else if (Gui->clickedItem("onC") || Gui->clickedItem("offC")) {
+        switchCursor();
+    } else if (Gui->clickedItem("credits")) {
+        credits().mainLoop(this);
+        forgetInput();
+    } else if (Gui->clickedItem("restart")) {
+        wynik = restart;
+        close();
+    } else if (Gui->clickedItem("mainMenu")) {
+        wynik = mainMenu;
+        close();
+    }
+}
+
+void TOptions::update()
+{
+    beginFrame();
+    updateBars();
+    updateToggles();
+    _updateAlpha();
+    _updateFade();
+    approach(fade2, dFade2, 0.05f);
+    _updateGui();
+    // The buttons answer only while the screen stands fully open.
+    if (alpha == 1 && dAlpha == 1)
+        updateButtons();
+    showToggles();
+}
+
+void TOptions::draw()
+{
+    if (ekran)
+        ekran->draw();
+    media::Renderer& gfx = media::gfx();
+    if (fade2 > 0) {
+        drawStandards();
+        gfx.setColor(0, 0, 0);
+        gfx.setAlpha(fade2);
+        gfx.drawRect(0, 0, 1024, 768);
+    }
+    drawStandards();
+    _drawGui();
+    drawStandards();
+    gfx.setAlpha(alpha);
+    const auto drawBar = [&gfx, this](const VolumeBar& bar, float volume) {
+        const float w = static_cast<float>(pasek.width()) * std::clamp(volume, 0.0f, 1.0f);
+        const float h = static_cast<float>(pasek.height());
+        if (w > 0)
+            gfx.drawSubPicture(pasek, static_cast<float>(bar.drawX), static_cast<float>(bar.drawY), w, h, 0,
+                               0, w, h);
+    };
+    drawBar(musicBar, musicVol);
+    drawBar(soundBar, soundVol);
+    drawStandards();
+    _drawBlackFade();
+    drawStandards();
+}
+
+std::string TOptions::mainLoop(TEkran* background)
+{
+    if (!Gui)
+        setup();
+    prepare(background);
+    runUntilGone(*this);
+    // The screen's answer and the settings are settled: the pointer's last press stays here.
+    forgetInput();
+    saveOptions();
+    return wynik;
 }

@@ -25,8 +25,9 @@
 #include "rules/AutoPlay.hpp"
 #include "rules/Trace.hpp"
 #include "screens/GuiPreview.hpp"
-#include "screens/TMainGame.hpp"
 #include "screens/ProfileManagerScreen.hpp"
+#include "screens/TCredits.hpp"
+#include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
@@ -283,7 +284,13 @@ void Eldmere::runGame()
         }
         mainGame->setLevel(std::move(level));
         mainGame->draw();
-        mainGame->mainLoop();
+        // The menu's restart deals the level again from its file.
+        while (mainGame->mainLoop() == "RESTART-LEVEL") {
+            if (hasProfile())
+                profile().resetUndos();
+            mainGame->setLevel(loadLevelFile(launch_.level, 1, 1, 1, options));
+            mainGame->draw();
+        }
         return;
     }
     control_.start();
@@ -337,6 +344,8 @@ bool Eldmere::playsThroughTheTitle() const
 void Eldmere::connectTitleScreen()
 {
     mainMenu->showProfileManager = [this] { ::profileScreen().mainLoop(mainMenu.get()); };
+    mainMenu->showOptions = [this](TEkran& background) { options->mainLoop(&background); };
+    mainMenu->showCredits = [this] { ::credits().mainLoop(mainMenu.get()); };
     mainMenu->dealFreePlayLevel = [this] {
         if (hasProfile())
             mainGame->setLevel(profile().getRandomLevel());

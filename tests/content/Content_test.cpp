@@ -80,7 +80,7 @@ TEST_F(ShippedContent, HasTheLanguageTablesAndNoMarkerFiles)
     ASSERT_TRUE(code);
     std::string lang = media::text::trim(*code);
     EXPECT_EQ(lang, "en");
-    for (const char* table : {"names.txt", "gameTexts.txt", "mainMenu.txt"})
+    for (const char* table : {"names.txt", "gameTexts.txt", "mainMenu.txt", "credits.txt", "options.txt"})
         EXPECT_TRUE(readTextTable("txt/" + lang + "/" + table)) << table;
     for (const char* marker : {"cheats.txt", "noTutorial.txt", "noLogo.txt", "playLogOn.txt",
                                "playlog-net.txt", "data/_stages.dat"})

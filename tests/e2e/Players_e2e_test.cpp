@@ -44,7 +44,8 @@ e2e::Run play(const TempFolder& t, const std::string& script, int frames)
     std::ofstream(t / "input.txt") << script;
     return e2e::runGame(game,
                         {"--headless", "--fixed-step", "--seed", "2", "--frames", std::to_string(frames),
-                         "--input", t / "input.txt", "--user-dir", t / "user", "--screenshot", t / "shot.png"},
+                         "--input", t / "input.txt", "--user-dir", t / "user", "--screenshot",
+                         t / "shot.png"},
                         runDir);
 }
 
@@ -90,7 +91,8 @@ TEST(Players, NewRenameDeleteAndChooseByClicksAreKeptOnDisk)
                     "}\n\n")
         << second;
     // The renamed player's data went with it; the deleted player's files stay on disk.
-    EXPECT_NE(readFile(t / "user/Profiles/65-78-89-65-/profile.dat").find("name = \"ANYA\""), std::string::npos);
+    EXPECT_NE(readFile(t / "user/Profiles/65-78-89-65-/profile.dat").find("name = \"ANYA\""),
+              std::string::npos);
     EXPECT_EQ(media::fs::pathType(t / "user/Profiles/65-78-78-65-"), media::fs::PathType::Absent);
     EXPECT_EQ(media::fs::pathType(t / "user/Profiles/66-79-/profile.dat"), media::fs::PathType::File);
     EXPECT_EQ(two.err.find("damaged"), std::string::npos) << two.err;

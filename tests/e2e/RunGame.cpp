@@ -160,4 +160,13 @@ double brightness(const media::Image& image, int x0, int y0, int w, int h)
     }
     return sum / (w * h);
 }
+std::string traceField(const std::string& line, const std::string& key)
+{
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        if (word.rfind(key + "=", 0) == 0)
+            return word.substr(key.size() + 1);
+    }
+    return "";
+}
 } // namespace e2e

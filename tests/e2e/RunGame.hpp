@@ -59,6 +59,9 @@ std::string output(const std::string& command);
 // A copy of the game's run folder (executable and content) to break things in.
 std::string copyRunFolder(const std::string& from, const std::string& to);
 
+// The value of `key=` in a trace line ("" when it has none).
+std::string traceField(const std::string& line, const std::string& key);
+
 // A PNG screenshot (empty when it cannot be read), and the mean of (r + g + b) / 3 over a
 // rectangle of it.
 media::Image readPng(const std::string& path);

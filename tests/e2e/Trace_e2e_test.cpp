@@ -17,6 +17,7 @@
 
 namespace
 {
+using e2e::traceField;
 using testing_support::TempFolder;
 
 const std::string game = ELDMERE_GAME_EXE;
@@ -30,17 +31,6 @@ std::vector<std::string> linesOf(const std::string& path)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
-}
-
-// The value of `key=` in a trace line ("" when it has none).
-std::string field(const std::string& line, const std::string& key)
-{
-    std::istringstream words(line);
-    for (std::string word; words >> word;) {
-        if (word.rfind(key + "=", 0) == 0)
-            return word.substr(key.size() + 1);
-    }
-    return "";
 }
 
 // Every line in the one documented shape, fields in their order.
@@ -83,22 +73,24 @@ TEST(Trace, TheGameOnScreenWritesEveryRulesEventTheSameWayEachRun)
     const std::vector<std::string> lines = linesOf(t / "a.txt");
     ASSERT_GT(lines.size(), 20u);
     expectWellFormed(lines);
-    EXPECT_EQ(field(lines.front(), "event"), "deal");
+    EXPECT_EQ(traceField(lines.front(), "event"), "deal");
     std::set<std::string> kinds;
     for (const std::string& line : lines)
-        kinds.insert(field(line, "event"));
+        kinds.insert(traceField(line, "event"));
     for (const char* kind : {"deal", "play", "deck", "uncover", "coin", "drive-end", "multiplier",
                              "sword-pick", "sword-use", "level-end"})
         EXPECT_TRUE(kinds.count(kind)) << kind;
     // The level's end says what the result line says: two cards left on the table, no deck.
     auto end = std::find_if(lines.begin(), lines.end(),
-                            [](const auto& l) { return field(l, "event") == "level-end"; });
+                            [](const auto& l) { return traceField(l, "event") == "level-end"; });
     ASSERT_NE(end, lines.end());
-    EXPECT_EQ(field(*end, "table"), "2");
+    EXPECT_EQ(traceField(*end, "table"), "2");
     // Frames only go forward, and the score never falls.
     for (std::size_t k = 1; k < lines.size(); ++k) {
-        EXPECT_LE(std::stoll(field(lines[k - 1], "frame")), std::stoll(field(lines[k], "frame"))) << lines[k];
-        EXPECT_LE(std::stoll(field(lines[k - 1], "score")), std::stoll(field(lines[k], "score"))) << lines[k];
+        EXPECT_LE(std::stoll(traceField(lines[k - 1], "frame")), std::stoll(traceField(lines[k], "frame")))
+            << lines[k];
+        EXPECT_LE(std::stoll(traceField(lines[k - 1], "score")), std::stoll(traceField(lines[k], "score")))
+            << lines[k];
     }
 
     ASSERT_EQ(play(t / "b.txt").status, 0);
@@ -139,13 +131,13 @@ TEST(Trace, ZTakesMovesBackToTheStateBeforeThem)
     bool playing = false;    // swords picked up as play begins are not moves
     int undos = 0;
     for (const std::string& line : lines) {
-        const std::string frame = field(line, "frame");
-        if (!previous.empty() && field(previous, "frame") != frame)
-            beforeFrame = field(previous, "digest");
-        const std::string event = field(line, "event");
+        const std::string frame = traceField(line, "frame");
+        if (!previous.empty() && traceField(previous, "frame") != frame)
+            beforeFrame = traceField(previous, "digest");
+        const std::string event = traceField(line, "event");
         // A sword turned from the deck leaves the deck, not the table, and is no move of its own.
-        const bool tableSword =
-            event == "sword-pick" && !previous.empty() && field(line, "table") != field(previous, "table");
+        const bool tableSword = event == "sword-pick" && !previous.empty()
+                                && traceField(line, "table") != traceField(previous, "table");
         if (event == "play" || event == "deck")
             playing = true;
         if (event == "hammer-leaves")
@@ -159,7 +151,7 @@ TEST(Trace, ZTakesMovesBackToTheStateBeforeThem)
             moves.pop_back();
             const bool firstOfItsFrame = moves.empty() || moves.back().frame != undone.frame;
             if (firstOfItsFrame) {
-                EXPECT_EQ(field(line, "digest"), undone.before) << line;
+                EXPECT_EQ(traceField(line, "digest"), undone.before) << line;
             }
         }
         previous = line;
@@ -189,10 +181,10 @@ TEST(Trace, TheUndoButtonTakesAPlayBackOnceAndIsThenSpent)
     expectWellFormed(lines);
     std::vector<std::string> events;
     for (const std::string& line : lines)
-        events.push_back(field(line, "event"));
+        events.push_back(traceField(line, "event"));
     ASSERT_EQ(events, (std::vector<std::string>{"deal", "deck", "play", "undo", "play"}));
-    EXPECT_EQ(field(lines[3], "digest"), field(lines[1], "digest")); // as before the play
-    EXPECT_EQ(field(lines[4], "digest"), field(lines[2], "digest")); // the same play again
+    EXPECT_EQ(traceField(lines[3], "digest"), traceField(lines[1], "digest")); // as before the play
+    EXPECT_EQ(traceField(lines[4], "digest"), traceField(lines[2], "digest")); // the same play again
 }
 
 TEST(Trace, AFileThatCannotBeWrittenIsReportedAtStart)
@@ -243,7 +235,7 @@ TEST(RulesOnly, OurPlayerReachesWhatItReachesOnScreenOnEveryShippedLevel)
         const std::vector<std::string> lines = linesOf(t / "trace.txt");
         ASSERT_FALSE(lines.empty()) << level;
         expectWellFormed(lines);
-        EXPECT_EQ(field(lines.front(), "event"), "deal") << level;
+        EXPECT_EQ(traceField(lines.front(), "event"), "deal") << level;
     }
 }
 
@@ -270,7 +262,7 @@ TEST(HammerAtTheDeal, OpensTheRocksWhenPlayBegins)
     const std::vector<std::string> lines = linesOf(t / "screen.txt");
     std::vector<std::string> events;
     for (const std::string& line : lines)
-        events.push_back(field(line, "event"));
+        events.push_back(traceField(line, "event"));
     auto at = [&](const std::string& kind) {
         return std::find(events.begin(), events.end(), kind) - events.begin();
     };

@@ -3,15 +3,21 @@
 #include "screens/TMainGame.hpp"
 
 #include "cards/TCardData.hpp"
+#include "screens/TOptions.hpp"
+#include "shell/InputScript.hpp"
+#include "support/DialogFixture.hpp"
 #include "support/GameFixture.hpp"
+#include "support/RunFolder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 
 namespace
 {
+using testing_support::DialogFixture;
 using testing_support::GameFixture;
 using testing_support::TestCard;
 
@@ -209,6 +215,65 @@ TEST(Leaving, EscapeLandsWhatIsInTheAirAndLeavesForTheTitle)
     EXPECT_EQ(level.spot.back()->id, 3); // the played card reached the spot, not nowhere
     EXPECT_EQ(level.cards.size(), 1u);
 }
+
+struct MenuCase
+{
+    const char* what;
+    const char* event; // a widget of the options screen, or a key
+    std::string wynik;
+    bool leftAtOnce; // the loop ends with no fade
+    bool fadingOut;  // the screen fades out to its result
+};
+
+std::ostream& operator<<(std::ostream& out, const MenuCase& c)
+{
+    return out << c.what;
+}
+
+class GameMenu : public ::testing::TestWithParam<MenuCase>
+{};
+
+TEST_P(GameMenu, EscapeOpensTheOptionsAndTheirAnswerIsActedOn)
+{
+    const MenuCase& c = GetParam();
+    GameFixture f;
+    testing_support::TempFolder user;
+    shell::Eldmere& p = f.cards().program().program();
+    p.userDataPath = user.path();
+    std::filesystem::create_directories(user / "Data");
+    p.options = std::make_unique<TOptions>();
+    p.options->Gui = loadGui(testing_support::runDir + "/gfx/gui/options/options.gui");
+    TLevel& level = f.play({{300, 300, 3}, {700, 300, 9}}, {20, 21}, {2});
+    f.clickCard(*level.cards.front());
+    ASSERT_FALSE(f.inPlay().flights.flyingToSpot.empty());
+    // The menu runs its own frames, each a 60th of a second; its answer comes 30 frames in.
+    f.cards().program().clock().stepsWithFrames = true;
+    const std::string event =
+        std::string(c.event).starts_with("key") ? c.event : DialogFixture::clickOn(*p.options->Gui, c.event);
+    std::string error;
+    auto script =
+        shell::InputScript::parse(std::to_string(framesDone() + 30) + " " + event + "\n", "menu", error);
+    ASSERT_TRUE(script) << error;
+    p.useInputScript(std::move(*script));
+    f.cards().program().input().feedKey(media::key::Escape, true);
+    f.cards().program().input().feedKey(media::key::Escape, false);
+    f.frame();
+    const long long before = framesDone();
+    f.game->_controlKEYBOARD();
+    EXPECT_GT(framesDone() - before, 40); // the menu was shown, faded in and out
+    EXPECT_EQ(f.game->wynik, c.wynik);
+    EXPECT_EQ(f.game->fade == 1.0f, c.leftAtOnce);
+    EXPECT_EQ(f.game->dFade == 1.0f, c.leftAtOnce || c.fadingOut);
+    // Leaving for the title lands what was in the air; otherwise it flies on.
+    EXPECT_EQ(f.inPlay().flights.flyingCards.empty(), c.leftAtOnce);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GameMenu,
+                         ::testing::Values(MenuCase{"ok: play goes on", "ok", "", false, false},
+                                           MenuCase{"Escape: play goes on", "key Escape tap", "", false,
+                                                    false},
+                                           MenuCase{"restart", "restart", "RESTART-LEVEL", false, true},
+                                           MenuCase{"main menu", "mainMenu", "MAIN-MENU", true, true}));
 
 TEST(Hammer, FreeAtTheDealItLeavesWhenPlayBeginsAndTheRocksOpenWhenItsSwellEnds)
 {

@@ -41,6 +41,8 @@ TEST_P(PopUpAnswers, GiveOneForYesAndZeroForNo)
     const PopUpCase& c = GetParam();
     DialogFixture f;
     TPopUp& box = popUp();
+    // The buttons stand where this kind of box puts them (a message's one button in the middle).
+    box.prepare("", nullptr, c.question);
     // Frame 30: the box has faded in.
     switch (c.answer) {
     case Answer::YesButton: f.script({{30, DialogFixture::clickOn(*box.Gui, "yes")}}); break;

@@ -292,6 +292,21 @@ void closeSign(cairo_t* cr)
     }
 }
 
+// A level bar: the minus; turned a quarter and laid over it, the plus.
+void minusSign(cairo_t* cr)
+{
+    paint::roundedRectangle(cr, -12, -3.4, 24, 6.8, 2.5);
+}
+
+void plusSign(cairo_t* cr)
+{
+    minusSign(cr);
+    cairo_save(cr);
+    cairo_rotate(cr, pi / 2);
+    minusSign(cr);
+    cairo_restore(cr);
+}
+
 Canvas roundStrip(std::uint64_t seed, const Sign& sign)
 {
     Canvas strip(roundSize * 4, roundSize);
@@ -431,6 +446,10 @@ void addGuiArt(Registry& registry)
                  [](Context& c) { c.save(roundStrip(32, downSign), "gfx/gui/common/round-down.png"); });
     registry.add("gui", "gfx/gui/common/round-close.png",
                  [](Context& c) { c.save(roundStrip(33, closeSign), "gfx/gui/common/round-close.png"); });
+    registry.add("gui", "gfx/gui/common/round-minus.png",
+                 [](Context& c) { c.save(roundStrip(34, minusSign), "gfx/gui/common/round-minus.png"); });
+    registry.add("gui", "gfx/gui/common/round-plus.png",
+                 [](Context& c) { c.save(roundStrip(35, plusSign), "gfx/gui/common/round-plus.png"); });
     registry.add("gui", "gfx/gui/mainGame/undo-tab.png", undoTab);
 }
 } // namespace contentgen

@@ -2,7 +2,8 @@
 // title screen's menu panel (gfx/gui/screen-title/menu.png), the question and message scrolls
 // (gfx/gui/popup/scroll.png, scroll2.png), the scroll that asks whether to continue the quest
 // (gfx/gui/continueQuest/scroll.png), the player list's panel
-// (gfx/gui/profileManager/panel.png) and the volume bar (gfx/gui/options/pasek.png).
+// (gfx/gui/profileManager/panel.png), the volume bar (gfx/gui/options/pasek.png) and the groove
+// it lies in (gfx/gui/options/groove.png).
 //
 // The game writes and places its buttons on all of them, so they carry no words, and where it
 // writes there is a calm field: night glass on the menu, plain parchment on the scrolls and
@@ -490,6 +491,19 @@ void profilePanel(Context& context)
 constexpr int barWidth = 268;
 constexpr int barHeight = 24;
 
+// Upright notches 26 pixels apart from `first` to before `end`, in deep gold at `alpha`.
+void scaleNotches(cairo_t* cr, double first, double end, double top, double bottom, double alpha)
+{
+    cairo_new_path(cr);
+    for (double nx = first; nx < end; nx += 26.0) {
+        cairo_move_to(cr, nx, top);
+        cairo_line_to(cr, nx, bottom);
+    }
+    cairo_set_line_width(cr, 1.0);
+    paint::setColour(cr, goldDeep.withAlpha(alpha));
+    cairo_stroke(cr);
+}
+
 void volumeBar(Context& context)
 {
     Canvas canvas(barWidth, barHeight);
@@ -520,19 +534,49 @@ void volumeBar(Context& context)
     cairo_set_source(cr, round.get());
     cairo_paint(cr);
     // Notches every so often, to read the level by.
-    cairo_new_path(cr);
-    for (double nx = x + 26.0; nx < x + w - 10.0; nx += 26.0) {
-        cairo_move_to(cr, nx, y + 3.0);
-        cairo_line_to(cr, nx, y + h - 3.0);
-    }
-    cairo_set_line_width(cr, 1.0);
-    paint::setColour(cr, goldDeep.withAlpha(0.45));
-    cairo_stroke(cr);
+    scaleNotches(cr, x + 26.0, x + w - 10.0, y + 3.0, y + h - 3.0, 0.45);
     cairo_restore(cr);
     cairo_set_line_width(cr, 1.4);
     paint::setColour(cr, ink);
     cairo_stroke(cr);
     context.save(canvas, "gfx/gui/options/pasek.png");
+}
+
+// options/groove.png: the dark channel cut into the panel that the volume bar fills from the
+// left; held by its middle, it lies centred on the bar, 4 pixels wider and 8 taller, so the
+// empty part of the scale still shows where full volume would end.
+void volumeGroove(Context& context)
+{
+    const int w = barWidth + 8;
+    const int h = barHeight + 8;
+    Canvas canvas(w, h);
+    cairo_t* cr = canvas.cr();
+    const double x = 2.0;
+    const double y = 5.0;
+    const double cw = w - 4.0;
+    const double ch = barHeight - 3.0;
+    cairo_new_path(cr);
+    paint::roundedRectangle(cr, x, y, cw, ch, ch / 2.0);
+    Pattern depth = paint::linearGradient(
+        0, y, 0, y + ch, {{0.0, Colour::bytes(12, 8, 6, 0.95)}, {1.0, Colour::bytes(46, 32, 20, 0.9)}});
+    cairo_set_source(cr, depth.get());
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    // The notches of the scale, faint in the dark.
+    scaleNotches(cr, x + 28.0, x + cw - 12.0, y + 5.0, y + ch - 5.0, 0.5);
+    cairo_restore(cr);
+    // A lit lower lip and a gold rim.
+    cairo_set_line_width(cr, 1.6);
+    paint::setColour(cr, goldDeep);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, x + ch / 2.0, y + ch + 1.2);
+    cairo_line_to(cr, x + cw - ch / 2.0, y + ch + 1.2);
+    cairo_set_line_width(cr, 1.0);
+    paint::setColour(cr, goldLight.withAlpha(0.45));
+    cairo_stroke(cr);
+    context.save(canvas, "gfx/gui/options/groove.png");
 }
 } // namespace
 
@@ -547,5 +591,6 @@ void addPanelArt(Registry& registry)
                  [](Context& c) { c.save(questScroll(460, 360), "gfx/gui/continueQuest/scroll.png"); });
     registry.add("panels", "gfx/gui/profileManager/panel.png", profilePanel);
     registry.add("panels", "gfx/gui/options/pasek.png", volumeBar);
+    registry.add("panels", "gfx/gui/options/groove.png", volumeGroove);
 }
 } // namespace contentgen

@@ -1,5 +1,6 @@
 // TitleArt.cpp: the "title" group's scenery: the title screen's backdrop and foreground
-// (gfx/gui/screen-title/back.jpg and tree-layer.png), the light patches that pulse over them
+// (gfx/gui/screen-title/back.jpg and tree-layer.png; the credits scroll over the same night,
+// darkened, gfx/backgrounds/background-3.jpg), the light patches that pulse over them
 // (lights-1.png to lights-7.png) and the clouds that drift across the sky
 // (gfx/effects/clouds/chmura1.png to chmura5.png).
 //
@@ -281,7 +282,7 @@ void vignetteAndFinish(Image& image)
     }
 }
 
-void backdrop(Context& context)
+Image nightOverTheLake()
 {
     Canvas upper(width, height);
     sky(upper.cr());
@@ -300,7 +301,26 @@ void backdrop(Context& context)
     image = lake.toImage();
     mist(image);
     vignetteAndFinish(image);
-    context.save(image, "gfx/gui/screen-title/back.jpg", 90);
+    return image;
+}
+
+void backdrop(Context& context)
+{
+    context.save(nightOverTheLake(), "gfx/gui/screen-title/back.jpg", 90);
+}
+
+// The credits scroll over the same night, darkened so the names stand out against it.
+void creditsBackdrop(Context& context)
+{
+    Image image = nightOverTheLake();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            Pixel& p = image.at(x, y);
+            auto dim = [](std::uint8_t v) { return toByte(std::max(8.0, v * 0.55)); };
+            p = Pixel{dim(p.r), dim(p.g), dim(p.b), 255};
+        }
+    }
+    context.save(image, "gfx/backgrounds/background-3.jpg", 90);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -962,6 +982,7 @@ Image cloud(std::uint64_t seed)
 void addTitleArt(Registry& registry)
 {
     registry.add("title", "gfx/gui/screen-title/back.jpg", backdrop);
+    registry.add("title", "gfx/backgrounds/background-3.jpg", creditsBackdrop);
     registry.add("title", "gfx/gui/screen-title/tree-layer.png", treeLayer);
     for (std::size_t i = 0; i < lightPatches.size(); ++i) {
         const std::string path = "gfx/gui/screen-title/lights-" + std::to_string(i + 1) + ".png";
