@@ -7,6 +7,7 @@
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 #include "support/CardFixture.hpp"
+#include "support/LevelTexts.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,22 +23,13 @@
 namespace
 {
 using testing_support::CardFixture;
+using testing_support::threeCardLevel;
 
 std::string bytesOf(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-// A level in progress with a few table cards.
-const char* levelText = "level {\n"
-                        "\tdeck {\n\t\ti = 2\n\t\tdeckCard1 = 5\n\t\tdeckCard2 = 17\n\t}\n"
-                        "\tcards {\n\t\ti = 3\n"
-                        "\t\tcard1 {\n\t\t\tid = 4\n\t\t\tdim = 300, 330\n\t\t}\n"
-                        "\t\tcard2 {\n\t\t\tid = 30\n\t\t\tdim = 500, 330\n\t\t}\n"
-                        "\t\tcard3 {\n\t\t\tid = 8\n\t\t\tdim = 724, 330\n\t\t}\n"
-                        "\t}\n"
-                        "}\n";
 
 class SavesUnderKill : public ::testing::Test
 {
@@ -49,7 +41,7 @@ protected:
         std::filesystem::create_directories(f.folder() / "user/Data");
         for (int stage = 1; stage <= stageCount; ++stage) {
             for (int level = 1; level <= 10; ++level)
-                f.folder().write(TLevelManager::levelPath(stage, level), levelText);
+                f.folder().write(TLevelManager::levelPath(stage, level), threeCardLevel);
         }
         f.program().program().options = std::make_unique<TOptions>();
         f.program().program().profileManager = std::make_unique<TProfileManager>();

@@ -8,6 +8,7 @@
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
 #include "support/CardFixture.hpp"
+#include "support/LevelTexts.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,16 +18,7 @@
 namespace
 {
 using testing_support::CardFixture;
-
-// Three table cards, a deck and a spot.
-const char* levelText = "level {\n"
-                        "\tdeck {\n\t\ti = 2\n\t\tdeckCard1 = 5\n\t\tdeckCard2 = 17\n\t}\n"
-                        "\tcards {\n\t\ti = 3\n"
-                        "\t\tcard1 {\n\t\t\tid = 4\n\t\t\tdim = 300, 330\n\t\t}\n"
-                        "\t\tcard2 {\n\t\t\tid = 30\n\t\t\tdim = 500, 330\n\t\t}\n"
-                        "\t\tcard3 {\n\t\t\tid = 8\n\t\t\tdim = 724, 330\n\t\t}\n"
-                        "\t}\n"
-                        "}\n";
+using testing_support::threeCardLevel;
 
 class Flow : public ::testing::Test
 {
@@ -38,7 +30,7 @@ protected:
         p.userDataPath = f.folder() / "user";
         for (int stage = 1; stage <= 2; ++stage) {
             for (int level = 1; level <= (stage == 1 ? 3 : 2); ++level)
-                f.folder().write(TLevelManager::levelPath(stage, level), levelText);
+                f.folder().write(TLevelManager::levelPath(stage, level), threeCardLevel);
         }
         p.levelManager = std::make_unique<TLevelManager>();
         p.mainGame = std::make_unique<TMainGame>();
