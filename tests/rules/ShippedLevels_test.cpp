@@ -7,6 +7,7 @@
 #include "levels/LevelLayout.hpp"
 #include "levels/Levels.hpp"
 #include "rules/AutoPlay.hpp"
+#include "rules/Solver.hpp"
 #include "screens/TProfileManager.hpp"
 #include "support/RunFolder.hpp"
 #include "support/TestProgram.hpp"
@@ -250,6 +251,40 @@ TEST_F(RulesShippedLevels, OurPlayerGoesOnUntilNothingIsLeftToDo)
         EXPECT_EQ(end.cardsLeft, board.tableCount()) << path;
         for (int slot : board.tableOrder())
             EXPECT_FALSE(board.canPlay(slot)) << path << " slot " << slot;
+    }
+}
+} // namespace
+
+namespace
+{
+// The solver over every shipped level as dealt: it never says "no" where our greedy player
+// clears the table, it never leaves more cards than greedy does, and its line, replayed, leaves
+// the cards it promised.
+TEST_F(RulesShippedLevels, TheSolverAgreesWithGreedyPlayAndItsLineKeepsItsWord)
+{
+    ASSERT_FALSE(layouts.empty());
+    for (const auto& [path, layout] : layouts) {
+        SCOPED_TRACE(path);
+        Board board(layout);
+        board.deal();
+        board.beginPlay();
+        board.landAll();
+        rules::SolveOptions options;
+        options.nodeBudget = 200'000;
+        const rules::SolveResult result = rules::solve(board, options);
+
+        Board greedy = board;
+        const rules::LevelEnd end = rules::playOut(greedy);
+        if (end.cardsLeft == 0) {
+            EXPECT_EQ(result.winnable, rules::Verdict::Yes);
+        }
+        if (result.winnable != rules::Verdict::Unknown) {
+            EXPECT_LE(result.cardsLeftMin, end.cardsLeft);
+        }
+        Board replay = board;
+        for (const rules::SolverMove& move : result.line)
+            ASSERT_TRUE(rules::makeMove(replay, move));
+        EXPECT_EQ(replay.tableCount(), result.cardsLeftMin);
     }
 }
 } // namespace
