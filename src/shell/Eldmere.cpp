@@ -23,6 +23,7 @@
 #include "media/Report.hpp"
 #include "media/Text.hpp"
 #include "rules/AutoPlay.hpp"
+#include "rules/Solver.hpp"
 #include "rules/Trace.hpp"
 #include "screens/GuiPreview.hpp"
 #include "screens/ProfileManagerScreen.hpp"
@@ -33,6 +34,7 @@
 #include "screens/TProfileManager.hpp"
 #include "shell/Control.hpp"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -261,18 +263,15 @@ void Eldmere::runGame()
         preview.mainLoop();
         return;
     }
+    if (!launch_.solve.empty()) {
+        solveDeals();
+        return;
+    }
     if (!launch_.level.empty()) {
         // One level from a file, then the end.
         DealOptions options;
         if (hasProfile()) {
-            // A shipped quest level plays as that place in the quest: its name on the plate, and
-            // the swords and hints the quest deals there.
-            static const std::regex questPlace(R"(stage-([0-9]{1,3})/level-([0-9]{1,3})\.lvl$)");
-            std::smatch place;
-            if (std::regex_search(launch_.level, place, questPlace)) {
-                profile().stageID = std::stoi(place[1].str());
-                profile().levelID = std::stoi(place[2].str());
-            }
+            takeQuestPlaceOf(launch_.level);
             options = profile().dealOptions();
             profile().resetUndos();
         }
@@ -319,6 +318,55 @@ private:
 };
 } // namespace
 
+void Eldmere::takeQuestPlaceOf(const std::string& path)
+{
+    // A shipped quest level plays as that place in the quest: its name on the plate, and the
+    // swords and hints the quest deals there.
+    static const std::regex questPlace(R"(stage-([0-9]{1,3})/level-([0-9]{1,3})\.lvl$)");
+    std::smatch place;
+    if (hasProfile() && std::regex_search(path, place, questPlace)) {
+        profile().stageID = std::stoi(place[1].str());
+        profile().levelID = std::stoi(place[2].str());
+    }
+}
+
+void Eldmere::solveDeals()
+{
+    takeQuestPlaceOf(launch_.solve);
+    const std::uint32_t first = launch_.seed.value_or(1);
+    int winnable = 0;
+    for (int k = 0; k < launch_.deals; ++k) {
+        const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
+        media::random().seed(seed);
+        DealOptions options = profile().dealOptions();
+        options.resourceTypes = resourceTypeCount();
+        std::shared_ptr<TLevel> level = loadLevelFile(launch_.solve, 1, 1, 1, options);
+        rules::SolveResult result;
+        long long ms = 0;
+        // A level that could not be read, or holds no table cards, cannot be decided.
+        if (level && !level->cards.empty()) {
+            rules::Board board(layoutOf(*level));
+            board.deal();
+            board.beginPlay();
+            board.landAll();
+            const auto started = std::chrono::steady_clock::now();
+            result = rules::solve(board);
+            ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now()
+                                                                       - started)
+                     .count();
+        }
+        const char* verdict = result.winnable == rules::Verdict::Yes  ? "yes"
+                              : result.winnable == rules::Verdict::No ? "no"
+                                                                      : "unknown";
+        winnable += result.winnable == rules::Verdict::Yes ? 1 : 0;
+        std::printf("solve %s seed %u winnable %s cards-left-min %d nodes %lld ms %lld\n",
+                    launch_.solve.c_str(), seed, verdict, result.cardsLeftMin, result.nodes, ms);
+    }
+    std::printf("solve %s deals %d winnable %d share %.2f\n", launch_.solve.c_str(), launch_.deals, winnable,
+                static_cast<double>(winnable) / launch_.deals);
+    std::fflush(stdout);
+}
+
 void Eldmere::playByTheRules(const TLevel& level)
 {
     rules::Layout layout = layoutOf(level);
@@ -338,7 +386,7 @@ void Eldmere::playByTheRules(const TLevel& level)
 
 bool Eldmere::playsThroughTheTitle() const
 {
-    return launch_.level.empty() && launch_.gui.empty();
+    return launch_.level.empty() && launch_.gui.empty() && launch_.solve.empty();
 }
 
 void Eldmere::connectTitleScreen()

@@ -39,6 +39,12 @@ public:
     // for free play.
     void connectTitleScreen();
 
+    // A shipped quest level's path (".../stage-SS/level-LL.lvl") makes that the player's place
+    // in the quest, so it is dealt as the quest deals it there.
+    void takeQuestPlaceOf(const std::string& path);
+    // Deals the level of --solve as the game would, --deals times with seeds from --seed on,
+    // and prints whether each can be cleared, then the share that can.
+    void solveDeals();
     // Our own player plays a level by the rules alone, then the result line is printed.
     void playByTheRules(const TLevel& level);
     // Makes the per-user data folder with "Data" and "Profiles" inside.

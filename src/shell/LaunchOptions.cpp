@@ -73,6 +73,16 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
         } else if (flag == "--trace") {
             if (!value(options.trace))
                 return false;
+        } else if (flag == "--solve") {
+            if (!value(options.solve))
+                return false;
+        } else if (flag == "--deals") {
+            if (!value(text))
+                return false;
+            if (!parseNumber(text, options.deals) || options.deals < 1 || options.deals > 100000) {
+                error = "--deals takes a whole number from 1 to 100000, not '" + text + "'";
+                return false;
+            }
         } else if (flag == "--level") {
             if (!value(options.level))
                 return false;
@@ -93,6 +103,10 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
     if (options.rulesOnly && (!options.autoplay || options.level.empty())) {
         error = "--rules-only plays one level by itself: it needs --autoplay and --level";
         return false;
+    }
+    if (!options.solve.empty()) {
+        // Deciding deals needs no window.
+        options.headless = true;
     }
     if (!options.profileName.empty() && !options.autoplay) {
         error = "--profile names the player our own player types in: it needs --autoplay";
@@ -123,6 +137,9 @@ std::string usageText()
            "  --profile NAME      with --autoplay: the name it gives a new player\n"
            "  --rules-only        with --autoplay and --level: play by the rules alone, no screen\n"
            "  --trace FILE        write every rules event of the levels played to FILE\n"
+           "  --solve PATH        decide whether deals of the level file PATH can be cleared:\n"
+           "                      one line per deal, then the share of winnable deals\n"
+           "  --deals K           with --solve: K deals, with seeds --seed, --seed + 1, ...\n"
            "  --timings           tell on stderr when the first picture and the first frame\n"
            "                      to play in were shown\n"
            "  --user-dir DIR      keep settings and profiles in DIR\n"

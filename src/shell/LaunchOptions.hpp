@@ -23,6 +23,8 @@ struct LaunchOptions
     std::string profileName;           // ... and names a new player so
     bool rulesOnly = false;            // ... by the rules alone: no screen, flights or drawing
     std::string trace;                 // write a line per rules event here
+    std::string solve;                 // decide whether deals of this level can be cleared
+    int deals = 1;                     // ... this many, with seeds --seed, --seed + 1, ...
     bool timings = false;              // tell on stderr how long start-up took
     bool help = false;
 };
