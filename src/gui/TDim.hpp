@@ -22,6 +22,9 @@ struct TDim
         x2 = x + w;
         y2 = y + h;
     }
+    // The middle of the pointer rectangle, whatever the reference point is.
+    float middleX() const { return (x1 + x2) / 2; }
+    float middleY() const { return (y1 + y2) / 2; }
 };
 
 // A placement of w x h whose rectangle starts at (x, y).

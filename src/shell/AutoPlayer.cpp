@@ -47,8 +47,7 @@ AutoPlayer::Target AutoPlayer::widgetCentre(const TGui* gui, const std::string& 
     auto widget = gui ? gui->getItem(name) : nullptr;
     if (!widget)
         return {};
-    // The rectangle the widget answers clicks in, whatever its picture's handle.
-    return {true, (widget->dim.x1 + widget->dim.x2) / 2, (widget->dim.y1 + widget->dim.y2) / 2};
+    return {true, widget->dim.middleX(), widget->dim.middleY()};
 }
 
 AutoPlayer::Target AutoPlayer::chooseInGame(const TMainGame& game)

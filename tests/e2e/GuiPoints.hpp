@@ -29,9 +29,7 @@ inline Point widgetCentre(const std::string& path, const std::string& name)
     EXPECT_TRUE(widget) << path << ": no widget " << name;
     if (!widget)
         return {};
-    // The rectangle the widget answers clicks in, whatever its picture's handle.
-    return {static_cast<int>((widget->dim.x1 + widget->dim.x2) / 2),
-            static_cast<int>((widget->dim.y1 + widget->dim.y2) / 2)};
+    return {static_cast<int>(widget->dim.middleX()), static_cast<int>(widget->dim.middleY())};
 }
 
 // A scripted left click on that widget at `frame`: the pointer goes there a frame before.

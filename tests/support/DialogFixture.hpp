@@ -63,9 +63,8 @@ public:
         EXPECT_TRUE(widget) << name;
         if (!widget)
             return "move 0 0";
-        // The rectangle the widget answers clicks in, whatever its picture's handle.
-        const int x = static_cast<int>((widget->dim.x1 + widget->dim.x2) / 2);
-        const int y = static_cast<int>((widget->dim.y1 + widget->dim.y2) / 2);
+        const int x = static_cast<int>(widget->dim.middleX());
+        const int y = static_cast<int>(widget->dim.middleY());
         return "click left " + std::to_string(x) + " " + std::to_string(y);
     }
 
