@@ -219,6 +219,8 @@ int randomGameWithUndos(const rules::Layout& layout, unsigned seed, int moves, c
                 marks.push_back({history, before});
             else if (board.undoHistory().size() == history && board.digest() != before)
                 marks.clear(); // a change the history does not hold (a sword from the deck)
+            else if (board.undoHistory().size() < history)
+                marks.clear(); // the hammer left: nothing before it can be taken back
         }
         if (everyIdentity(board) != identities) {
             ADD_FAILURE() << path << ": an identity was lost or doubled at move " << move << " (seed " << seed
