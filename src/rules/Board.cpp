@@ -96,14 +96,16 @@ Board::Board(Layout layout)
                 above[static_cast<std::size_t>(other)].push_back(s);
         }
     }
-    aboveStart_.reserve(cards_.size() + 1);
+    auto cover = std::make_shared<CoverRelation>();
+    cover->start.reserve(cards_.size() + 1);
     for (auto& list : above) {
         std::sort(list.begin(), list.end());
         list.erase(std::unique(list.begin(), list.end()), list.end());
-        aboveStart_.push_back(static_cast<int>(above_.size()));
-        above_.insert(above_.end(), list.begin(), list.end());
+        cover->start.push_back(static_cast<int>(cover->above.size()));
+        cover->above.insert(cover->above.end(), list.begin(), list.end());
     }
-    aboveStart_.push_back(static_cast<int>(above_.size()));
+    cover->start.push_back(static_cast<int>(cover->above.size()));
+    cover_ = std::move(cover);
 
     std::sort(rack_.begin(), rack_.end(), [](const Identity& a, const Identity& b) { return a.id < b.id; });
 }
@@ -111,6 +113,13 @@ Board::Board(Layout layout)
 void Board::setListener(Listener* listener)
 {
     listener_ = listener;
+}
+
+void Board::setKeepsUndoHistory(bool keep)
+{
+    keepsUndoHistory_ = keep;
+    if (!keep)
+        undoHistory_.clear();
 }
 
 void Board::emit(const Event& event) const
@@ -177,9 +186,10 @@ void Board::coverTest(int slot, int initial)
     }
     const bool wasUncovered = c.uncovered;
     bool covered = false;
-    for (int k = aboveStart_[static_cast<std::size_t>(slot)];
-         k < aboveStart_[static_cast<std::size_t>(slot) + 1]; ++k) {
-        if (cards_[static_cast<std::size_t>(above_[static_cast<std::size_t>(k)])].onTable) {
+    const CoverRelation& cover = *cover_;
+    for (int k = cover.start[static_cast<std::size_t>(slot)];
+         k < cover.start[static_cast<std::size_t>(slot) + 1]; ++k) {
+        if (cards_[static_cast<std::size_t>(cover.above[static_cast<std::size_t>(k)])].onTable) {
             covered = true;
             break;
         }
@@ -309,9 +319,7 @@ void Board::pickSword(int slot)
 {
     const Identity sword = cards_[static_cast<std::size_t>(slot)].card;
     const bool held = rackHolds(sword.id);
-    UndoEvent done = record(UndoKind::SwordPicked, slot, sword, true);
-    done.alreadyHeld = held;
-    undoHistory_.push_back(std::move(done));
+    remember(UndoKind::SwordPicked, slot, sword, true, held);
     takeOff(slot);
     CHECK_Cover(0);
     toRackOrDeparted(sword, held);
@@ -398,7 +406,7 @@ bool Board::play(int slot)
     }
     const bool hadIce = c.ice;
     const bool hadRocks = c.rocks;
-    undoHistory_.push_back(record(UndoKind::CardPlayed, slot, played, true));
+    remember(UndoKind::CardPlayed, slot, played, true);
     takeOff(slot);
     Event take = eventOf(EventKind::Take, slot, played);
     take.lastIce = hadIce && iceCount_ == 0;
@@ -437,7 +445,7 @@ bool Board::turnDeck()
         emit(e);
         return true;
     }
-    undoHistory_.push_back(record(UndoKind::DeckCard, -1, front, false));
+    remember(UndoKind::DeckCard, -1, front, false);
     spot_.push_back(front);
     emit(eventOf(EventKind::Deck, -1, front));
     if (drive_ != 0)
@@ -499,7 +507,7 @@ bool Board::useSword(int id)
         return false;
     const Identity sword = *at;
     // Recorded before the drive grows, so taking it back leaves the drive as it was.
-    undoHistory_.push_back(record(UndoKind::SwordUsed, -1, sword, false));
+    remember(UndoKind::SwordUsed, -1, sword, false);
     rack_.erase(at);
     spot_.push_back(sword);
     drive_ += 1;
@@ -509,18 +517,20 @@ bool Board::useSword(int id)
 
 // --- the undo history
 
-UndoEvent Board::record(UndoKind typ, int slot, Identity card, bool keepTable) const
+void Board::remember(UndoKind typ, int slot, Identity card, bool keepTable, bool alreadyHeld)
 {
-    UndoEvent e;
+    if (!keepsUndoHistory_)
+        return;
+    UndoEvent& e = undoHistory_.emplace_back();
     e.typ = typ;
     e.slot = slot;
     e.card = card;
+    e.alreadyHeld = alreadyHeld;
     e.score = score_;
     e.driveN = drive_;
     e.driveMN = tenths_;
     if (keepTable)
         e.table = TableState{cards_, tableCount_, iceCount_, iceLine_};
-    return e;
 }
 
 void Board::layTable(const TableState& table)

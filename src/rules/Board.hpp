@@ -8,6 +8,7 @@
 #include "rules/Listener.hpp"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -69,6 +70,9 @@ public:
     explicit Board(Layout layout);
     // The listener is told of every event from now on (none when null); it is not owned.
     void setListener(Listener* listener);
+    // Off for a board that only looks ahead (the solver): no history is kept, so copies stay
+    // small; undo() then has nothing to take back.
+    void setKeepsUndoHistory(bool keep);
 
     // Turns the table as dealt (nothing leaves it), then event Deal.
     void deal();
@@ -162,13 +166,20 @@ private:
     bool rackHolds(int id) const;
     int handOut(PendingKind kind, int amount, int length, int slot);
     Coin releaseColumnCoin(int slot);
-    UndoEvent record(UndoKind typ, int slot, Identity card, bool keepTable) const;
+    // Adds the move to the undo history (when one is kept), with the figures from before it.
+    void remember(UndoKind typ, int slot, Identity card, bool keepTable, bool alreadyHeld = false);
     void layTable(const TableState& table);
 
+    // Per slot, the later slots whose shapes overlap it: above[start[s] .. start[s+1]). Worked
+    // out once per deal and shared by every copy of the board.
+    struct CoverRelation
+    {
+        std::vector<int> start;
+        std::vector<int> above;
+    };
+
     std::vector<CardState> cards_;
-    // Per slot, the later slots whose shapes overlap it: above_[aboveStart_[s] .. aboveStart_[s+1]).
-    std::vector<int> aboveStart_;
-    std::vector<int> above_;
+    std::shared_ptr<const CoverRelation> cover_;
     std::vector<int> swordSlots_; // table slots holding a sword, ascending
     int tableCount_ = 0;
     int iceCount_ = 0; // cards on the table with ice
@@ -186,6 +197,7 @@ private:
     std::vector<Pending> pending_;
     int nextTicket_ = 1;
     std::vector<UndoEvent> undoHistory_;
+    bool keepsUndoHistory_ = true;
     Listener* listener_ = nullptr; // not owned
 };
 } // namespace rules

@@ -1,56 +1,66 @@
 // Solver.cpp
 #include "rules/Solver.hpp"
 
+#include "rules/PositionSet.hpp"
+
 #include <algorithm>
 #include <cstdint>
-#include <unordered_set>
+#include <span>
 
 namespace rules
 {
 namespace
 {
-// A position, exactly: per slot whether the card is there and its marks, then the deck left,
-// the spot card, the rack and whether the rocks are open.
-using Key = std::vector<std::uint32_t>;
+constexpr int bitsPerSlot = 5;
+constexpr int slotsPerWord = 64 / bitsPerSlot;
+constexpr int firstSword = 202, lastSword = 214;
 
-struct KeyHash
+// A position, exactly, as far as the play to come goes: per slot whether the card is there and
+// its marks (the cards themselves never change), then the deck left, the spot card's rank (all
+// that a card played on it looks at), whether the rocks are open, and how many of each sword
+// the rack holds.
+class PositionKey
 {
-    std::size_t operator()(const Key& key) const
+public:
+    explicit PositionKey(int slots)
+        : slotWords_((static_cast<std::size_t>(slots) + slotsPerWord - 1) / slotsPerWord),
+          words_(slotWords_ + 2, 0)
+    {}
+
+    std::size_t words() const { return words_.size(); }
+
+    std::span<const std::uint64_t> of(const Board& board)
     {
-        std::uint64_t h = 1469598103934665603ull;
-        for (std::uint32_t v : key) {
-            h ^= v;
-            h *= 1099511628211ull;
+        std::fill(words_.begin(), words_.end(), 0);
+        const int slots = board.slotCount();
+        for (int slot = 0; slot < slots; ++slot) {
+            const CardState& c = board.card(slot);
+            if (!c.onTable)
+                continue;
+            const std::uint64_t bits = 1u | (c.uncovered ? 2u : 0u) | (c.faceUp ? 4u : 0u)
+                                       | (c.rocks ? 8u : 0u) | (c.snow ? 16u : 0u);
+            words_[static_cast<std::size_t>(slot / slotsPerWord)] |= bits
+                                                                     << (bitsPerSlot * (slot % slotsPerWord));
         }
-        return static_cast<std::size_t>(h);
+        const auto spot = board.spotCard();
+        words_[slotWords_] = static_cast<std::uint64_t>(board.deck().size())
+                             | static_cast<std::uint64_t>(spot ? spot->rank & 0xffff : 0) << 32
+                             | static_cast<std::uint64_t>(board.rocksUnlocked() ? 1 : 0) << 48;
+        std::uint64_t rack = 0;
+        for (const Identity& sword : board.rack()) {
+            // Four bits of count per sword; the rack never holds one sword twice in play.
+            const int place = std::clamp(sword.id, firstSword, lastSword) - firstSword;
+            const std::uint64_t count = std::min<std::uint64_t>(((rack >> (4 * place)) & 15u) + 1, 15u);
+            rack = (rack & ~(std::uint64_t{15} << (4 * place))) | count << (4 * place);
+        }
+        words_[slotWords_ + 1] = rack;
+        return words_;
     }
-};
 
-Key keyOf(const Board& board)
-{
-    Key key;
-    const int slots = board.slotCount();
-    key.reserve(static_cast<std::size_t>(slots) + board.rack().size() + 4);
-    for (int slot = 0; slot < slots; ++slot) {
-        const CardState& c = board.card(slot);
-        std::uint32_t v = c.onTable ? 1u : 0u;
-        if (c.onTable) {
-            v |= (c.uncovered ? 2u : 0u) | (c.rocks ? 4u : 0u) | (c.snow ? 8u : 0u) | (c.ice ? 16u : 0u);
-            v |= static_cast<std::uint32_t>(c.card.id) << 5;
-        }
-        key.push_back(v);
-    }
-    key.push_back(static_cast<std::uint32_t>(board.deck().size()));
-    const auto spot = board.spotCard();
-    key.push_back(spot ? static_cast<std::uint32_t>(spot->id) : 0u);
-    std::vector<std::uint32_t> rack;
-    for (const Identity& s : board.rack())
-        rack.push_back(static_cast<std::uint32_t>(s.id));
-    std::sort(rack.begin(), rack.end());
-    key.insert(key.end(), rack.begin(), rack.end());
-    key.push_back(board.rocksUnlocked() ? 1u : 0u);
-    return key;
-}
+private:
+    std::size_t slotWords_;
+    std::vector<std::uint64_t> words_;
+};
 
 // The moves of a position, the likeliest to clear first.
 std::vector<SolverMove> movesOf(const Board& board)
@@ -70,13 +80,14 @@ std::vector<SolverMove> movesOf(const Board& board)
 class Search
 {
 public:
-    explicit Search(const SolveOptions& options) : options_(options) {}
+    Search(const SolveOptions& options, int slots) : options_(options), key_(slots), seen_(key_.words()) {}
 
     SolveResult run(const Board& dealt)
     {
         result_.cardsLeftMin = dealt.tableCount();
         Board board = dealt;
         board.setListener(nullptr);
+        board.setKeepsUndoHistory(false);
         board.landAll();
         const bool cleared = visit(board);
         if (cleared)
@@ -101,7 +112,7 @@ private:
             outOfBudget_ = true;
             return false;
         }
-        if (options_.rememberPositions && !seen_.insert(keyOf(board)).second)
+        if (options_.rememberPositions && !seen_.insert(key_.of(board)))
             return false;
         for (const SolverMove& move : movesOf(board)) {
             Board next = board;
@@ -119,7 +130,8 @@ private:
     SolveOptions options_;
     SolveResult result_;
     std::vector<SolverMove> path_;
-    std::unordered_set<Key, KeyHash> seen_;
+    PositionKey key_;
+    PositionSet seen_;
     bool outOfBudget_ = false;
 };
 } // namespace
@@ -139,6 +151,6 @@ bool makeMove(Board& board, const SolverMove& move)
 
 SolveResult solve(const Board& dealt, const SolveOptions& options)
 {
-    return Search(options).run(dealt);
+    return Search(options, dealt.slotCount()).run(dealt);
 }
 } // namespace rules

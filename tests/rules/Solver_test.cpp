@@ -95,6 +95,82 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// Tables with rocks, the hammer, ice and snow, the way the levels lay them out.
+struct ObstacleCase
+{
+    const char* what;
+    std::vector<rules::CardPlace> table; // the first lies lowest
+    float iceLine;                       // 1500 when no card carries ice
+    Verdict verdict;
+    int cardsLeft;
+};
+
+void PrintTo(const ObstacleCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+class ObstacleTables : public ::testing::TestWithParam<ObstacleCase>
+{};
+
+TEST_P(ObstacleTables, GetTheirKnownAnswer)
+{
+    const ObstacleCase& c = GetParam();
+    rules::Layout layout = tableLayout(c.table, {}, {rankCard(4, 3)});
+    layout.iceLine = c.iceLine;
+    const rules::Board board = dealt(layout);
+    const rules::SolveResult result = rules::solve(board);
+    EXPECT_EQ(result.winnable, c.verdict);
+    EXPECT_EQ(result.cardsLeftMin, c.cardsLeft);
+    rules::Board replay = board;
+    for (const SolverMove& move : result.line)
+        ASSERT_TRUE(rules::makeMove(replay, move));
+    EXPECT_EQ(replay.tableCount(), c.cardsLeft);
+}
+
+using testing_support::hammerCard;
+using testing_support::withIce;
+using testing_support::withRocks;
+using testing_support::withSnow;
+
+// The spot is a 4 in every case.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ObstacleTables,
+    ::testing::Values(
+        ObstacleCase{"the five frees the hammer, which opens the six's rocks",
+                     {place(100, 300, hammerCard), place(150, 330, rankCard(5)),
+                      withRocks(place(400, 300, rankCard(6)))},
+                     1500,
+                     Verdict::Yes,
+                     0},
+        // Rocks keep a card face down whatever lies on it, so a hammer under them stays.
+        ObstacleCase{"a hammer under the rocks it opens",
+                     {place(100, 300, hammerCard), withRocks(place(150, 330, rankCard(5)))},
+                     1500,
+                     Verdict::No,
+                     2},
+        ObstacleCase{"the last ice card lets the snowed card turn up",
+                     {withIce(place(100, 300, rankCard(5))), withSnow(place(400, 300, rankCard(6)))},
+                     100,
+                     Verdict::Yes,
+                     0},
+        ObstacleCase{"ice under the snow it holds",
+                     {withIce(place(100, 300, rankCard(5))), withSnow(place(150, 330, rankCard(6)))},
+                     100,
+                     Verdict::No,
+                     2},
+        ObstacleCase{"a sword picked up from the table bridges the gap",
+                     {place(100, 300, rankCard(9)), place(150, 330, swordCard(8))},
+                     1500,
+                     Verdict::Yes,
+                     0}),
+    [](const ::testing::TestParamInfo<ObstacleCase>& info) {
+        std::string name;
+        for (char ch : std::string(info.param.what))
+            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        return name;
+    });
+
 // A random small deal: up to eight cards in two overlapping rows, their ranks mostly a walk of
 // neighbours from the spot (so some deals clear and some do not), a short deck, maybe a sword.
 rules::Layout randomLayout(std::mt19937& random)
