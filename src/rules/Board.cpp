@@ -67,7 +67,7 @@ Board::Board(Layout layout)
     : deck_(std::move(layout.deck)), spot_(std::move(layout.spot)), rack_(std::move(layout.rack)),
       score_(layout.score), drive_(layout.driveN), tenths_(std::max(0, layout.multiplierTenths)),
       longestDrive_(layout.longestDrive), rocksUnlocked_(layout.rocksUnlocked), iceLine_(layout.iceLine),
-      items_(layout.items)
+      items_(layout.items), deckWaitsForPlayableCards_(layout.deckWaitsForPlayableCards)
 {
     const int n = static_cast<int>(layout.table.size());
     cards_.reserve(layout.table.size());

@@ -150,6 +150,7 @@ public:
     bool rocksUnlocked() const { return rocksUnlocked_; }
     float iceLine() const { return iceLine_; }
     const Items& items() const { return items_; }
+    bool deckWaitsForPlayableCards() const { return deckWaitsForPlayableCards_; }
     // A fingerprint of the state (not of the pending tickets): the table as a set, the deck, the
     // spot, the figures and the rack. Equal states give equal digests.
     std::uint64_t digest() const;
@@ -194,6 +195,7 @@ private:
     bool rocksUnlocked_ = false;
     float iceLine_ = 0;
     Items items_;
+    bool deckWaitsForPlayableCards_ = false;
     std::vector<Pending> pending_;
     int nextTicket_ = 1;
     std::vector<UndoEvent> undoHistory_;

@@ -43,6 +43,9 @@ struct Layout
     bool rocksUnlocked = false;
     float iceLine = 0; // x of the rightmost ice card; 1500 when none
     Items items;
+    // A lesson level: the deck is not turned while a table card can be played on the spot. The
+    // game screen holds the deck back; the solver looks no further.
+    bool deckWaitsForPlayableCards = false;
 };
 
 // The overlap lists of a table: for every pair whose centres, each truncated to whole pixels,

@@ -70,9 +70,10 @@ std::vector<SolverMove> movesOf(const Board& board)
         if (board.canPlay(slot))
             moves.push_back({SolverMove::Kind::Card, slot});
     }
+    const bool cardPlays = !moves.empty();
     for (const Identity& sword : board.rack())
         moves.push_back({SolverMove::Kind::Sword, sword.id});
-    if (!board.deck().empty())
+    if (!board.deck().empty() && !(cardPlays && board.deckWaitsForPlayableCards()))
         moves.push_back({SolverMove::Kind::Deck, 0});
     return moves;
 }
@@ -147,6 +148,15 @@ bool makeMove(Board& board, const SolverMove& move)
     if (made)
         board.landAll();
     return made;
+}
+
+Board dealtForPlay(Layout layout)
+{
+    Board board(std::move(layout));
+    board.deal();
+    board.beginPlay();
+    board.landAll();
+    return board;
 }
 
 SolveResult solve(const Board& dealt, const SolveOptions& options)

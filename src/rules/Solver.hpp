@@ -46,7 +46,11 @@ struct SolveOptions
     bool rememberPositions = true;
 };
 
-// `dealt` as dealt and begun (Board::deal, then beginPlay); it is not changed.
+// The board of a layout as the first move is made: dealt, the opening landed (a free hammer
+// gone, free swords picked up).
+Board dealtForPlay(Layout layout);
+
+// `dealt` as dealt and begun (dealtForPlay, or Board::deal then beginPlay); it is not changed.
 SolveResult solve(const Board& dealt, const SolveOptions& options = {});
 
 // Makes the move on the board and lands everything it sent on its way; false when the rules

@@ -238,6 +238,42 @@ TEST(Solver, AgreesWithASearchThatNeverForgetsAndNeverDeniesWhatGreedyClears)
     EXPECT_GT(lost, 40);
 }
 
+TEST(Solver, OnTheLessonLevelTurnsTheDeckOnlyWhenNoCardPlays)
+{
+    std::mt19937 random(7);
+    int fewerLines = 0;
+    for (int deal = 0; deal < 300; ++deal) {
+        SCOPED_TRACE("deal " + std::to_string(deal));
+        rules::Layout layout = randomLayout(random);
+        // A longer deck, so that turning it early can matter.
+        for (int i = 0; i < 4; ++i)
+            layout.deck.push_back(rankCard(std::uniform_int_distribution<int>(2, 14)(random), 2));
+        const rules::SolveResult free = rules::solve(dealt(layout));
+        layout.deckWaitsForPlayableCards = true;
+        const rules::Board board = dealt(layout);
+        const rules::SolveResult lesson = rules::solve(board);
+        // Fewer lines, so never a better answer than without the lesson.
+        EXPECT_GE(lesson.cardsLeftMin, free.cardsLeftMin);
+        if (lesson.winnable == Verdict::Yes) {
+            EXPECT_EQ(free.winnable, Verdict::Yes);
+        }
+        fewerLines += lesson.nodes < free.nodes ? 1 : 0;
+        rules::Board replay = board;
+        for (const SolverMove& move : lesson.line) {
+            if (move.kind == SolverMove::Kind::Deck) {
+                for (int slot : replay.tableOrder())
+                    ASSERT_FALSE(replay.canPlay(slot))
+                        << "the deck turned while slot " << slot << " could play";
+            }
+            ASSERT_TRUE(rules::makeMove(replay, move));
+        }
+        EXPECT_EQ(replay.tableCount(), lesson.cardsLeftMin);
+        if (::testing::Test::HasFailure())
+            break;
+    }
+    EXPECT_GT(fewerLines, 30) << "the lesson hardly ever took a line away: it is not being applied";
+}
+
 TEST(Solver, StopsAtItsBudgetAndSaysItDoesNotKnow)
 {
     // Twelve nines, a long deck of twos and fours and three rack swords: many positions, and no
