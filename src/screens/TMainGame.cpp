@@ -134,15 +134,8 @@ void TMainGame::setLevel(std::shared_ptr<TLevel> newLevel)
     level = std::move(newLevel);
     if (!level)
         return;
-    rules::Layout layout = layoutOf(*level);
-    if (TProfile* p = player()) {
-        layout.items.cashBonus = owns("KASA+5");
-        layout.items.maxMultiplierTenths = static_cast<int>(std::lround(p->getMaxDriveMultiplier() * 10));
-        for (const TSword& s : p->swords) {
-            if (s.sd && s.sd->cd)
-                layout.rack.push_back({s.sd->cd->id, s.sd->cd->seqN});
-        }
-    }
+    const TProfile* p = player();
+    rules::Layout layout = p ? p->layoutFor(*level) : layoutOf(*level);
     FlightHost& flightHost = *this;
     ResourceHost& resourceHost = *this;
     play_ = std::make_unique<LevelInPlay>(*level, std::move(layout), flightHost, resourceHost);
@@ -884,7 +877,7 @@ void TMainGame::_update_deckOver()
     _update_deckCardOver();
     if (deckOver && mouse.leftPressed && !movesWait()) {
         TProfile* p = player();
-        if (p && p->tryb == "QUEST" && p->stageID == 1 && p->levelID == 2 && !goodCards.empty()) {
+        if (p && p->deckWaitsForPlayableCards() && !goodCards.empty()) {
             // The lesson of this level: play the card first; the deck turns nothing.
         } else if (level->deck.empty() && level->driveN > 5) {
             LongDrive_end();

@@ -60,6 +60,8 @@ void TOptions::loadOptions()
     customCursor = asFlag(file.getFloat("settings::customCursor"));
     musicVol = storedVolume(file.getFloat("settings::musicVolume"));
     soundVol = storedVolume(file.getFloat("settings::soundVolume"));
+    // Absent from older files: off.
+    onlyWinnableDeals = asFlag(file.getFloat("settings::onlyWinnableDeals"));
     if (TGlobalSnd* sounds = soundRegistry()) {
         sounds->setMusicVol(musicVol);
         sounds->setSoundVol(soundVol);
@@ -74,6 +76,7 @@ bool TOptions::saveOptions()
     file.setFloat("settings::customCursor", customCursor);
     file.setFloat("settings::musicVolume", roundedVolume(musicVol));
     file.setFloat("settings::soundVolume", roundedVolume(soundVol));
+    file.setFloat("settings::onlyWinnableDeals", onlyWinnableDeals);
     return file.save(settingsPath());
 }
 
@@ -141,6 +144,7 @@ void TOptions::showToggles()
     show("on", "off", fullScreen);
     show("onW", "offW", wideScreen);
     show("onC", "offC", customCursor);
+    show("onD", "offD", onlyWinnableDeals);
 }
 
 bool TOptions::dragBar(const VolumeBar& bar, int& holded, float& volume)
@@ -192,6 +196,8 @@ void TOptions::updateToggles()
         switchWideScreen();
     else if (pressedIn(cursorRow))
         switchCursor();
+    else if (pressedIn(winnableDealsRow))
+        switchWinnableDeals();
 }
 
 void TOptions::switchScreen()
@@ -218,6 +224,12 @@ void TOptions::switchCursor()
 {
     customCursor = 1 - customCursor;
     setupMouse();
+    forgetInput();
+}
+
+void TOptions::switchWinnableDeals()
+{
+    onlyWinnableDeals = 1 - onlyWinnableDeals;
     forgetInput();
 }
 
@@ -263,6 +275,8 @@ void TOptions::updateButtons()
         switchWideScreen();
     } else if (Gui->clickedItem("onC") || Gui->clickedItem("offC")) {
         switchCursor();
+    } else if (Gui->clickedItem("onD") || Gui->clickedItem("offD")) {
+        switchWinnableDeals();
     } else if (Gui->clickedItem("credits")) {
         credits().mainLoop(this);
         forgetInput();

@@ -1,6 +1,6 @@
 // TOptions.hpp: the player-independent settings (full screen, wide screen, the game's own
-// cursor, music and sound volume), their file in the per-user data folder, and the options
-// screen that changes them: over the title screen, or over a level as its pause menu.
+// cursor, music and sound volume, only deals that can be cleared), their file in the per-user data folder,
+// and the options screen that changes them: over the title screen, or over a level as its pause menu.
 #pragma once
 
 #include "media/Picture.hpp"
@@ -42,12 +42,13 @@ public:
     static constexpr HitRect fullScreenRow{415, 430, 215, 37};
     static constexpr HitRect wideScreenRow{415, 475, 215, 37};
     static constexpr HitRect cursorRow{415, 515, 215, 37};
+    static constexpr HitRect winnableDealsRow{415, 555, 215, 37};
 
     TOptions();
 
     // Reads the settings file, writing the defaults first when there is none.
     void loadOptions();
-    // Writes the five settings; false (with a console line) when the file cannot be written.
+    // Writes the six settings; false (with a console line) when the file cannot be written.
     bool saveOptions();
     // Opens or reopens the display at 1024 x 768 with the current full-screen settings.
     bool openScreen();
@@ -70,6 +71,8 @@ public:
     void switchScreen();
     void switchWideScreen();
     void switchCursor();
+    // Takes effect from the next deal on.
+    void switchWinnableDeals();
 
     // Both volumes brought to 0..1 in steps of 0.05 and handed to the sound registry.
     void applyVolumes();
@@ -81,6 +84,8 @@ public:
     int fullScreen = 1;
     int wideScreen = 0;
     int customCursor = 1;
+    // The dealer deals again until the solver finds a line that clears the table.
+    int onlyWinnableDeals = 0;
     float fade2 = 0;
     float dFade2 = 0;
     float soundVol = 0.5f;

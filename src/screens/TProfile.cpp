@@ -8,15 +8,19 @@
 #include "cards/Swords.hpp"
 #include "cards/TCardData.hpp"
 #include "cards/TSwordData.hpp"
+#include "levels/LevelLayout.hpp"
 #include "levels/Levels.hpp"
 #include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Platform.hpp"
 #include "media/Text.hpp"
 #include "screens/ProfileFile.hpp"
+#include "screens/TOptions.hpp"
+#include "screens/WinnableDeal.hpp"
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 
 namespace
@@ -388,7 +392,7 @@ void TProfile::resetUndos()
 void TProfile::loadMyLevel()
 {
     resetUndos();
-    questLevel = loadLevelFile(levelPath(stageID, levelID), 1, 1, 1, dealOptions());
+    questLevel = dealLevel(levelPath(stageID, levelID), 1, 1, dealOptions());
 }
 
 std::string TProfile::getNextLevel()
@@ -460,6 +464,34 @@ std::shared_ptr<TLevel> TProfile::getFreePlayLevel() const
     DealOptions options = dealOptions();
     options.quest = false;
     options.swordRanksHeld.clear();
-    return loadLevelFile(levelPath(std::max(1, freeStageNumber), std::max(1, freeLevelNumber)), 1, 0, 0,
-                         options);
+    return dealLevel(levelPath(std::max(1, freeStageNumber), std::max(1, freeLevelNumber)), 0, 0, options);
+}
+
+std::shared_ptr<TLevel> TProfile::dealLevel(const std::string& path, int magic, int swords,
+                                            const DealOptions& options) const
+{
+    auto deal = [&]() -> std::shared_ptr<TLevel> { return loadLevelFile(path, 1, magic, swords, options); };
+    const bool winnableOnly =
+        base::hasProgram() && base::program().options && base::program().options->onlyWinnableDeals != 0;
+    if (!winnableOnly)
+        return deal();
+    return dealWinnable(deal, [this](const TLevel& level) { return layoutFor(level); }).level;
+}
+
+bool TProfile::deckWaitsForPlayableCards() const
+{
+    return tryb == "QUEST" && stageID == 1 && levelID == 2;
+}
+
+rules::Layout TProfile::layoutFor(const TLevel& level) const
+{
+    rules::Layout layout = layoutOf(level);
+    layout.items.cashBonus = getMyItem("KASA+5") != nullptr;
+    layout.items.maxMultiplierTenths = static_cast<int>(std::lround(getMaxDriveMultiplier() * 10));
+    layout.deckWaitsForPlayableCards = deckWaitsForPlayableCards();
+    for (const TSword& s : swords) {
+        if (s.sd && s.sd->cd)
+            layout.rack.push_back({s.sd->cd->id, s.sd->cd->seqN});
+    }
+    return layout;
 }

@@ -4,6 +4,7 @@
 #include "cards/TSword.hpp"
 #include "gui/TDim.hpp"
 #include "levels/DealOptions.hpp"
+#include "rules/Layout.hpp"
 #include "screens/TAward.hpp"
 #include "screens/TShopItem.hpp"
 #include "screens/TStageData.hpp"
@@ -105,6 +106,11 @@ public:
     // What this player brings to a deal: the quest position, the aids, the swords held and the
     // magic cards found, waiting or still to find.
     DealOptions dealOptions() const;
+    // The level as the rules will play it for this player: with the aids that change the
+    // figures and the swords held on the rack.
+    rules::Layout layoutFor(const TLevel& level) const;
+    // The quest's second level teaches playing a card first: the deck waits while one can be.
+    bool deckWaitsForPlayableCards() const;
     // The undo allowance of a level starting: 1, and 1 more for each of "UNDO-1" and "UNDO-2".
     void resetUndos();
     // The level of the quest position, dealt afresh with a new undo allowance (the flow hands
@@ -123,6 +129,10 @@ public:
     std::shared_ptr<TLevel> getRandomLevel();
     // The free-play level remembered, dealt afresh (a restart in free play).
     std::shared_ptr<TLevel> getFreePlayLevel() const;
+    // A fresh deal of the level file; with "winnable deals only" set, the dealer deals again
+    // until the solver clears the deal (see WinnableDeal.hpp).
+    std::shared_ptr<TLevel> dealLevel(const std::string& path, int magic, int swords,
+                                      const DealOptions& options) const;
     // Where the level of a quest position is kept.
     static std::string levelPath(int stage, int level);
     // The owned magic card with that id, or none.

@@ -47,6 +47,7 @@ TEST_F(Settings, FirstStartWritesTheDefaults)
                      "\tcustomCursor = 1\n"
                      "\tmusicVolume = 0.500000000\n"
                      "\tsoundVolume = 0.500000000\n"
+                     "\tonlyWinnableDeals = 0\n"
                      "}\n\n");
     EXPECT_EQ(options.fullScreen, 1);
     EXPECT_FLOAT_EQ(options.musicVol, 0.5f);
@@ -63,6 +64,21 @@ TEST_F(Settings, OddStoredValuesAreBroughtIntoRange)
     EXPECT_EQ(options.customCursor, 0);
     EXPECT_EQ(options.musicVol, 0.0f); // below one step is silence
     EXPECT_EQ(options.soundVol, 1.0f);
+    EXPECT_EQ(options.onlyWinnableDeals, 0); // a file from before the setting: off
+}
+
+TEST_F(Settings, WinnableDealsAreKeptAndAnOddValueCountsAsOn)
+{
+    write("settings {\n\tonlyWinnableDeals = 3\n}\n");
+    TOptions options;
+    options.loadOptions();
+    EXPECT_EQ(options.onlyWinnableDeals, 1);
+    options.onlyWinnableDeals = 0;
+    ASSERT_TRUE(options.saveOptions());
+    TOptions reloaded;
+    reloaded.onlyWinnableDeals = 1;
+    reloaded.loadOptions();
+    EXPECT_EQ(reloaded.onlyWinnableDeals, 0);
 }
 
 TEST_F(Settings, VolumeStepsDoNotDriftIntoSilence)
@@ -330,6 +346,7 @@ TEST_P(Toggles, SwitchOnceAndAHeadlessRunKeepsItsDisplay)
     EXPECT_EQ(s.stored().getFloat("settings::fullScreen"), o.fullScreen);
     EXPECT_EQ(s.stored().getFloat("settings::wideScreen"), o.wideScreen);
     EXPECT_EQ(s.stored().getFloat("settings::customCursor"), o.customCursor);
+    EXPECT_EQ(s.stored().getFloat("settings::onlyWinnableDeals"), o.onlyWinnableDeals);
     EXPECT_FALSE(s.f.program().display().fullScreen());
     EXPECT_EQ(s.f.program().display().surfaceSize().width, surface.width);
     EXPECT_EQ(s.f.program().display().surfaceSize().height, surface.height);
@@ -342,6 +359,7 @@ TEST_P(Toggles, SwitchOnceAndAHeadlessRunKeepsItsDisplay)
 const TOptions::HitRect fullRow = TOptions::fullScreenRow;
 const TOptions::HitRect wideRow = TOptions::wideScreenRow;
 const TOptions::HitRect cursorRow = TOptions::cursorRow;
+const TOptions::HitRect dealsRow = TOptions::winnableDealsRow;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Toggles,
@@ -354,7 +372,11 @@ INSTANTIATE_TEST_SUITE_P(
         ToggleCase{"wide screen", wideRow, "onW", "offW", &TOptions::wideScreen, Way::WidgetAlone},
         ToggleCase{"cursor", cursorRow, "onC", "offC", &TOptions::customCursor, Way::Row},
         ToggleCase{"cursor", cursorRow, "onC", "offC", &TOptions::customCursor, Way::Widget},
-        ToggleCase{"cursor", cursorRow, "onC", "offC", &TOptions::customCursor, Way::WidgetAlone}));
+        ToggleCase{"cursor", cursorRow, "onC", "offC", &TOptions::customCursor, Way::WidgetAlone},
+        ToggleCase{"winnable deals", dealsRow, "onD", "offD", &TOptions::onlyWinnableDeals, Way::Row},
+        ToggleCase{"winnable deals", dealsRow, "onD", "offD", &TOptions::onlyWinnableDeals, Way::Widget},
+        ToggleCase{"winnable deals", dealsRow, "onD", "offD", &TOptions::onlyWinnableDeals,
+                   Way::WidgetAlone}));
 
 enum class Under
 {
@@ -441,7 +463,8 @@ TEST(OptionsFile, PlacesTheTogglesInTheirRowsAndClearOfEachOther)
     const std::pair<TOptions::HitRect, std::vector<const char*>> rows[] = {
         {TOptions::fullScreenRow, {"on", "off"}},
         {TOptions::wideScreenRow, {"onW", "offW"}},
-        {TOptions::cursorRow, {"onC", "offC"}}};
+        {TOptions::cursorRow, {"onC", "offC"}},
+        {TOptions::winnableDealsRow, {"onD", "offD"}}};
     for (const auto& [row, names] : rows) {
         for (const char* name : names) {
             auto w = gui.getItem(name);
