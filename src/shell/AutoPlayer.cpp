@@ -10,6 +10,7 @@
 #include "media/Text.hpp"
 #include "rules/AutoPlay.hpp"
 #include "screens/ActiveScreen.hpp"
+#include "screens/LevelInPlay.hpp"
 #include "screens/TEnterText.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
@@ -38,9 +39,29 @@ AutoPlayer::Target swordPoint(const TSword& sword)
     const float across = (sword.rot + 90) * degrees;
     return {true, sword.dim.x - 36 * std::cos(across), sword.dim.y - 36 * std::sin(across)};
 }
+
+// The table as far as the moves go: the cards still on it, the deck left, the spot card and
+// the rack. Coins and lights on their way do not count.
+bool samePosition(const rules::Board& a, const rules::Board& b)
+{
+    if (a.slotCount() != b.slotCount() || a.tableCount() != b.tableCount()
+        || a.deck().size() != b.deck().size() || a.rack() != b.rack())
+        return false;
+    const auto spotA = a.spotCard();
+    const auto spotB = b.spotCard();
+    if (spotA.has_value() != spotB.has_value() || (spotA && spotA->id != spotB->id))
+        return false;
+    for (int slot = 0; slot < a.slotCount(); ++slot) {
+        if (a.onTable(slot) != b.onTable(slot))
+            return false;
+    }
+    return true;
+}
 } // namespace
 
-AutoPlayer::AutoPlayer(std::string name) : name_(name.empty() ? std::string(defaultName) : std::move(name)) {}
+AutoPlayer::AutoPlayer(std::string name, Chooser chooser)
+    : name_(name.empty() ? std::string(defaultName) : std::move(name)), chooser_(chooser)
+{}
 
 AutoPlayer::Target AutoPlayer::widgetCentre(const TGui* gui, const std::string& name)
 {
@@ -56,6 +77,9 @@ AutoPlayer::Target AutoPlayer::chooseInGame(const TMainGame& game)
     if (!game.level || game.state != GameState::Normal || game.alpha < 1)
         return t;
     const TLevel& level = *game.level;
+    // A cleared table: the level ends once the last card has landed, the deck left as it is.
+    if (game.levelInPlay() && game.levelInPlay()->board.tableCount() == 0)
+        return t;
     // The cards it sees free, as the rules' player weighs them.
     std::vector<rules::Candidate> freeCards;
     std::vector<const TCard*> seen;
@@ -95,13 +119,65 @@ AutoPlayer::Target AutoPlayer::chooseInGame(const TMainGame& game)
     return t;
 }
 
+AutoPlayer::Target AutoPlayer::chooseBySolver(const TMainGame& game)
+{
+    if (!game.level || !game.levelInPlay() || game.state != GameState::Normal || game.alpha < 1)
+        return {};
+    const rules::Board& board = game.levelInPlay()->board;
+    // The moves of the line the game has made since the last look.
+    while (expected_ && next_ < line_.size() && !samePosition(board, *expected_)) {
+        rules::Board after = *expected_;
+        if (!rules::makeMove(after, line_[next_]) || !samePosition(board, after))
+            break;
+        expected_ = std::move(after);
+        ++next_;
+    }
+    if (!expected_ || !samePosition(board, *expected_)) {
+        solved_ = rules::solve(board);
+        line_ = solved_.line;
+        next_ = 0;
+        expected_ = board;
+        expected_->setListener(nullptr);
+        expected_->setKeepsUndoHistory(false);
+        expected_->landAll();
+    }
+    if (next_ >= line_.size())
+        return chooseInGame(game);
+
+    const rules::SolverMove& move = line_[next_];
+    switch (move.kind) {
+    case rules::SolverMove::Kind::Card: {
+        // Once it lies free on screen (an uncovering, a breaking of rocks may still be showing).
+        const TCard& card = game.levelInPlay()->cardOf(move.value);
+        if (!isFree(card))
+            return {};
+        return {true, card.x, card.y};
+    }
+    case rules::SolverMove::Kind::Sword: {
+        const TSword* onRack = hasProfile() ? profile().getMySwordBySeqN(move.value - 200) : nullptr;
+        if (game.swordOnItsWay() || !onRack || onRack->a < 1 || onRack->dodOdl != 0)
+            return {};
+        return swordPoint(*onRack);
+    }
+    case rules::SolverMove::Kind::Deck: {
+        if (game.pendingDeckTurn)
+            return {};
+        const TDim d = game.deckArea();
+        return {true, d.x + d.w / 2, d.y + d.h / 2};
+    }
+    }
+    return {};
+}
+
 AutoPlayer::Target AutoPlayer::decide()
 {
     TEkran* screen = activeScreen();
     if (!screen)
         return {};
-    if (screen->id == "MAIN-GAME")
-        return chooseInGame(static_cast<const TMainGame&>(*screen));
+    if (screen->id == "MAIN-GAME") {
+        const auto& game = static_cast<const TMainGame&>(*screen);
+        return chooser_ == Chooser::Solver ? chooseBySolver(game) : chooseInGame(game);
+    }
     if (screen->id == "MAIN-MENU") {
         // Once the menu has come in, the quest; with no player yet the name entry comes first.
         const auto& title = static_cast<const TMainMenu&>(*screen);

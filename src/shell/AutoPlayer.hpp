@@ -4,9 +4,16 @@
 // long drive, otherwise the deck, and ends the level at the empty deck. Around the levels it
 // goes on as a player would: on the title screen it plays the quest, gives its name when asked
 // for a first player, resumes a quest left, confirms messages and moves on from every summary.
+// Asked to, it plays each level by the solver's line instead (the line that clears the table,
+// or leaves the fewest cards), and then goes on as above.
 #pragma once
 
+#include "rules/Board.hpp"
+#include "rules/Solver.hpp"
+
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace media
 {
@@ -29,8 +36,14 @@ public:
         float y = 0;
     };
 
+    enum class Chooser
+    {
+        Greedy, // the card that keeps the drive going
+        Solver  // the solver's line
+    };
+
     // The name it gives when asked for a first player (a name of our own when empty).
-    explicit AutoPlayer(std::string name = {});
+    explicit AutoPlayer(std::string name = {}, Chooser chooser = Chooser::Greedy);
 
     // Called at the start of every frame, before the mouse is read. `toSurface` maps logical
     // coordinates to the display's surface pixels.
@@ -51,6 +64,16 @@ public:
 
     static constexpr const char* defaultName = "WANDERER";
 
+    // With the solver: where the next move of its line is clicked (nothing while the game is
+    // not ready for it); the line is worked out again whenever the table is not where the line
+    // expects it (a new level, a restart). Once the line is played, as chooseInGame.
+    Target chooseBySolver(const TMainGame& game);
+    // The line being played and how far it has come.
+    const std::vector<rules::SolverMove>& line() const { return line_; }
+    std::size_t linePlayed() const { return next_; }
+    // The solver's verdict on the level in play when its line was worked out.
+    const rules::SolveResult& lastSolve() const { return solved_; }
+
 private:
     Target decide();
     // The keyboard's part: the name typed at the name entry and then accepted, and messages
@@ -60,6 +83,13 @@ private:
     void press(media::Input& input, int key);
 
     std::string name_;
+    Chooser chooser_;
+
+    // The line and the table as it will lie once the line's moves so far are made.
+    std::vector<rules::SolverMove> line_;
+    std::size_t next_ = 0;
+    std::optional<rules::Board> expected_;
+    rules::SolveResult solved_;
 
     int cooldown_ = 0;
     bool aimed_ = false;

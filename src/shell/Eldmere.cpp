@@ -264,7 +264,10 @@ void Eldmere::runGame()
         return;
     }
     if (!launch_.solve.empty()) {
-        solveDeals();
+        if (launch_.replay)
+            replaySolvedDeal();
+        else
+            solveDeals();
         return;
     }
     if (!launch_.level.empty()) {
@@ -330,55 +333,75 @@ void Eldmere::takeQuestPlaceOf(const std::string& path)
     }
 }
 
+Eldmere::SolvedDeal Eldmere::solveDeal(std::uint32_t seed)
+{
+    SolvedDeal solved;
+    media::random().seed(seed);
+    DealOptions options = profile().dealOptions();
+    options.resourceTypes = resourceTypeCount();
+    solved.level = loadLevelFile(launch_.solve, 1, 1, 1, options);
+    // A level that could not be read, or holds no table cards, cannot be decided.
+    if (solved.level && !solved.level->cards.empty()) {
+        const rules::Board board = rules::dealtForPlay(profile().layoutFor(*solved.level));
+        const auto started = std::chrono::steady_clock::now();
+        solved.result = rules::solve(board);
+        solved.ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started)
+                .count();
+    }
+    const char* verdict = solved.result.winnable == rules::Verdict::Yes  ? "yes"
+                          : solved.result.winnable == rules::Verdict::No ? "no"
+                                                                         : "unknown";
+    std::printf("solve %s seed %u winnable %s cards-left-min %d nodes %lld ms %lld\n", launch_.solve.c_str(),
+                seed, verdict, solved.result.cardsLeftMin, solved.result.nodes, solved.ms);
+    std::fflush(stdout);
+    return solved;
+}
+
 void Eldmere::solveDeals()
 {
     takeQuestPlaceOf(launch_.solve);
     const std::uint32_t first = launch_.seed.value_or(1);
     int winnable = 0;
     for (int k = 0; k < launch_.deals; ++k) {
-        const std::uint32_t seed = first + static_cast<std::uint32_t>(k);
-        media::random().seed(seed);
-        DealOptions options = profile().dealOptions();
-        options.resourceTypes = resourceTypeCount();
-        std::shared_ptr<TLevel> level = loadLevelFile(launch_.solve, 1, 1, 1, options);
-        rules::SolveResult result;
-        long long ms = 0;
-        // A level that could not be read, or holds no table cards, cannot be decided.
-        if (level && !level->cards.empty()) {
-            rules::Board board(layoutOf(*level));
-            board.deal();
-            board.beginPlay();
-            board.landAll();
-            const auto started = std::chrono::steady_clock::now();
-            result = rules::solve(board);
-            ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now()
-                                                                       - started)
-                     .count();
-        }
-        const char* verdict = result.winnable == rules::Verdict::Yes  ? "yes"
-                              : result.winnable == rules::Verdict::No ? "no"
-                                                                      : "unknown";
-        winnable += result.winnable == rules::Verdict::Yes ? 1 : 0;
-        std::printf("solve %s seed %u winnable %s cards-left-min %d nodes %lld ms %lld\n",
-                    launch_.solve.c_str(), seed, verdict, result.cardsLeftMin, result.nodes, ms);
+        const SolvedDeal solved = solveDeal(first + static_cast<std::uint32_t>(k));
+        winnable += solved.result.winnable == rules::Verdict::Yes ? 1 : 0;
     }
     std::printf("solve %s deals %d winnable %d share %.2f\n", launch_.solve.c_str(), launch_.deals, winnable,
                 static_cast<double>(winnable) / launch_.deals);
     std::fflush(stdout);
 }
 
+void Eldmere::replaySolvedDeal()
+{
+    takeQuestPlaceOf(launch_.solve);
+    SolvedDeal solved = solveDeal(launch_.seed.value_or(1));
+    if (!solved.level || solved.level->cards.empty())
+        return;
+    // The same deal on the game screen; our own player works the line out again from the table
+    // it finds there and plays it through the mouse.
+    profile().resetUndos();
+    mainGame->setLevel(std::move(solved.level));
+    mainGame->draw();
+    mainGame->mainLoop();
+}
+
 void Eldmere::playByTheRules(const TLevel& level)
 {
-    rules::Layout layout = layoutOf(level);
-    if (hasProfile()) {
-        const TProfile& p = profile();
-        layout.items.cashBonus = p.getMyItem("KASA+5") != nullptr;
-        layout.items.maxMultiplierTenths = static_cast<int>(std::lround(p.getMaxDriveMultiplier() * 10));
-    }
-    rules::Board board(std::move(layout));
+    rules::Board board(hasProfile() ? profile().layoutFor(level) : layoutOf(level));
     MoveTrace trace(this->trace.get());
     board.setListener(&trace);
     board.deal();
+    if (launch_.autoplaySolver) {
+        // The solver's line first; whatever is left to do after it (the rest of the deck, the
+        // end) as our own player does it.
+        board.beginPlay();
+        board.landAll();
+        for (const rules::SolverMove& move : rules::solve(board).line) {
+            ++trace.move;
+            rules::makeMove(board, move);
+        }
+    }
     const rules::LevelEnd figures = rules::playOut(board, [&trace] { ++trace.move; });
     std::printf("%s\n", TMainGame::resultText(level.path, figures, board.longestDrive()).c_str());
     std::fflush(stdout);
@@ -417,7 +440,9 @@ void Eldmere::shutdownGame()
 void Eldmere::enableAutoPlayer()
 {
     if (!autoPlayer_)
-        autoPlayer_ = std::make_unique<AutoPlayer>(launch_.profileName);
+        autoPlayer_ = std::make_unique<AutoPlayer>(launch_.profileName, launch_.autoplaySolver
+                                                                            ? AutoPlayer::Chooser::Solver
+                                                                            : AutoPlayer::Chooser::Greedy);
 }
 
 void Eldmere::useInputScript(InputScript script)

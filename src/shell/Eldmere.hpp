@@ -45,6 +45,17 @@ public:
     // Deals the level of --solve as the game would, --deals times with seeds from --seed on,
     // and prints whether each can be cleared, then the share that can.
     void solveDeals();
+    // --solve with --replay: the deal of --seed decided, then played on the game screen by the
+    // solver's line.
+    void replaySolvedDeal();
+    struct SolvedDeal
+    {
+        std::shared_ptr<TLevel> level;
+        rules::SolveResult result;
+        long long ms = 0;
+    };
+    // The level of --solve dealt with the random numbers seeded so, decided, and its line printed.
+    SolvedDeal solveDeal(std::uint32_t seed);
     // Our own player plays a level by the rules alone, then the result line is printed.
     void playByTheRules(const TLevel& level);
     // Makes the per-user data folder with "Data" and "Profiles" inside.

@@ -66,6 +66,11 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
                 return false;
         } else if (flag == "--autoplay") {
             options.autoplay = true;
+        } else if (flag == "--autoplay=solver") {
+            options.autoplay = true;
+            options.autoplaySolver = true;
+        } else if (flag == "--replay") {
+            options.replay = true;
         } else if (flag == "--timings") {
             options.timings = true;
         } else if (flag == "--rules-only") {
@@ -104,7 +109,15 @@ bool parseCommandLine(int argc, const char* const* argv, LaunchOptions& options,
         error = "--rules-only plays one level by itself: it needs --autoplay and --level";
         return false;
     }
-    if (!options.solve.empty()) {
+    if (options.replay && (options.solve.empty() || options.deals != 1)) {
+        error = "--replay plays the line of one deal: it needs --solve and no --deals";
+        return false;
+    }
+    if (options.replay) {
+        // The line is played by our own player, in a window unless --headless says otherwise.
+        options.autoplay = true;
+        options.autoplaySolver = true;
+    } else if (!options.solve.empty()) {
         // Deciding deals needs no window.
         options.headless = true;
     }
@@ -134,12 +147,15 @@ std::string usageText()
            "  --gui PATH          show the GUI file PATH and print each widget clicked\n"
            "  --autoplay          let the game play itself: from the title screen on, or\n"
            "                      with --level, that level\n"
+           "  --autoplay=solver   the same, playing the line the solver finds in each level\n"
            "  --profile NAME      with --autoplay: the name it gives a new player\n"
            "  --rules-only        with --autoplay and --level: play by the rules alone, no screen\n"
            "  --trace FILE        write every rules event of the levels played to FILE\n"
            "  --solve PATH        decide whether deals of the level file PATH can be cleared:\n"
            "                      one line per deal, then the share of winnable deals\n"
            "  --deals K           with --solve: K deals, with seeds --seed, --seed + 1, ...\n"
+           "  --replay            with --solve: our own player plays the solver's line through\n"
+           "                      the game screen and prints the level's result line\n"
            "  --timings           tell on stderr when the first picture and the first frame\n"
            "                      to play in were shown\n"
            "  --user-dir DIR      keep settings and profiles in DIR\n"

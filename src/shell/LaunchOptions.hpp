@@ -20,11 +20,13 @@ struct LaunchOptions
     std::string level;                 // play this level file, then end
     std::string gui;                   // show this GUI description file, and nothing else
     bool autoplay = false;             // our own player plays
+    bool autoplaySolver = false;       // ... the solver's line (--autoplay=solver)
     std::string profileName;           // ... and names a new player so
     bool rulesOnly = false;            // ... by the rules alone: no screen, flights or drawing
     std::string trace;                 // write a line per rules event here
     std::string solve;                 // decide whether deals of this level can be cleared
     int deals = 1;                     // ... this many, with seeds --seed, --seed + 1, ...
+    bool replay = false;               // ... and play the solver's line through the game screen
     bool timings = false;              // tell on stderr how long start-up took
     bool help = false;
 };
