@@ -17,7 +17,7 @@ class TLevel;
 
 struct DealTries
 {
-    int tries = 8;
+    int tries = 20;
     long long nodesPerTry = 100'000;
     long long nodesInAll = 300'000;
 };
