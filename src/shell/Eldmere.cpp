@@ -340,7 +340,10 @@ Eldmere::SolvedDeal Eldmere::solveDeal(std::uint32_t seed)
     DealOptions options = profile().dealOptions();
     options.resourceTypes = resourceTypeCount();
     solved.level = loadLevelFile(launch_.solve, 1, 1, 1, options);
-    // A level that could not be read, or holds no table cards, cannot be decided.
+    // A level that could not be read (the loader has said why), or holds no table cards, cannot
+    // be decided.
+    if (solved.level && solved.level->cards.empty())
+        std::fprintf(stderr, "%s: no table cards to play\n", launch_.solve.c_str());
     if (solved.level && !solved.level->cards.empty()) {
         const rules::Board board = rules::dealtForPlay(profile().layoutFor(*solved.level));
         const auto started = std::chrono::steady_clock::now();

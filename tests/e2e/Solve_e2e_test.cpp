@@ -66,14 +66,26 @@ TEST(Solve, PrintsALinePerDealAndTheShareTheSameEveryRun)
     EXPECT_EQ(a[3], b[3]);
 }
 
-TEST(Solve, ALevelThatCannotBeReadIsUnknownAndNamed)
+TEST(Solve, ALevelThatCannotBeReadOrPlayedIsUnknownAndNamed)
 {
-    e2e::Run run = e2e::runGame(game, {"--solve", "data/levels/no-such-level.lvl"}, runDir);
-    ASSERT_FALSE(run.timedOut);
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("solve data/levels/no-such-level.lvl seed 1 winnable unknown"), std::string::npos)
-        << run.out;
-    EXPECT_NE(run.err.find("no-such-level.lvl"), std::string::npos) << run.err;
+    testing_support::TempFolder t;
+    const std::string garbled = t.write("garbled.lvl", "this is not a level {{{\n");
+    const std::string noCards =
+        t.write("no-cards.lvl", "level {\n\tdeck {\n\t\ti = 1\n\t\tdeckCard1 = 5\n\t}\n}\n");
+    for (const std::string& path : {std::string("data/levels/no-such-level.lvl"), garbled, noCards}) {
+        for (bool replay : {false, true}) {
+            std::vector<std::string> args{"--solve", path};
+            if (replay)
+                args.insert(args.end(), {"--replay", "--headless", "--fixed-step", "--user-dir", t / "user"});
+            e2e::Run run = e2e::runGame(game, args, runDir, {}, 30);
+            ASSERT_FALSE(run.timedOut) << path;
+            EXPECT_EQ(run.status, 0) << path << run.err;
+            EXPECT_NE(run.out.find("solve " + path + " seed 1 winnable unknown"), std::string::npos)
+                << run.out;
+            EXPECT_EQ(run.out.find("level "), std::string::npos) << "nothing was played: " << run.out;
+            EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
+        }
+    }
 }
 
 // The word after `key` in the first line that starts with `start`, or "" when there is none.
