@@ -61,6 +61,15 @@ const TLevelMagic* TLevelManager::getMagicData(int levelNumber) const
     return nullptr;
 }
 
+const TStage* TLevelManager::getStageById(int id) const
+{
+    for (const TStage& stage : stages) {
+        if (stage.id == id)
+            return &stage;
+    }
+    return nullptr;
+}
+
 TLevelManager& levelManager()
 {
     return *base::program().levelManager;

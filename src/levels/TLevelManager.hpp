@@ -3,6 +3,7 @@
 #pragma once
 
 #include "levels/TLevelMagic.hpp"
+#include "levels/TStage.hpp"
 
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ public:
     // The record of that level number, or none.
     const TLevelMagic* getMagicData(int levelNumber) const;
 
+    // The stage with that id, or none.
+    const TStage* getStageById(int id) const;
+
     // Where the level of a quest position is kept: data/levels/stage-SS/level-LL.lvl.
     static std::string levelPath(int stage, int level);
     // The stages of the quest: stage 1, 2, ... for as long as each has its first level.
@@ -22,6 +26,7 @@ public:
     // The levels of a stage: 1, 2, ... for as long as each file is there (0 for no stage).
     static int levelCount(int stage);
 
+    std::vector<TStage> stages; // file order
     std::vector<TLevelMagic> magics;
 };
 
