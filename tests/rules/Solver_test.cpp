@@ -39,6 +39,26 @@ std::vector<rules::CardPlace> inARow(const std::vector<int>& ranks)
     return table;
 }
 
+// A case's test name: its description with every other character an underscore.
+template <typename Case>
+std::string nameOf(const ::testing::TestParamInfo<Case>& info)
+{
+    std::string name;
+    for (char ch : std::string(info.param.what))
+        name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    return name;
+}
+
+// The solver's line, played on the deal, leaves exactly the cards it said.
+void expectLineLeaves(const rules::Board& board, const rules::SolveResult& result, int cardsLeft)
+{
+    EXPECT_EQ(result.cardsLeftMin, cardsLeft);
+    rules::Board replay = board;
+    for (const SolverMove& move : result.line)
+        ASSERT_TRUE(rules::makeMove(replay, move));
+    EXPECT_EQ(replay.tableCount(), cardsLeft);
+}
+
 struct KnownCase
 {
     const char* what;
@@ -49,11 +69,6 @@ struct KnownCase
     Verdict verdict;
     int cardsLeft;
 };
-
-void PrintTo(const KnownCase& c, std::ostream* os)
-{
-    *os << c.what;
-}
 
 class KnownTables : public ::testing::TestWithParam<KnownCase>
 {};
@@ -70,12 +85,7 @@ TEST_P(KnownTables, GetTheirKnownAnswerAndALineThatShowsIt)
     const rules::Board board = dealt(layout);
     const rules::SolveResult result = rules::solve(board);
     EXPECT_EQ(result.winnable, c.verdict);
-    EXPECT_EQ(result.cardsLeftMin, c.cardsLeft);
-    // The line, replayed on the deal, leaves exactly that many cards.
-    rules::Board replay = board;
-    for (const SolverMove& move : result.line)
-        ASSERT_TRUE(rules::makeMove(replay, move));
-    EXPECT_EQ(replay.tableCount(), c.cardsLeft);
+    expectLineLeaves(board, result, c.cardsLeft);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,12 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KnownCase{"lost by a single card", {6, 7, 2}, {}, 5, {}, Verdict::No, 1},
                       // Up the run to the 7 strands the 4 until the deck's 5 brings the run back down.
                       KnownCase{"the deck brings the run back", {6, 7, 4}, {5}, 5, {}, Verdict::Yes, 0}),
-    [](const ::testing::TestParamInfo<KnownCase>& info) {
-        std::string name;
-        for (char ch : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    nameOf<KnownCase>);
 
 // Tables with rocks, the hammer, ice and snow, the way the levels lay them out.
 struct ObstacleCase
@@ -104,11 +109,6 @@ struct ObstacleCase
     Verdict verdict;
     int cardsLeft;
 };
-
-void PrintTo(const ObstacleCase& c, std::ostream* os)
-{
-    *os << c.what;
-}
 
 class ObstacleTables : public ::testing::TestWithParam<ObstacleCase>
 {};
@@ -121,11 +121,7 @@ TEST_P(ObstacleTables, GetTheirKnownAnswer)
     const rules::Board board = dealt(layout);
     const rules::SolveResult result = rules::solve(board);
     EXPECT_EQ(result.winnable, c.verdict);
-    EXPECT_EQ(result.cardsLeftMin, c.cardsLeft);
-    rules::Board replay = board;
-    for (const SolverMove& move : result.line)
-        ASSERT_TRUE(rules::makeMove(replay, move));
-    EXPECT_EQ(replay.tableCount(), c.cardsLeft);
+    expectLineLeaves(board, result, c.cardsLeft);
 }
 
 using testing_support::hammerCard;
@@ -164,12 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
                      1500,
                      Verdict::Yes,
                      0}),
-    [](const ::testing::TestParamInfo<ObstacleCase>& info) {
-        std::string name;
-        for (char ch : std::string(info.param.what))
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    nameOf<ObstacleCase>);
 
 // A random small deal: up to eight cards in two overlapping rows, their ranks mostly a walk of
 // neighbours from the spot (so some deals clear and some do not), a short deck, maybe a sword.
