@@ -3,12 +3,15 @@
 
 #include "base/Program.hpp"
 #include "gui/TMouse.hpp"
+#include "levels/TLevelManager.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
 #include "screens/TProfileManager.hpp"
+
+#include <cstdio>
 
 namespace
 {
@@ -27,6 +30,18 @@ void playQuestLevel()
     if (game().level != p.questLevel)
         game().setLevel(p.questLevel);
 }
+
+// A stage ends, won or lost: a line with its number and the sum of its levels' scores.
+void reportStage(const TProfile& p, int stage, bool won)
+{
+    long long total = 0;
+    if (const TStageData* data = p.getStageData(stage)) {
+        for (const TLevelData& level : data->levels)
+            total += level.scores;
+    }
+    std::printf("stage %d %s total %lld\n", stage, won ? "won" : "lost", total);
+    std::fflush(stdout);
+}
 } // namespace
 
 int Control::isPlayerPlayingLevel() const
@@ -42,6 +57,7 @@ void Control::start()
 std::string Control::STAGE_LOST()
 {
     TProfile& p = profile();
+    reportStage(p, p.stageID, false);
     p.eraseStageData(p.stageID);
     p.levelID = 1;
     p.loadMyLevel();
@@ -88,6 +104,11 @@ std::string Control::QUEST_getNextLevel()
     TProfile& p = profile();
     if (p.tryb == "FREE-PLAY")
         return "MAIN-MENU";
+    const int stage = p.stageID;
+    // The quest starts over after its last stage, forgetting the stages' records: the line first.
+    const bool stageEnds = p.levelID >= TLevelManager::levelCount(stage);
+    if (stageEnds)
+        reportStage(p, stage, true);
     std::string next = p.getNextLevel();
     if (p.questLevel)
         game().setLevel(p.questLevel);

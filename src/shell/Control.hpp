@@ -11,6 +11,9 @@
 //   MORE           no screen of more games: the title again              -> MAIN-MENU
 //   NEW-QUEST, RESUME-QUEST, GET-NEXT-LEVEL, RESTART-LEVEL, LOSE-STAGE: quest actions
 //   END            the end of the run
+//
+// A quest stage ending, won or lost, prints "stage <n> won|lost total <t>" (the sum of its
+// levels' scores).
 #pragma once
 
 #include <string>

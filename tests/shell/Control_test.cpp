@@ -89,6 +89,41 @@ TEST_F(Flow, AFinishedLevelLeadsToTheNextLevelTheNextStageOrTheEndOfTheStory)
     }
 }
 
+TEST_F(Flow, AStageEndingWonOrLostIsToldWithTheSumOfItsLevelsScores)
+{
+    auto recordScores = [](TProfile& p, int stage, std::vector<int> scores) {
+        TStageData data;
+        data.id = stage;
+        for (std::size_t i = 0; i < scores.size(); ++i)
+            data.levels.push_back(TLevelData{static_cast<int>(i) + 1, 1, 0, 1.0f, 0, scores[i]});
+        p.stages.push_back(data);
+    };
+    struct Case
+    {
+        int stage, level;
+        const char* id;
+        std::vector<int> scores;
+        std::string line;
+    };
+    const Case cases[] = {
+        {1, 2, "GET-NEXT-LEVEL", {100, 250}, ""},
+        {1, 3, "GET-NEXT-LEVEL", {100, 250, 1200}, "stage 1 won total 1550\n"},
+        {2, 2, "GET-NEXT-LEVEL", {40, 60}, "stage 2 won total 100\n"},
+        {2, 2, "LOSE-STAGE", {5, 7}, "stage 2 lost total 12\n"},
+        {1, 3, "LOSE-STAGE", {}, "stage 1 lost total 0\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.stage) + "-" + std::to_string(c.level) + " " + c.id);
+        TProfile& p = at(c.stage, c.level);
+        p.stages.clear();
+        if (!c.scores.empty())
+            recordScores(p, c.stage, c.scores);
+        ::testing::internal::CaptureStdout();
+        control.step(c.id);
+        EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.line);
+    }
+}
+
 TEST_F(Flow, AFinishedFreePlayLevelGoesBackToTheTitleAndTheQuestStaysWhereItWas)
 {
     TProfile& p = at(1, 2);
