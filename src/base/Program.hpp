@@ -31,11 +31,13 @@ class TMainGame;
 class TMainMenu;
 class TMouse;
 class TOptions;
+class TOutro;
 class TPopUp;
 class TProfileManager;
 class TQuestContinue;
 class TResourceData;
 class TRGMFont;
+class TStory;
 class TSwordData;
 class TTheme;
 
@@ -104,6 +106,9 @@ public:
     // The players' screen, over the title screen (made when first asked for).
     Owned<ProfileManagerScreen> profileScreen;
     Owned<TCredits> credits;
+    // The cut-scenes before and after the quest.
+    Owned<TStory> story;
+    Owned<TOutro> outro;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 

@@ -31,7 +31,9 @@
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
 #include "screens/TOptions.hpp"
+#include "screens/TOutro.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TStory.hpp"
 #include "shell/Control.hpp"
 
 #include <chrono>
@@ -137,6 +139,8 @@ int Eldmere::mainProgram()
     profileManager = std::make_unique<TProfileManager>();
     globalSnd = std::make_unique<TGlobalSnd>();
     options = std::make_unique<TOptions>();
+    story = std::make_unique<TStory>();
+    outro = std::make_unique<TOutro>();
     mouse = std::make_unique<TMouse>();
 
     // GUI files may be read again while the game runs; the desktop is measured before any
@@ -246,6 +250,7 @@ bool Eldmere::initGame()
     if (playsThroughTheTitle()) {
         mainMenu->setup();
         connectTitleScreen();
+        story->setup();
     }
     mainGame->setup();
     if (launch_.autoplay)
