@@ -185,6 +185,9 @@ AutoPlayer::Target AutoPlayer::decide()
             return {};
         return widgetCentre(title.Gui.get(), "PLAY");
     }
+    // The story and the outro are skipped, as by a player who has seen them.
+    if ((screen->id == "STORY" || screen->id == "OUTRO") && screen->alpha == 1)
+        return widgetCentre(screen->Gui.get(), "skip");
     if (screen->id == "QUEST-CONTINUE" && screen->alpha == 1 && screen->dAlpha == 1)
         return widgetCentre(screen->Gui.get(), "resume");
     if (screen->id == "LEVEL-SUMMARY" && screen->alpha == 1)

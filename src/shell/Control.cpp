@@ -9,7 +9,9 @@
 #include "media/Text.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
+#include "screens/TOutro.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TStory.hpp"
 
 #include <cstdio>
 
@@ -125,7 +127,7 @@ std::string Control::step(const std::string& id)
     if (id == "MORE")
         return "MAIN-MENU";
     if (id == "END-STORY")
-        return "MAIN-MENU";
+        return program.outro ? program.outro->mainLoop() : "MAIN-MENU";
     // Everything below plays for a player; the title screen never lets the flow go on without one.
     if (!hasProfile()) {
         media::reportLine("No player to play '" + id + "' for; going back to the title screen");
@@ -138,7 +140,7 @@ std::string Control::step(const std::string& id)
         return game().mainLoop();
     }
     if (id == "STORY")
-        return "MAPA";
+        return program.story ? program.story->mainLoop() : "MAPA";
     if (id == "MAPA") {
         playQuestLevel();
         return "MAIN-GAME";

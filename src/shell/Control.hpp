@@ -5,9 +5,10 @@
 //   MAIN-GAME      the game screen         -> GET-NEXT-LEVEL, MAPA, LOSE-STAGE, RESTART-LEVEL,
 //                                             MAIN-MENU
 //   FREE-PLAY      the game screen, on the level the title screen dealt    -> as MAIN-GAME
-//   STORY, MAPA    the story and the quest map: until the game has them, the quest goes
+//   STORY          the story before the quest                            -> MAPA
+//   MAPA           the quest map: until the game has it, the quest goes
 //                  straight on to the level of its position               -> MAIN-GAME
-//   END-STORY      the story's end: until the game has it, the title      -> MAIN-MENU
+//   END-STORY      the outro after the quest, then the credits            -> MAIN-MENU
 //   MORE           no screen of more games: the title again              -> MAIN-MENU
 //   NEW-QUEST, RESUME-QUEST, GET-NEXT-LEVEL, RESTART-LEVEL, LOSE-STAGE: quest actions
 //   END            the end of the run
