@@ -387,6 +387,7 @@ void TLevel::_saveLevelStandards(TRCMFile& file) const
     file.setFloat("level::data::newRecord", newRecord);
     file.setFloat("level::data::pomWaterX", pomWaterX);
     file.setFloat("level::data::longestDrive", longestDrive);
+    file.setFloat("level::data::credited", credited);
 }
 
 void TLevel::_saveLevelOdblokowania(TRCMFile& file) const
@@ -449,6 +450,7 @@ void TLevel::_loadLevelStandards(const TRCMFile& file)
     newRecord = file.getInt("level::data::newRecord");
     pomWaterX = static_cast<float>(file.getFloat("level::data::pomWaterX"));
     longestDrive = file.getInt("level::data::longestDrive");
+    credited = file.getInt("level::data::credited");
     // The deck holder always stands here, whatever the file says.
     deckX = 460;
     deckY = 685;

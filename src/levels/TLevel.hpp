@@ -112,6 +112,9 @@ public:
     float driveMN = 1;
     int swordsN = 0;
     int newRecord = 0;
+    // The coins this deal has credited to the player so far (a level left for the title screen
+    // and taken up again pays only what its total has grown by since).
+    int credited = 0;
     // The ice line (see CHECK_WaterX); 0 until it is known.
     float pomWaterX = 0;
     // What the player brought to this level's deal.

@@ -31,7 +31,7 @@
 #include "rules/Trace.hpp"
 #include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
-#include "screens/LevelSummary.hpp"
+#include "screens/TLevelEndScreen.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 
@@ -107,7 +107,7 @@ void TMainGame::setup()
     drawTable();
     table_ = media::gfx().grabFrame(0, 0, 1024, 768, media::Filtered);
     media::gfx().cls();
-    summary_ = std::make_unique<screens::LevelSummary>();
+    summary_ = std::make_unique<TLevelEndScreen>();
     summary_->setup();
     _setupFontsAndText();
     hud_.setup(txtEndHand);
@@ -946,9 +946,6 @@ void TMainGame::END_LEVEL()
     resultLine_ = resultText(level->path, figures, level->longestDrive);
     std::printf("%s\n", resultLine_.c_str());
     std::fflush(stdout);
-    if (summary_)
-        summary_->setResult(level->score, figures.bonus, figures.cardsLeft, play_->board.multiplierTenths(),
-                            figures.recorded);
 }
 
 std::string TMainGame::resultText(const std::string& path, const rules::LevelEnd& figures, int longestDrive)
@@ -1159,10 +1156,8 @@ void TMainGame::_update_STATE_caption()
 
 void TMainGame::_update_STATE_end()
 {
-    // The plain summary only goes on; the next level follows.
-    if (summary_)
-        summary_->mainLoop(this);
-    wynik = "GET-NEXT-LEVEL";
+    const std::string result = summary_ ? summary_->mainLoop(*this) : "";
+    wynik = (result == "MAPA" || result == "LOSE-STAGE") ? result : "GET-NEXT-LEVEL";
     fade = dFade = 1;
 }
 
@@ -1185,6 +1180,8 @@ void TMainGame::update()
 {
     beginFrame();
     _updateState();
+    if (state == GameState::Normal)
+        _updateObjectives();
     play_->flights.updateFlights();
     play_->effects.updateEmitters();
     play_->effects.updateParticles();
@@ -1312,6 +1309,21 @@ void TMainGame::_prepareSelf()
     play_->hint.shown = (hasProfile() && profile().hintLevel()) || runesOfEldmere;
     wynik.clear();
     resultLine_.clear();
+    objectiveAchieved = summary_ ? summary_->getObjectivesTab(*this) : std::vector<int>{};
+    objectivesTime = now() + 500;
+}
+
+void TMainGame::_updateObjectives()
+{
+    if (!summary_ || now() < objectivesTime)
+        return;
+    objectivesTime = now() + 500;
+    for (std::size_t i = 0; i < objectiveAchieved.size(); ++i) {
+        // The objectives screen will announce it here; until then the flag keeps it from being
+        // counted as newly reached at the level's end.
+        if (objectiveAchieved[i] == 0 && summary_->objectiveAchieved1(*this, static_cast<int>(i)) == 1)
+            objectiveAchieved[i] = 1;
+    }
 }
 
 void TMainGame::prepare()
@@ -1405,6 +1417,10 @@ void TMainGame::leaveForTitle()
              .cardsLeft = board.tableCount(),
              .multiplier = static_cast<float>(board.multiplierTenths()) / 10.0f,
              .longestDrive = board.longestDrive()});
+    // The summary's total replaces that record and is credited (once per deal, however often
+    // the level is left and taken up again).
+    if (summary_)
+        summary_->_prepareStats(*this, 0);
     if (hasProfile() && profile().tryb != "QUEST") {
         play_->board.resetDriveAndMultiplier();
         syncLevel();

@@ -21,12 +21,8 @@
 class TCard;
 class TCardData;
 class TLevel;
+class TLevelEndScreen;
 class TResource;
-
-namespace screens
-{
-class LevelSummary;
-}
 
 // Where a level stands on the game screen.
 enum class GameState
@@ -160,6 +156,10 @@ public:
     static std::string resultText(const std::string& path, const rules::LevelEnd& figures, int longestDrive);
     // What lives as long as the level in play (none before a level is taken).
     LevelInPlay* levelInPlay() const { return play_.get(); }
+    // The summary shown when the level ends; it also answers questions about the stage's goals.
+    TLevelEndScreen* summary() const { return summary_.get(); }
+    // In quest play, every half second: a long-drive goal first reached is marked at once.
+    void _updateObjectives();
 
     int MIN_LONG_DRIVE = 5;
     int pomDeckCardsLeft = 0;
@@ -180,6 +180,10 @@ public:
     int runesOfEldmere = 0;
     int swordShowX = 815, swordShowY = 500;
     long long secondTime = 0;
+    // One flag per goal of the current stage: 1 once reached (asked when the level begins and,
+    // for long drives, every half second of play).
+    std::vector<int> objectiveAchieved;
+    long long objectivesTime = 0;
     int deckOver = 0;
     // A deck click waiting for the long-drive sign to fade (only a click sets it).
     bool pendingDeckTurn = false;
@@ -245,7 +249,7 @@ private:
     // A played card between leaving the table and setting off for the spot.
     std::shared_ptr<TCard> taken_;
     std::string resultLine_;
-    std::unique_ptr<screens::LevelSummary> summary_;
+    std::unique_ptr<TLevelEndScreen> summary_;
     // An undo whose way back is still in the air (its trace line waits for the landing); no
     // move is taken meanwhile.
     std::optional<rules::Event> undoInFlight_;

@@ -12,6 +12,7 @@
 #include "screens/ActiveScreen.hpp"
 #include "screens/LevelInPlay.hpp"
 #include "screens/TEnterText.hpp"
+#include "screens/TLevelEndScreen.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
 #include "screens/TProfile.hpp"
@@ -190,8 +191,9 @@ AutoPlayer::Target AutoPlayer::decide()
         return widgetCentre(screen->Gui.get(), "skip");
     if (screen->id == "QUEST-CONTINUE" && screen->alpha == 1 && screen->dAlpha == 1)
         return widgetCentre(screen->Gui.get(), "resume");
-    if (screen->id == "LEVEL-SUMMARY" && screen->alpha == 1)
-        return {true, 512, 450};
+    // The summary's "go", once its figures have come in (a hand reads them first).
+    if (screen->id == "LEVEL-SUMMARY" && static_cast<const TLevelEndScreen&>(*screen).state == "WAIT")
+        return widgetCentre(screen->Gui.get(), "go");
     return {};
 }
 

@@ -3,7 +3,8 @@
 // (gfx/gui/popup/scroll.png, scroll2.png), the scroll that asks whether to continue the quest
 // (gfx/gui/continueQuest/scroll.png), the player list's panel
 // (gfx/gui/profileManager/panel.png), the volume bar (gfx/gui/options/pasek.png) and the groove
-// it lies in (gfx/gui/options/groove.png).
+// it lies in (gfx/gui/options/groove.png), and the level summary's boards, ticks and rule
+// (gfx/gui/screen-endLevel/).
 //
 // The game writes and places its buttons on all of them, so they carry no words, and where it
 // writes there is a calm field: night glass on the menu, plain parchment on the scrolls and
@@ -578,6 +579,130 @@ void volumeGroove(Context& context)
     cairo_stroke(cr);
     context.save(canvas, "gfx/gui/options/groove.png");
 }
+
+// ---------------------------------------------------------------------------------------------
+// screen-endLevel/: the level summary. Both panels are dark carved wood round a parchment
+// sheet; the bonus title sits in gold on the wood above the sheet, the figures, the row of the
+// stage's levels and the goals are written on the sheet, and the buttons stand on the wood
+// below it. panel.png (the quest, 760 x 640) is drawn centred on (512, 384), so its sheet spans
+// screen y 140 to 618; panel2.png (free play, 600 x 520) spans screen y 204 to 570.
+
+// A summary board: wood with a gold inlay, a parchment sheet from `sheetTop` to `sheetBottom`
+// with a gold edge, studs in the corners and a moon above the sheet on each side.
+Canvas summaryBoard(int w, int h, double sheetTop, double sheetBottom, std::uint64_t seed)
+{
+    Canvas canvas(w, h);
+    woodPanel(canvas, roundedBox(6, 8, w - 12, h - 16, 22), Grain::Across, seed, 10.0);
+    const Outline field = sheet(30, sheetTop, w - 30.0, sheetBottom, seed + 1);
+    shadowUnder(
+        canvas,
+        [&](cairo_t* cr) {
+            cairo_new_path(cr);
+            field(cr, -2.0);
+            cairo_fill(cr);
+        },
+        5.0, 3.0, 0.75);
+    parchment(canvas, field, seed + 2, 1.02);
+    cairo_t* cr = canvas.cr();
+    strokeOutline(cr, field, -1.2, 2.2, gold);
+    strokeOutline(cr, field, -2.6, 0.9, ink);
+    for (const double x : {24.0, w - 24.0}) {
+        for (const double y : {28.0, h - 28.0}) {
+            stud(cr, x, y, 4.5);
+        }
+    }
+    for (const double x : {70.0, w - 70.0}) {
+        moonMedallion(cr, x, sheetTop / 2.0 + 3.0, 15.0, x < w / 2.0 ? 0.8 : 2.0);
+    }
+    return canvas;
+}
+
+// on.png: a level cleared with no card left: a gold check on a small wax-red seal.
+void tickOnPicture(Context& context)
+{
+    Canvas canvas(32, 32);
+    cairo_t* cr = canvas.cr();
+    cairo_new_path(cr);
+    cairo_arc(cr, 16, 16.5, 13.5, 0, 2 * pi);
+    Pattern wax = paint::radialGradient(13, 13, 1.0, 14.0,
+                                        {{0.0, Colour::bytes(214, 84, 58)},
+                                         {0.7, Colour::bytes(150, 36, 26)},
+                                         {1.0, Colour::bytes(96, 18, 14)}});
+    cairo_set_source(cr, wax.get());
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1.4);
+    paint::setColour(cr, ink);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 9.0, 16.5);
+    cairo_line_to(cr, 14.0, 22.0);
+    cairo_line_to(cr, 23.5, 10.0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(cr, 4.6);
+    paint::setColour(cr, ink.withAlpha(0.8));
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 2.8);
+    paint::setColour(cr, goldLight);
+    cairo_stroke(cr);
+    context.save(canvas, "gfx/gui/screen-endLevel/on.png");
+}
+
+// off.png: a level that left cards: a faded brown cross in a ring pressed into the paper.
+void tickOffPicture(Context& context)
+{
+    Canvas canvas(32, 32);
+    cairo_t* cr = canvas.cr();
+    cairo_new_path(cr);
+    cairo_arc(cr, 16, 16, 12.5, 0, 2 * pi);
+    paint::setColour(cr, paperBurn.withAlpha(0.18));
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1.6);
+    paint::setColour(cr, paperBurn.withAlpha(0.7));
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 11.0, 11.0);
+    cairo_line_to(cr, 21.0, 21.0);
+    cairo_move_to(cr, 21.0, 11.0);
+    cairo_line_to(cr, 11.0, 21.0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 2.6);
+    paint::setColour(cr, Colour::bytes(110, 44, 26, 0.85));
+    cairo_stroke(cr);
+    context.save(canvas, "gfx/gui/screen-endLevel/off.png");
+}
+
+// line.png: a rule under a group of figures: a gold line thinning to both ends, a small
+// diamond in its middle.
+void summaryRule(Context& context)
+{
+    constexpr int w = 270;
+    constexpr int h = 12;
+    Canvas canvas(w, h);
+    cairo_t* cr = canvas.cr();
+    Pattern fade = paint::linearGradient(0, 0, w, 0,
+                                         {{0.0, goldDeep.withAlpha(0.0)},
+                                          {0.25, goldDeep.withAlpha(0.85)},
+                                          {0.5, gold},
+                                          {0.75, goldDeep.withAlpha(0.85)},
+                                          {1.0, goldDeep.withAlpha(0.0)}});
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 4, h / 2.0 - 0.8, w - 8, 1.6);
+    cairo_set_source(cr, fade.get());
+    cairo_fill(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, w / 2.0, 1.0);
+    cairo_line_to(cr, w / 2.0 + 5.0, h / 2.0);
+    cairo_line_to(cr, w / 2.0, h - 1.0);
+    cairo_line_to(cr, w / 2.0 - 5.0, h / 2.0);
+    cairo_close_path(cr);
+    paint::setColour(cr, gold);
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 0.9);
+    paint::setColour(cr, ink);
+    cairo_stroke(cr);
+    context.save(canvas, "gfx/gui/screen-endLevel/line.png");
+}
 } // namespace
 
 void addPanelArt(Registry& registry)
@@ -592,5 +717,14 @@ void addPanelArt(Registry& registry)
     registry.add("panels", "gfx/gui/profileManager/panel.png", profilePanel);
     registry.add("panels", "gfx/gui/options/pasek.png", volumeBar);
     registry.add("panels", "gfx/gui/options/groove.png", volumeGroove);
+    registry.add("panels", "gfx/gui/screen-endLevel/panel.png", [](Context& c) {
+        c.save(summaryBoard(760, 640, 76, 554, 0xe1d1), "gfx/gui/screen-endLevel/panel.png");
+    });
+    registry.add("panels", "gfx/gui/screen-endLevel/panel2.png", [](Context& c) {
+        c.save(summaryBoard(600, 520, 80, 446, 0xe1d2), "gfx/gui/screen-endLevel/panel2.png");
+    });
+    registry.add("panels", "gfx/gui/screen-endLevel/on.png", tickOnPicture);
+    registry.add("panels", "gfx/gui/screen-endLevel/off.png", tickOffPicture);
+    registry.add("panels", "gfx/gui/screen-endLevel/line.png", summaryRule);
 }
 } // namespace contentgen
