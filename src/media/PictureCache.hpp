@@ -35,6 +35,8 @@ public:
     // In fully opaque pictures loaded with the Masked flag, pixels of exactly this colour
     // become transparent. Black until changed; the setting stays for later loads.
     void setMaskColor(int r, int g, int b);
+    // The mask colour in force, as 0xRRGGBB.
+    int maskColor() const { return maskColor_; }
 
     std::size_t size() const { return pictures_.size(); }
 

@@ -235,7 +235,7 @@ bool Eldmere::initGame()
     loadResources();
     loadCaptionImages();
     TParticle::setup();
-    levelManager->_setupMagics();
+    levelManager->setup();
     if (playsThroughTheTitle()) {
         // The players, and the one who played last.
         profileManager->loadProfiles();
