@@ -29,6 +29,7 @@ class TGlobalSnd;
 class TLevelManager;
 class TMainGame;
 class TMainMenu;
+class TMapa;
 class TMouse;
 class TOptions;
 class TPopUp;
@@ -104,6 +105,8 @@ public:
     // The players' screen, over the title screen (made when first asked for).
     Owned<ProfileManagerScreen> profileScreen;
     Owned<TCredits> credits;
+    // The quest map, between the stages.
+    Owned<TMapa> mapa;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 

@@ -30,6 +30,7 @@
 #include "screens/TCredits.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
+#include "screens/TMapa.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 #include "shell/Control.hpp"
@@ -133,6 +134,7 @@ int Eldmere::mainProgram()
     deltaTime = TDeltaTime::Create(60);
     mainGame = std::make_unique<TMainGame>();
     mainMenu = std::make_unique<TMainMenu>();
+    mapa = std::make_unique<TMapa>();
     levelManager = std::make_unique<TLevelManager>();
     profileManager = std::make_unique<TProfileManager>();
     globalSnd = std::make_unique<TGlobalSnd>();
@@ -245,6 +247,7 @@ bool Eldmere::initGame()
     }
     if (playsThroughTheTitle()) {
         mainMenu->setup();
+        mapa->setup();
         connectTitleScreen();
     }
     mainGame->setup();
