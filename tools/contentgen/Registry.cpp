@@ -27,6 +27,7 @@ Registry Registry::all()
     addOwlArt(registry);
     addLogoArt(registry);
     addPanelArt(registry);
+    addMapArt(registry);
     return registry;
 }
 
