@@ -29,6 +29,7 @@ class TGlobalSnd;
 class TLevelManager;
 class TMainGame;
 class TMainMenu;
+class TMapa;
 class TMouse;
 class TOptions;
 class TOutro;
@@ -109,6 +110,8 @@ public:
     // The cut-scenes before and after the quest.
     Owned<TStory> story;
     Owned<TOutro> outro;
+    // The quest map, between the stages.
+    Owned<TMapa> mapa;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 

@@ -16,6 +16,14 @@ class TLevel;
 class TStage
 {
 public:
+    // The rune on the map, for a player whose quest has come to stage `reachedStageId`: a
+    // reached stage's rune glows softly as it pulses, a locked one shows faint and greyed.
+    void draw(int reachedStageId) const;
+    // The glow pulses, a full beat in about 100 frames. With the developer keys on: 1 while
+    // the pointer is within the 50 x 50 square round the rune, else 0.
+    int update();
+    // Whether (x, y) lies within the 50 x 50 square round the rune.
+    bool runeUnder(int x, int y) const;
     // The n-th level (1-based) dealt for the quest, for the player who brings `options`:
     // shuffled, with magic cards and swords; none when n is out of range.
     std::unique_ptr<TLevel> getLevel(int n, const DealOptions& options = {}) const;

@@ -8,6 +8,7 @@
 #include "cards/TSwordData.hpp"
 #include "data/DataFiles.hpp"
 #include "levels/Levels.hpp"
+#include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Report.hpp"
 #include "screens/TProfile.hpp"
@@ -37,23 +38,15 @@ void setStatistic(TRCMFile& file, const std::string& key, double value)
         file.setFloat(key, value);
 }
 
-// Number of stages of the quest's content (0 when no level files are there).
+// Number of stages of the quest's content (0 when it has none).
 int questStages()
 {
-    int stages = 0;
-    while (stages < questLimit
-           && media::fs::pathType(TProfile::levelPath(stages + 1, 1)) == media::fs::PathType::File)
-        ++stages;
-    return stages;
+    return std::min(questLimit, TLevelManager::questStageCount());
 }
 
 int questLevels(int stage)
 {
-    int levels = 0;
-    while (levels < questLimit
-           && media::fs::pathType(TProfile::levelPath(stage, levels + 1)) == media::fs::PathType::File)
-        ++levels;
-    return levels;
+    return std::min(questLimit, TLevelManager::questLevelCount(stage));
 }
 
 // What reading one profile file needs as it goes: the file, and the damage found.

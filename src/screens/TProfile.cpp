@@ -356,7 +356,7 @@ bool TProfile::save() const
 
 std::string TProfile::levelPath(int stage, int level)
 {
-    return TLevelManager::levelPath(stage, level);
+    return TLevelManager::questLevelPath(stage, level);
 }
 
 DealOptions TProfile::dealOptions() const
@@ -401,13 +401,13 @@ std::string TProfile::getNextLevel()
     logRocksTime = "0";
     logWaterTime = "0";
     ++levelID;
-    if (levelID <= TLevelManager::levelCount(stageID)) {
+    if (levelID <= TLevelManager::questLevelCount(stageID)) {
         loadMyLevel();
         return "MAIN-GAME";
     }
     levelID = 1;
     ++stageID;
-    if (stageID > TLevelManager::stageCount()) {
+    if (!TLevelManager::questHasStage(stageID)) {
         QUEST_startNew();
         return "END-STORY";
     }
@@ -448,11 +448,13 @@ std::shared_ptr<TLevel> TProfile::getRandomLevel()
     const int s = random.rand(1, reached);
     int stage = 1;
     int n = 0;
-    if (getStageData(s) && TLevelManager::levelCount(s) > 0) {
+    // Each stage deals from its own levels; a record of a stage the quest no longer has, or
+    // one without levels, falls back to the first stage.
+    if (getStageData(s) && TLevelManager::questLevelCount(s) > 0) {
         stage = s;
-        n = random.rand(1, TLevelManager::levelCount(s));
+        n = random.rand(1, TLevelManager::questLevelCount(s));
     } else {
-        n = random.rand(1, std::max(1, std::min(10, TLevelManager::levelCount(1))));
+        n = random.rand(1, std::max(1, std::min(10, TLevelManager::questLevelCount(1))));
     }
     freeStageNumber = stage;
     freeLevelNumber = n;

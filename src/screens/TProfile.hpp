@@ -133,7 +133,7 @@ public:
     // until the solver clears the deal (see WinnableDeal.hpp).
     std::shared_ptr<TLevel> dealLevel(const std::string& path, int magic, int swords,
                                       const DealOptions& options) const;
-    // Where the level of a quest position is kept.
+    // Where the level of a quest position is kept: the stage's own level file.
     static std::string levelPath(int stage, int level);
     // The owned magic card with that id, or none.
     TCardData* getMagicCard(int id) const;

@@ -9,6 +9,7 @@
 #include "media/Text.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
+#include "screens/TMapa.hpp"
 #include "screens/TOutro.hpp"
 #include "screens/TProfileManager.hpp"
 #include "screens/TStory.hpp"
@@ -141,10 +142,8 @@ std::string Control::step(const std::string& id)
     }
     if (id == "STORY")
         return program.story ? program.story->mainLoop() : "MAPA";
-    if (id == "MAPA") {
-        playQuestLevel();
-        return "MAIN-GAME";
-    }
+    if (id == "MAPA")
+        return questMap().mainLoop();
     if (id == "NEW-QUEST")
         return NEW_Quest();
     if (id == "RESUME-QUEST")

@@ -6,8 +6,7 @@
 //                                             MAIN-MENU
 //   FREE-PLAY      the game screen, on the level the title screen dealt    -> as MAIN-GAME
 //   STORY          the story before the quest                            -> MAPA
-//   MAPA           the quest map: until the game has it, the quest goes
-//                  straight on to the level of its position               -> MAIN-GAME
+//   MAPA           the quest map                                -> MAIN-GAME or MAIN-MENU
 //   END-STORY      the outro after the quest, then the credits            -> MAIN-MENU
 //   MORE           no screen of more games: the title again              -> MAIN-MENU
 //   NEW-QUEST, RESUME-QUEST, GET-NEXT-LEVEL, RESTART-LEVEL, LOSE-STAGE: quest actions

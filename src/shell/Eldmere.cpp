@@ -30,6 +30,7 @@
 #include "screens/TCredits.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
+#include "screens/TMapa.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TOutro.hpp"
 #include "screens/TProfileManager.hpp"
@@ -135,6 +136,7 @@ int Eldmere::mainProgram()
     deltaTime = TDeltaTime::Create(60);
     mainGame = std::make_unique<TMainGame>();
     mainMenu = std::make_unique<TMainMenu>();
+    mapa = std::make_unique<TMapa>();
     levelManager = std::make_unique<TLevelManager>();
     profileManager = std::make_unique<TProfileManager>();
     globalSnd = std::make_unique<TGlobalSnd>();
@@ -239,7 +241,7 @@ bool Eldmere::initGame()
     loadResources();
     loadCaptionImages();
     TParticle::setup();
-    levelManager->_setupMagics();
+    levelManager->setup();
     if (playsThroughTheTitle()) {
         // The players, and the one who played last.
         profileManager->loadProfiles();
@@ -249,6 +251,7 @@ bool Eldmere::initGame()
     }
     if (playsThroughTheTitle()) {
         mainMenu->setup();
+        mapa->setup();
         connectTitleScreen();
         story->setup();
     }

@@ -28,6 +28,7 @@ Registry Registry::all()
     addLogoArt(registry);
     addPanelArt(registry);
     addStoryArt(registry);
+    addMapArt(registry);
     return registry;
 }
 
