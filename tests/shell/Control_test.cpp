@@ -189,7 +189,8 @@ TEST_F(Flow, ANewQuestStartsAtTheFirstLevelWithNothingHeld)
     EXPECT_EQ(p.name, "ANNA");
     ASSERT_TRUE(p.questLevel);
     EXPECT_EQ(game().level, p.questLevel);
-    // Until the story and the map are in the game, the quest goes straight to its level.
+    // Without the story and map screens (none in this program), the quest goes straight to its
+    // level.
     EXPECT_EQ(control.step("STORY"), "MAPA");
     EXPECT_EQ(control.step("MAPA"), "MAIN-GAME");
     EXPECT_EQ(game().level, p.questLevel);
