@@ -330,6 +330,9 @@ void TMapa::saveStages(const std::string& from, const std::string& to) const
 
 std::string TMapa::mainLoop()
 {
+    // Set up on first use: a run that never reaches the map never loads its pictures.
+    if (!Gui)
+        setup();
     ScreenScope running(this);
     prepare();
     while (true) {

@@ -251,9 +251,7 @@ bool Eldmere::initGame()
     }
     if (playsThroughTheTitle()) {
         mainMenu->setup();
-        mapa->setup();
         connectTitleScreen();
-        story->setup();
     }
     mainGame->setup();
     if (launch_.autoplay)
