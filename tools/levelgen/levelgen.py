@@ -51,8 +51,8 @@ def write_decks(decks):
             f.write("%s %d\n" % (key, decks[key]))
 
 
-def key_of(spec):
-    return "%d-%02d" % (spec["stage"], spec["level"])
+def key_of(plan):
+    return "%d-%02d" % (plan["stage"], plan["level"])
 
 
 def level_path(stage, level):
@@ -130,17 +130,17 @@ def rank_of(card_id):
     return (card_id - 1) % 13 + 1
 
 
-def deal_ids(spec):
+def deal_ids(plan):
     """The identities of the file: table cards and deck drawn from one pack, the rest left out."""
-    rng = random.Random(spec["stage"] * 1000 + spec["level"] * 10 + spec.get("variant", 0))
+    rng = random.Random(plan["stage"] * 1000 + plan["level"] * 10 + plan.get("variant", 0))
     pack = list(range(1, 53))
     rng.shuffle(pack)
-    cards = spec["cards"]
-    swords = spec.get("swords", 0)
+    cards = plan["cards"]
+    swords = plan.get("swords", 0)
     normals = sum(1 for c in cards if c.get("id") != HAMMER)
     table = pack[:normals]
     rest = pack[normals:]
-    deck = rest[: spec["deck"]]
+    deck = rest[: plan["deck"]]
     ids = []
     k = 0
     for c in cards:
@@ -166,19 +166,19 @@ def deal_ids(spec):
     return ids, deck
 
 
-def level_text(spec):
-    ids, deck = deal_ids(spec)
-    cards = spec["cards"]
+def level_text(plan):
+    ids, deck = deal_ids(plan)
+    cards = plan["cards"]
     out = []
     w = out.append
     w("level {")
     w("")
     w("\tdata {")
     w("\t\tdeckDim = 460, 685")
-    w("\t\tnumerRewersu = %d" % spec["back"])
+    w("\t\tnumerRewersu = %d" % plan["back"])
     w("\t\tbackground = 1")
     w("\t\tscore = 0")
-    w("\t\tsoundId = %d" % spec["sound"])
+    w("\t\tsoundId = %d" % plan["sound"])
     w("\t\tdriveN = 0")
     w("\t\tdriveMN = 1")
     w("\t\tallCardsCount = 0")
@@ -216,7 +216,7 @@ def level_text(spec):
     w("\tspot {")
     w("\t\ti = 0")
     w("\t}")
-    coins = spec.get("coins")
+    coins = coins_of(cards) if plan.get("coins") else None
     if coins:
         w("")
         w("\tresources {")
@@ -232,6 +232,27 @@ def level_text(spec):
     return "\n".join(out) + "\n"
 
 
+def coins_of(cards):
+    """A coin under every column card, the richer the more cards lie on it: (type, amount) per
+    column card in stacking order."""
+    n = len(cards)
+    over = {i: [j for j in range(i + 1, n) if overlaps(cards[i], cards[j])] for i in range(n)}
+    coins = []
+    for i in range(n):
+        if any(overlaps(cards[i], cards[j]) for j in range(i)):
+            continue
+        pile, todo = set(), list(over[i])
+        while todo:
+            j = todo.pop()
+            if j not in pile:
+                pile.add(j)
+                todo += over[j]
+        amount = 10 + 5 * len(pile)
+        kind = 4 if len(pile) >= 8 else 1 + len(coins) % 3
+        coins.append((kind, min(amount, 80)))
+    return coins
+
+
 def num(v):
     v = round(v, 1)
     return str(int(v)) if v == int(v) else str(v)
@@ -242,6 +263,8 @@ def column_count(cards):
 
 
 def share(game_dir, path, deals=200):
+    """The share of winnable deals of a level over `deals` seeds from 1 (in per cent), how many
+    of the first hundred can be cleared, and how many the solver could not decide."""
     run = subprocess.run(
         ["./eldmere", "--solve", os.path.abspath(path), "--seed", "1", "--deals", str(deals)],
         cwd=game_dir,
@@ -258,72 +281,80 @@ def share(game_dir, path, deals=200):
     wins = int(m.group(2))
     first = sum(
         1
-        for line in run.stdout.splitlines()
-        if " winnable yes " in line and int(re.search(r"seed (\d+)", line).group(1)) <= 100
+        for text in run.stdout.splitlines()
+        if " winnable yes " in text and int(re.search(r"seed (\d+)", text).group(1)) <= 100
     )
     return 100.0 * wins / deals, first, unknown
 
 
-def aim_of(spec):
-    floor = FLOORS[spec["stage"]]
-    return spec.get("aim", min(floor + 12, 97))
+def aim_of(plan):
+    floor = FLOORS[plan["stage"]]
+    # The first level of a stage lies well above the floor, the last close to it.
+    return plan.get("aim", min(floor + 18 - (plan["level"] - 1), 97))
 
 
-def tune(game_dir, spec):
+def tune(game_dir, plan):
     """Finds the deck length whose share lies closest to the level's aim without falling under
     its floor (over 200 deals, and over the first 100)."""
-    floor = FLOORS[spec["stage"]]
-    aim = aim_of(spec)
-    normals = sum(1 for c in spec["cards"] if c.get("id") != HAMMER)
+    floor = FLOORS[plan["stage"]]
+    aim = aim_of(plan)
+    normals = sum(1 for c in plan["cards"] if c.get("id") != HAMMER)
     lo, hi = 8, 52 - normals
-    path = level_path(spec["stage"], spec["level"])
+    path = level_path(plan["stage"], plan["level"])
     tried = {}
 
-    def measure(d):
-        if d not in tried:
-            spec["deck"] = d
-            write(spec)
-            tried[d] = share(game_dir, path)
-            print("   deck %d: %.1f %% (first 100: %d), unknown %d" % ((d,) + tried[d]))
-        return tried[d]
+    def measure(d, deals=200):
+        if (d, deals) not in tried:
+            plan["deck"] = d
+            write(plan)
+            tried[(d, deals)] = share(game_dir, path, deals)
+            print("   deck %d over %d deals: %.1f %% (first 100: %d), unknown %d" % ((d, deals) + tried[(d, deals)]))
+        return tried[(d, deals)]
 
-    # The share grows with the deck: halve the range towards the aim.
+    # The share grows with the deck: halve the range towards the aim over a few deals, then look
+    # closely around the length found.
     while lo < hi:
         mid = (lo + hi) // 2
-        if measure(mid)[0] < aim:
+        if measure(mid, 60)[0] < aim:
             lo = mid + 1
         else:
             hi = mid
+    def fits(d):
+        s, first, _ = measure(d)
+        return s >= floor + 3 and first >= floor + 2
+
+    # The first length that fits and lies near the aim is taken; else its neighbours are tried.
     best = None
-    for d in (lo - 1, lo, lo + 1):
-        if 8 <= d <= 52 - normals:
-            s, first, _ = measure(d)
-            if s >= floor + 3 and first >= floor + 2:
-                if best is None or abs(s - aim) < abs(tried[best][0] - aim):
-                    best = d
+    for d in (lo, lo + 1, lo - 1, lo + 2):
+        if 8 <= d <= 52 - normals and fits(d):
+            if best is None or abs(tried[(d, 200)][0] - aim) < abs(tried[(best, 200)][0] - aim):
+                best = d
+            if abs(tried[(best, 200)][0] - aim) <= 6:
+                break
     if best is None:
         best = 52 - normals
-    spec["deck"] = best
-    write(spec)
-    return best, tried[best] if best in tried else measure(best)
+        print("   UNDER THE FLOOR even with the longest deck")
+    plan["deck"] = best
+    write(plan)
+    return best, measure(best)
 
 
-def write(spec):
-    path = level_path(spec["stage"], spec["level"])
+def write(plan):
+    path = level_path(plan["stage"], plan["level"])
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8") as f:
-        f.write(level_text(spec))
+        f.write(level_text(plan))
 
 
-def wanted(spec, picks):
+def wanted(plan, picks):
     if not picks:
         return True
     for p in picks:
         if "-" in p:
             s, l = p.split("-")
-            if int(s) == spec["stage"] and int(l) == spec["level"]:
+            if int(s) == plan["stage"] and int(l) == plan["level"]:
                 return True
-        elif int(p) == spec["stage"]:
+        elif int(p) == plan["stage"]:
             return True
     return False
 
@@ -336,29 +367,31 @@ def main():
     args = ap.parse_args()
     bad = 0
     decks = read_decks()
-    for spec in levels.all_levels():
-        spec["deck"] = decks.get(key_of(spec), spec.get("deck", 24))
-        if not wanted(spec, args.picks):
+    for plan in levels.all_levels():
+        plan["deck"] = decks.get(key_of(plan), plan.get("deck", 24))
+        if not wanted(plan, args.picks):
             continue
-        name = "stage %d level %d" % (spec["stage"], spec["level"])
-        faults = layout_faults(spec["cards"])
+        name = "stage %d level %d" % (plan["stage"], plan["level"])
+        faults = layout_faults(plan["cards"])
         for f in faults:
             print("%s: %s" % (name, f))
         if faults:
             bad += 1
             continue
-        info = "%d cards, %d columns, deck %d" % (len(spec["cards"]), column_count(spec["cards"]), spec["deck"])
+        info = "%d cards, %d columns, deck %d" % (len(plan["cards"]), column_count(plan["cards"]), plan["deck"])
         if args.check:
             print("%s: %s" % (name, info))
             continue
         if args.tune:
-            print("%s: %d cards, aim %d %%" % (name, len(spec["cards"]), aim_of(spec)))
-            d, (s, first, unknown) = tune(args.tune, spec)
-            decks[key_of(spec)] = d
+            print("%s: %d cards, aim %d %%" % (name, len(plan["cards"]), aim_of(plan)))
+            d, (s, first, unknown) = tune(args.tune, plan)
+            # Read again: another tuning run may have written other levels meanwhile.
+            decks = read_decks()
+            decks[key_of(plan)] = d
             write_decks(decks)
             print("%s: deck %d gives %.1f %% (first 100: %d), unknown %d" % (name, d, s, first, unknown))
         else:
-            write(spec)
+            write(plan)
             print("%s: %s" % (name, info))
     return 1 if bad else 0
 

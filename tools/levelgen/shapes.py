@@ -64,9 +64,13 @@ def ring(cx, cy, rx, ry, n, start=-90, layer=0):
     return out
 
 
-def line(x0, y0, x1, y1, n, layer=0):
-    """n cards on a straight line; each later card lies on the one before."""
-    return [card(x0 + (x1 - x0) * k / max(1, n - 1), y0 + (y1 - y0) * k / max(1, n - 1), layer) for k in range(n)]
+def line(x0, y0, x1, y1, n, layer=0, alternate=False):
+    """n cards on a straight line; each later card lies on the one before, or with `alternate`
+    every second card lies on its two neighbours."""
+    return [
+        card(x0 + (x1 - x0) * k / max(1, n - 1), y0 + (y1 - y0) * k / max(1, n - 1), layer + (k % 2 if alternate else 0))
+        for k in range(n)
+    ]
 
 
 def wave(x0, x1, cy, amp, n, periods=1.0, phase=0.0, layer=0):
@@ -88,12 +92,13 @@ GLYPHS = {
 }
 
 
-def glyph(ch, left, top, dx=50, dy=58, layer=0):
+def glyph(ch, left, top, dx=50, dy=58, layer=0, alternate=False):
+    """A letter; with `alternate` the cards of every second row lie on the rows above and below."""
     out = []
     for r, text in enumerate(GLYPHS[ch]):
         for c, mark in enumerate(text):
             if mark == "#":
-                out.append(card(left + c * dx, top + r * dy, layer))
+                out.append(card(left + c * dx, top + r * dy, layer + (r % 2 if alternate else 0)))
     return out
 
 
@@ -124,3 +129,56 @@ def mark(cards, which, **marks):
 
 def drop(cards, which):
     return [c for i, c in enumerate(cards) if not (which(c) if callable(which) else i in which)]
+
+
+def _overlap(a, b):
+    dx = abs(int(a["x"]) - int(b["x"]))
+    dy = abs(int(a["y"]) - int(b["y"]))
+    return dx < 96 and dy < 140 and (dx * dx + dy * dy) < 150 * 150
+
+
+def depth(cards):
+    """Per card, how many cards must leave before it is free (the longest chain lying on it)."""
+    n = len(cards)
+    d = [0] * n
+    for i in range(n - 1, -1, -1):
+        above = [j for j in range(i + 1, n) if _overlap(cards[i], cards[j])]
+        d[i] = 1 + max(d[j] for j in above) if above else 0
+    return d
+
+
+def obstacles(cards, rocks=0, hammer_depth=1, ice=0, line=None):
+    """Marks obstacles by the table's shape: `rocks` stones on the deepest cards, spread across;
+    the hammer under open cards (`hammer_depth` layers down), on the left of the table, never
+    under a stone; `ice` frozen cards among the free ones, the rightmost at most at x `line`, so
+    the snow falls on the cards right of it."""
+    n = len(cards)
+    d = depth(cards)
+    if rocks:
+        deepest = sorted(range(n), key=lambda i: (-d[i], cards[i]["x"]))
+        pool = sorted(deepest[: max(rocks * 2, rocks)], key=lambda i: cards[i]["x"])
+        step = len(pool) / rocks
+        for k in range(rocks):
+            cards[pool[int(k * step)]]["rocks"] = True
+        free_of_rocks = [
+            i for i in range(n)
+            if not cards[i].get("rocks") and d[i] == hammer_depth
+            and not any(cards[j].get("rocks") for j in range(i + 1, n) if _overlap(cards[i], cards[j]))
+        ]
+        free_of_rocks.sort(key=lambda i: (abs(cards[i]["x"] - 360), cards[i]["y"]))
+        if free_of_rocks:
+            cards[free_of_rocks[0]]["id"] = 105
+    if ice:
+        open_cards = [i for i in range(n) if d[i] == 0 and cards[i].get("id") != 105 and not cards[i].get("rocks")]
+        right = [i for i in open_cards if line is None or cards[i]["x"] <= line]
+        right.sort(key=lambda i: -cards[i]["x"])
+        if right:
+            first = right[0]
+            cards[first]["ice"] = True
+            rest = sorted((i for i in open_cards if i != first and cards[i]["x"] < cards[first]["x"]),
+                          key=lambda i: cards[i]["x"])
+            if ice > 1 and rest:
+                step = len(rest) / (ice - 1)
+                for k in range(ice - 1):
+                    cards[rest[int(k * step)]]["ice"] = True
+    return cards
