@@ -79,7 +79,7 @@ def layout_faults(cards):
             dy = abs(int(a["y"]) - int(b["y"]))
             if dx < CARD_W and dy < CARD_H:
                 dist = math.hypot(dx, dy)
-                if dist >= REACH - 4:
+                if dist >= REACH - 2:
                     faults.append("cards %d and %d touch but lie %.0f px apart" % (i + 1, j + 1, dist))
                 elif CARD_W - dx < MARGIN or CARD_H - dy < MARGIN:
                     faults.append("cards %d and %d barely touch" % (i + 1, j + 1))

@@ -1,16 +1,9 @@
 # levels.py: the quest's levels laid out by levelgen.py: per level its shape, its obstacles and
 # the deck length the solver found for it (levelgen.py --tune). Stage 1 levels 3, 4, 7, 8 and 10
 # are drawn by hand and are not listed here.
-import math
-
 from shapes import arc, diamond, glyph, line, mark, obstacles, pile, pyramid, ring, row, table, vee
 
 HAMMER = 105
-
-
-def hammer(c):
-    c["id"] = HAMMER
-    return c
 
 
 def near(*points):
@@ -159,40 +152,43 @@ def stage3():
 def stage4():
     """Columns: the bottom card of every pile hides coins, more the deeper the pile."""
     out = []
-    # 1: a colonnade of eight short columns and two lintels.
-    cards = table(*[pile(162 + 100 * k, 235, 3, dy=65) for k in range(8)], row(2, 512, 470, 300))
+    # 1: a colonnade: five columns and the lintels across them.
+    cards = table(*[pile(172 + 170 * k, 280, 4, dy=75) for k in range(5)], row(4, 512, 215, 170, layer=1))
     out.append(dict(cards=cards, back=5, coins=True))
-    # 2: steps up and down.
-    cards = table(*[pile(112 + 100 * k, 470 - 60 * (h - 1), h, dy=60) for k, h in enumerate((1, 2, 3, 4, 5, 4, 3, 2, 1))])
+    # 2: a stepped pyramid between two obelisks.
+    cards = table(*[pile(257 + 85 * k, 470 - 60 * (h - 1), h, dy=60, layer=k % 2)
+                    for k, h in enumerate((1, 2, 3, 4, 3, 2, 1))], pile(112, 290, 3, dy=70), pile(912, 290, 3, dy=70))
     out.append(dict(cards=cards, back=0, coins=True))
-    # 3: five towers.
-    cards = table(*[pile(112 + 200 * k, 225, 5, dy=55) for k in range(5)], row(4, 512, 470, 200))
-    out.append(dict(cards=cards, back=1, coins=True))
-    # 4: a temple: six columns, their capitals and the altar steps.
+    # 3: a temple: six columns, their capitals and the altar steps.
     cards = table(*[pile(162 + 140 * k, 300, 3, dy=70) for k in range(6)], row(6, 512, 225, 140, layer=1),
                   row(2, 512, 490, 140, layer=1))
     out.append(dict(cards=cards, back=2, coins=True))
-    # 5: a forest of nine trunks, tall and short by turns.
-    cards = table(*[pile(112 + 100 * k, 225, 4 if k % 2 else 3, dy=70) for k in range(9)])
-    out.append(dict(cards=cards, back=3, coins=True))
-    # 6: leaning columns, blown by the wind.
-    cards = table(*[line(112 + 150 * k, 225, 172 + 150 * k, 465, 5) for k in range(6)])
+    # 4: reeds bent by the wind.
+    cards = table(*[line(172 + 170 * k, 215, 247 + 170 * k, 465, 6) for k in range(4)], row(2, 512, 520, 500))
     out.append(dict(cards=cards, back=4, coins=True))
-    # 7: two islands of columns, a bridge of cards between them.
-    cards = table(*[pile(112 + 100 * k, 230, 4, dy=60) for k in range(3)],
-                  *[pile(712 + 100 * k, 230, 4, dy=60) for k in range(3)], row(3, 512, 300, layer=1),
-                  row(2, 512, 420, layer=1))
-    out.append(dict(cards=cards, back=5, coins=True))
-    # 8: a crown of seven columns over two jewels.
-    cards = table(*[pile(122 + 130 * k, 215 + (60 if k % 2 else 0), 4 if k % 2 else 3, dy=60) for k in range(7)],
-                  row(2, 512, 480, 260))
-    out.append(dict(cards=cards, back=0, coins=True))
-    # 9: a zigzag wall of columns.
-    cards = table(*[pile(112 + 100 * k, 225 + (60 if k % 2 else 0), 3, dy=60) for k in range(9)])
+    # 5: five towers joined by their battlements.
+    cards = table(*[pile(172 + 170 * k, 225, 5, dy=55) for k in range(5)], row(4, 512, 250, 170, layer=1))
     out.append(dict(cards=cards, back=1, coins=True))
-    # 10: the treasury: deep columns behind a counter.
-    cards = table(*[pile(162 + 100 * k, 215, 3, dy=60) for k in range(8)], row(3, 512, 440, 120, layer=1))
+    # 6: a crown of five columns with jewels between them.
+    cards = table(*[pile(172 + 170 * k, 215 + 60 * abs(2 - k) % 120, h, dy=60) for k, h in enumerate((4, 4, 5, 4, 4))],
+                  row(4, 512, 505, 170, layer=1))
+    out.append(dict(cards=cards, back=3, coins=True))
+    # 7: two islands of columns, a bridge of cards between them.
+    cards = table(*[pile(132 + 85 * k, 230, 4, dy=60, layer=k % 2) for k in range(3)],
+                  *[pile(722 + 85 * k, 230, 4, dy=60, layer=k % 2) for k in range(3)], row(3, 512, 300, layer=2),
+                  row(2, 512, 420, layer=2))
+    out.append(dict(cards=cards, back=5, coins=True))
+    # 8: a zigzag wall of columns, every second one lying on its neighbours.
+    cards = table(*[pile(172 + 85 * k, 225 + (60 if k % 2 else 0), 2 if k % 2 else 3, dy=60, layer=k % 2) for k in range(9)])
+    out.append(dict(cards=cards, back=1, coins=True))
+    # 9: the treasury: deep columns behind a counter.
+    cards = table(*[pile(172 + 170 * k, 215, 4, dy=60) for k in range(5)], row(4, 512, 475, 170, layer=1),
+                  row(2, 512, 250, 340, layer=1))
     out.append(dict(cards=cards, back=2, coins=True))
+    # 10: the great hall: six columns under their lintels.
+    cards = table(*[pile(137 + 150 * k, 280, 4, dy=60) for k in range(6)], row(5, 512, 215, 150, layer=1),
+                  row(2, 512, 520, 300, layer=1))
+    out.append(dict(cards=cards, back=0, coins=True))
     return out
 
 
@@ -217,10 +213,9 @@ def stage5():
     # 4: the name of the lake goes on: M E.
     cards = table(glyph("M", 142, 225, dx=70), glyph("E", 612, 225, dx=70))
     out.append(dict(cards=cards, back=0, swords=1))
-    # 5: a hilt and its guard.
-    cards = table(row(7, 512, 225, 100), row(6, 512, 285), pile(512, 345, 3, dy=60, layer=1),
-                  row(4, 512, 465, 200, layer=1), pile(112, 300, 3, dy=70), pile(912, 300, 3, dy=70))
-    mark(cards, lambda c: c["y"] == 225 and c["x"] in (212, 812), force=True)
+    # 5: a shield wall of four ranks.
+    cards = table(row(8, 512, 240), row(7, 512, 295), row(8, 512, 350), row(7, 512, 405))
+    mark(cards, lambda c: c["y"] == 240 and c["x"] in (162, 862), force=True)
     out.append(dict(cards=cards, back=1, swords=2))
     # 6: two diamonds and a pillar between them.
     cards = table(diamond(237, 215, 3, dy=70), diamond(787, 215, 3, dy=70), pile(512, 230, 4, dy=65),
@@ -232,10 +227,10 @@ def stage5():
                   row(2, 512, 515, 500))
     mark(cards, near((362, 215), (662, 215)), force=True)
     out.append(dict(cards=cards, back=3, swords=2))
-    # 8: the armoury: racks of three, blades stacked between them.
-    cards = table(*[pile(112 + 200 * k, 235, 3, dy=70) for k in range(5)],
-                  *[pile(212 + 200 * k, 270, 3, dy=70, layer=1) for k in range(4)], row(4, 512, 480, 200))
-    mark(cards, lambda c: c["y"] == 235, force=True)
+    # 8: the armoury: a great shield between two racks.
+    cards = table(diamond(512, 205, 4, dy=52), pile(162, 230, 4, dy=60), pile(862, 230, 4, dy=60),
+                  row(2, 512, 515, 500))
+    mark(cards, near((512, 205)), force=True)
     out.append(dict(cards=cards, back=4, swords=2))
     # 9: a broad peak between two posts, a gate below.
     cards = table(pyramid(512, 215, 5), pile(112, 230, 3, dy=70), pile(912, 230, 3, dy=70), row(4, 512, 515, 100))
@@ -310,13 +305,13 @@ def stage7():
     obstacles(cards, ice=2, line=720)
     out.append(dict(cards=cards, back=4, coins=True, swords=1))
     # 2: three peaks standing on columns.
-    cards = table(*[pile(112 + 100 * k, 330, 3, dy=65) for k in range(9)], pyramid(212, 215, 2, layer=1),
-                  pyramid(512, 215, 2, layer=1), pyramid(812, 215, 2, layer=1))
+    cards = table(*[pile(172 + 170 * k, 330, 3, dy=65) for k in range(5)], pyramid(257, 215, 2, dx=170, layer=1),
+                  pyramid(767, 215, 2, dx=170, layer=1), row(2, 512, 215, 100, layer=1))
     obstacles(cards, ice=2, line=760)
     out.append(dict(cards=cards, back=5, coins=True, swords=1))
-    # 3: the forest in winter: nine trunks, tall and short by turns.
-    cards = table(*[pile(112 + 100 * k, 215, 4 if k % 2 else 3, dy=70) for k in range(9)],
-                  row(4, 512, 500, 200, layer=1))
+    # 3: the forest in winter: nine trunks, every second one lying on its neighbours.
+    cards = table(*[pile(172 + 85 * k, 215 + (0 if k % 2 else 60), 4 if k % 2 else 3, dy=60, layer=k % 2) for k in range(9)],
+                  row(4, 512, 510, 170, layer=1))
     obstacles(cards, ice=3, line=720)
     out.append(dict(cards=cards, back=0, coins=True, swords=2))
     # 4: leaning columns, frozen at their feet.
@@ -329,13 +324,13 @@ def stage7():
     obstacles(cards, ice=2, line=700)
     out.append(dict(cards=cards, back=2, coins=True, swords=2))
     # 6: two islands of columns and a bridge.
-    cards = table(*[pile(112 + 100 * k, 230, 4, dy=60) for k in range(3)],
-                  *[pile(712 + 100 * k, 230, 4, dy=60) for k in range(3)], row(3, 512, 300, layer=1),
-                  row(2, 512, 420, layer=1), row(3, 512, 500, 100, layer=2))
+    cards = table(*[pile(132 + 85 * k, 230, 4, dy=60, layer=k % 2) for k in range(3)],
+                  *[pile(722 + 85 * k, 230, 4, dy=60, layer=k % 2) for k in range(3)], row(3, 512, 300, layer=2),
+                  row(2, 512, 420, layer=2), row(3, 512, 500, 100, layer=3))
     obstacles(cards, ice=2, line=700)
     out.append(dict(cards=cards, back=3, coins=True, swords=2))
     # 7: a wall of columns in a zigzag, with a frozen ditch.
-    cards = table(*[pile(112 + 100 * k, 215 + (60 if k % 2 else 0), 4, dy=55) for k in range(9)])
+    cards = table(*[pile(172 + 85 * k, 215 + (60 if k % 2 else 0), 4, dy=55, layer=k % 2) for k in range(9)])
     obstacles(cards, ice=2, line=720)
     out.append(dict(cards=cards, back=4, coins=True, swords=1))
     # 8: a harbour: two piers, boats on the water and the quay below.
@@ -343,9 +338,9 @@ def stage7():
                   pyramid(712, 215, 2), row(5, 512, 365, 100), row(6, 512, 455, 100))
     obstacles(cards, ice=2, line=760)
     out.append(dict(cards=cards, back=5, coins=True, swords=2))
-    # 9: the treasury: deep columns behind a counter.
-    cards = table(*[pile(162 + 100 * k, 215, 4, dy=55) for k in range(8)], row(3, 512, 440, 120, layer=1),
-                  row(2, 512, 520, 400))
+    # 9: the vault: deep columns under a frozen counter.
+    cards = table(*[pile(172 + 170 * k, 215, 5, dy=55) for k in range(5)], row(4, 512, 475, 170, layer=1),
+                  row(4, 512, 215, 170, layer=1))
     obstacles(cards, ice=2, line=720)
     out.append(dict(cards=cards, back=0, coins=True, swords=2))
     # 10: the towers of the lake: five towers and the battlements between them.

@@ -73,14 +73,6 @@ def line(x0, y0, x1, y1, n, layer=0, alternate=False):
     ]
 
 
-def wave(x0, x1, cy, amp, n, periods=1.0, phase=0.0, layer=0):
-    out = []
-    for k in range(n):
-        t = k / max(1, n - 1)
-        out.append(card(x0 + (x1 - x0) * t, cy + amp * math.sin(2 * math.pi * (periods * t) + phase), layer + k % 2))
-    return out
-
-
 # Letters of the lake's name, drawn with cards on a grid: '#' is a card. Columns step 50 px and
 # rows 55 px, so a card lies on its neighbours above and beside it.
 GLYPHS = {
@@ -102,14 +94,6 @@ def glyph(ch, left, top, dx=50, dy=58, layer=0, alternate=False):
     return out
 
 
-def mirror(cards, axis=512):
-    return [dict(c, x=round(2 * axis - c["x"], 1)) for c in cards]
-
-
-def shift(cards, dx=0, dy=0):
-    return [dict(c, x=round(c["x"] + dx, 1), y=round(c["y"] + dy, 1)) for c in cards]
-
-
 def table(*groups):
     """The cards of all groups in stacking order."""
     cards = [c for g in groups for c in g]
@@ -125,10 +109,6 @@ def mark(cards, which, **marks):
         if hit:
             c.update(marks)
     return cards
-
-
-def drop(cards, which):
-    return [c for i, c in enumerate(cards) if not (which(c) if callable(which) else i in which)]
 
 
 def _overlap(a, b):
