@@ -289,8 +289,9 @@ def stage6():
     cards = table(pyramid(512, 215, 5), pile(112, 230, 4, dy=70), pile(912, 230, 4, dy=70), row(6, 512, 515, 100))
     obstacles(cards, rocks=3, hammer_depth=2, ice=3, line=700)
     out.append(dict(cards=cards, back=2))
-    # 10: the name of the lake, its end: R E, on a frozen shore.
-    cards = table(glyph("R", 212, 215, dx=70), glyph("E", 612, 215, dx=70), row(8, 517, 480, 100, layer=1))
+    # 10: the name of the lake, its end: R E, between two frozen posts.
+    cards = table(glyph("R", 232, 215, dx=70, dy=70, alternate=True), glyph("E", 592, 215, dx=70, dy=70, alternate=True),
+                  pile(112, 230, 4, dy=70), pile(902, 230, 4, dy=70))
     obstacles(cards, rocks=4, ice=3, line=700)
     out.append(dict(cards=cards, back=3))
     return out
@@ -299,9 +300,8 @@ def stage6():
 def stage7():
     """Columns, ice and swords together."""
     out = []
-    # 1: an aqueduct: five piers under a row of arches.
-    cards = table(*[pile(112 + 200 * k, 290, 4, dy=55) for k in range(5)], row(9, 512, 215, 100, layer=1),
-                  row(4, 512, 520, 200))
+    # 1: an aqueduct: five piers under their arches.
+    cards = table(*[pile(172 + 170 * k, 275, 5, dy=60) for k in range(5)], row(4, 512, 215, 170, layer=1))
     obstacles(cards, ice=2, line=720)
     out.append(dict(cards=cards, back=4, coins=True, swords=1))
     # 2: three peaks standing on columns.
@@ -310,8 +310,8 @@ def stage7():
     obstacles(cards, ice=2, line=760)
     out.append(dict(cards=cards, back=5, coins=True, swords=1))
     # 3: the forest in winter: nine trunks, every second one lying on its neighbours.
-    cards = table(*[pile(172 + 85 * k, 215 + (0 if k % 2 else 60), 4 if k % 2 else 3, dy=60, layer=k % 2) for k in range(9)],
-                  row(4, 512, 510, 170, layer=1))
+    cards = table(*[pile(172 + 85 * k, 215 + (0 if k % 2 else 60), 3, dy=60, layer=k % 2) for k in range(9)],
+                  row(4, 512, 475, 170, layer=1))
     obstacles(cards, ice=3, line=720)
     out.append(dict(cards=cards, back=0, coins=True, swords=2))
     # 4: leaning columns, frozen at their feet.
