@@ -318,9 +318,9 @@ def stage7():
     cards = table(*[line(112 + 150 * k, 215, 172 + 150 * k, 455, 5) for k in range(6)])
     obstacles(cards, ice=2, line=760)
     out.append(dict(cards=cards, back=1, coins=True, swords=1))
-    # 5: a temple of six columns with a peaked roof.
-    cards = table(*[pile(162 + 140 * k, 340, 3, dy=60) for k in range(6)], row(6, 512, 250, 140, layer=1),
-                  row(5, 512, 200, 140, layer=2), row(2, 512, 515, 140, layer=1))
+    # 5: a temple of five columns, capitals and a roof across them.
+    cards = table(*[pile(172 + 170 * k, 310, 4, dy=60) for k in range(5)], row(5, 512, 250, 170, layer=1),
+                  row(4, 512, 200, 170, layer=2))
     obstacles(cards, ice=2, line=700)
     out.append(dict(cards=cards, back=2, coins=True, swords=2))
     # 6: two islands of columns and a bridge.
@@ -330,7 +330,7 @@ def stage7():
     obstacles(cards, ice=2, line=700)
     out.append(dict(cards=cards, back=3, coins=True, swords=2))
     # 7: a wall of columns in a zigzag, with a frozen ditch.
-    cards = table(*[pile(172 + 85 * k, 215 + (60 if k % 2 else 0), 4, dy=55, layer=k % 2) for k in range(9)])
+    cards = table(*[pile(172 + 85 * k, 215 + (60 if k % 2 else 0), 3, dy=60, layer=k % 2) for k in range(9)])
     obstacles(cards, ice=2, line=720)
     out.append(dict(cards=cards, back=4, coins=True, swords=1))
     # 8: a harbour: two piers, boats on the water and the quay below.
@@ -363,9 +363,9 @@ def stage8():
     cards = table(row(8, 512, 240), row(7, 512, 300), row(8, 512, 360), row(7, 512, 420), row(2, 512, 500, 500))
     obstacles(cards, rocks=4, ice=2, line=760)
     out.append(dict(cards=cards, back=3, coins=True, swords=2))
-    # 3: the aqueduct in winter.
-    cards = table(*[pile(112 + 200 * k, 290, 4, dy=55) for k in range(5)], row(9, 512, 215, 100, layer=1),
-                  row(4, 512, 520, 200))
+    # 3: the aqueduct in winter: five piers under their arches.
+    cards = table(*[pile(172 + 170 * k, 275, 5, dy=60) for k in range(5)], row(4, 512, 215, 170, layer=1),
+                  row(2, 512, 215, 680, layer=1))
     obstacles(cards, rocks=3, hammer_depth=2, ice=2, line=760)
     out.append(dict(cards=cards, back=4, coins=True, swords=1))
     # 4: three peaks on one broad base.
@@ -399,8 +399,8 @@ def stage8():
     obstacles(cards, rocks=4, ice=2, line=760)
     out.append(dict(cards=cards, back=4, coins=True, swords=2))
     # 10: Eldmere: the castle on the lake, the last table of the quest.
-    cards = table(pile(112, 215, 5, dy=65), pile(912, 215, 5, dy=65), row(7, 512, 235), row(6, 512, 300),
-                  row(7, 512, 365), row(6, 512, 430, layer=1), row(3, 512, 515, 150))
+    cards = table(pile(112, 215, 4, dy=70), pile(912, 215, 4, dy=70), row(7, 512, 235), row(6, 512, 300),
+                  row(7, 512, 365), row(6, 512, 430, layer=1))
     obstacles(cards, rocks=5, hammer_depth=2, ice=3, line=780)
     out.append(dict(cards=cards, back=5, coins=True, swords=2))
     return out
