@@ -343,9 +343,9 @@ def stage7():
                   row(4, 512, 215, 170, layer=1))
     obstacles(cards, ice=2, line=720)
     out.append(dict(cards=cards, back=0, coins=True, swords=2))
-    # 10: the towers of the lake: five towers and the battlements between them.
-    cards = table(*[pile(112 + 200 * k, 225, 5, dy=55) for k in range(5)], row(4, 512, 250, 200, layer=1),
-                  row(4, 512, 480, 200))
+    # 10: the towers of the lake: five towers, the battlements between them and the gates below.
+    cards = table(*[pile(172 + 170 * k, 225, 5, dy=55) for k in range(5)], row(4, 512, 250, 170, layer=1),
+                  row(4, 512, 505, 170, layer=1))
     obstacles(cards, ice=3, line=720)
     out.append(dict(cards=cards, back=1, coins=True, swords=2))
     return out
