@@ -7,6 +7,7 @@
 #   python3 tools/levelgen/levelgen.py --tune DIR 3-04      also finds the deck length that gives the
 #                                                           level its aimed share of winnable deals,
 #                                                           with DIR a copy of the built game
+#                                                           whose data/magics.dat is this tree's
 # Every layout is checked before it is written: cards inside the table area, no two cards that look
 # as if they overlap without the game counting it, and a table that can be cleared at all (the
 # hammer reachable before the rocks, the ice before the snow), whatever the ranks.
