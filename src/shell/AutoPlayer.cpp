@@ -18,6 +18,7 @@
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -30,6 +31,29 @@ namespace
 bool isFree(const TCard& c)
 {
     return c.cd && c.side == 1 && c.odkryta && !c.flyingCard;
+}
+
+// The hammer has left and its swell is still on the way to the rocks.
+bool rocksAboutToOpen(const rules::Board& board)
+{
+    return std::any_of(board.pending().begin(), board.pending().end(),
+                       [](const rules::Pending& p) { return p.kind == rules::PendingKind::Rocks; });
+}
+
+// A card on the table, uncovered a moment ago, still turning face up.
+bool turningUp(const TLevel& level)
+{
+    return std::any_of(level.cards.begin(), level.cards.end(),
+                       [](const auto& c) { return c->cd && !c->flyingCard && c->state == TurnState::Show; });
+}
+
+// A rack sword to click: shown whole and not slid out, in a fan that has stopped turning (the
+// fan makes room when a sword joins it, and a sword still turning to its new place may lie
+// over the one wanted).
+bool settledOnRack(const TSword* sword, const std::vector<TSword>& rack)
+{
+    return sword && sword->a >= 1 && sword->dodOdl == 0
+           && std::all_of(rack.begin(), rack.end(), [](const TSword& s) { return s.rot == s.dRot; });
 }
 
 // Where a hand would click a rack sword: on the part of its face the next sword of the fan
@@ -96,18 +120,20 @@ AutoPlayer::Target AutoPlayer::chooseInGame(const TMainGame& game)
         const TCard& best = *seen[static_cast<std::size_t>(chosen)];
         return {true, best.x, best.y};
     }
-    // Nothing to play. A sword waits for its flight to the spot to end; a rack sword goes on when
-    // the deck is empty, or when it keeps a long drive going that a deck turn would end.
-    if (game.pendingDeckTurn || game.swordOnItsWay())
-        return t;
+    // Nothing to play. A sword waits for its flight to the spot to end, and the deck for what
+    // is about to be free: the rocks the hammer's swell is on its way to, and a card still
+    // turning up. A rack sword goes on when the deck is empty, or when it keeps a long drive
+    // going that a deck turn would end.
     const rules::Board& board = game.levelInPlay()->board;
+    if (game.pendingDeckTurn || game.swordOnItsWay() || rocksAboutToOpen(board) || turningUp(level))
+        return t;
     if (rules::swordWanted(board)) {
         // The rules' rack: a sword picked up a moment ago is still flying to the rack on screen,
         // and the player waits for it.
         const rules::Identity& sword =
             board.rack()[static_cast<std::size_t>(rules::chooseSword(freeCards, board.rack()))];
         const TSword* onRack = hasProfile() ? profile().getMySwordBySeqN(sword.rank) : nullptr;
-        if (onRack && onRack->a >= 1 && onRack->dodOdl == 0)
+        if (onRack && settledOnRack(onRack, profile().swords))
             return swordPoint(*onRack);
         if (!game.levelInPlay()->flights.flyingCards.empty())
             return t;
@@ -156,7 +182,7 @@ AutoPlayer::Target AutoPlayer::chooseBySolver(const TMainGame& game)
     }
     case rules::SolverMove::Kind::Sword: {
         const TSword* onRack = hasProfile() ? profile().getMySwordBySeqN(move.value - 200) : nullptr;
-        if (game.swordOnItsWay() || !onRack || onRack->a < 1 || onRack->dodOdl != 0)
+        if (game.swordOnItsWay() || !onRack || !settledOnRack(onRack, profile().swords))
             return {};
         return swordPoint(*onRack);
     }

@@ -109,7 +109,7 @@ std::string Control::QUEST_getNextLevel()
         return "MAIN-MENU";
     const int stage = p.stageID;
     // The quest starts over after its last stage, forgetting the stages' records: the line first.
-    const bool stageEnds = p.levelID >= TLevelManager::levelCount(stage);
+    const bool stageEnds = p.levelID >= TLevelManager::questLevelCount(stage);
     if (stageEnds)
         reportStage(p, stage, true);
     std::string next = p.getNextLevel();
