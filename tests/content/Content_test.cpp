@@ -186,6 +186,7 @@ TEST_F(ShippedContent, ParticlesAndCaptionsAreAllThere)
 TEST_F(ShippedContent, EveryLevelDealsQuietlyAndIsPlayable)
 {
     loadCards();
+    loadResources(); // the coins under column cards are of these kinds
     reports.clear();
     std::vector<std::string> levels = filesUnder("data/levels", {".lvl"});
     EXPECT_GE(levels.size(), 10u);
@@ -196,8 +197,10 @@ TEST_F(ShippedContent, EveryLevelDealsQuietlyAndIsPlayable)
         auto level = loadLevelFile(path, 1, 1, 1);
         EXPECT_TRUE(reports.empty()) << path << ": " << ::testing::PrintToString(reports);
         reports.clear();
-        EXPECT_GE(level->cards.size(), 15u) << path;
-        EXPECT_GE(level->deck.size(), 20u) << path;
+        // The first lessons are the smallest tables; a deck's length is tuned by the solver to the
+        // level's share of winnable deals, short on an open table.
+        EXPECT_GE(level->cards.size(), 10u) << path;
+        EXPECT_GE(level->deck.size(), 8u) << path;
         EXPECT_LE(level->deck.size(), 35u) << path;
         int back = file.getInt("level::data::numerRewersu");
         EXPECT_TRUE(back >= 0 && back <= 5) << path;

@@ -83,10 +83,10 @@ INSTANTIATE_TEST_SUITE_P(Shipped, AutoplayEveryLevel, ::testing::ValuesIn(shippe
 TEST(Game, APerfectLevelIsCelebrated)
 {
     TempFolder t;
-    // With this seed our player clears level 2 at about frame 590.
+    // With this seed our player clears level 2 at about frame 350.
     e2e::Run run = e2e::runGame(game,
                                 {"--headless", "--fixed-step", "--seed", "11", "--autoplay", "--level",
-                                 "data/levels/stage-01/level-02.lvl", "--frames", "660", "--screenshot",
+                                 "data/levels/stage-01/level-02.lvl", "--frames", "418", "--screenshot",
                                  t / "perfect.png", "--user-dir", t / "user"},
                                 runDir);
     ASSERT_EQ(run.status, 0) << run.err;
