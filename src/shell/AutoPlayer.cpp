@@ -212,7 +212,8 @@ AutoPlayer::Target AutoPlayer::decide()
             return {};
         return widgetCentre(title.Gui.get(), "PLAY");
     }
-    if (screen->id == "MAPA" && screen->alpha == 1 && screen->dFade == 0)
+    // The map's Play, once the map has come out of the dark.
+    if (screen->id == "MAPA" && screen->alpha == 1 && screen->fade == 0 && screen->dFade == 0)
         return widgetCentre(screen->Gui.get(), "play");
     // The story and the outro are skipped, as by a player who has seen them.
     if ((screen->id == "STORY" || screen->id == "OUTRO") && screen->alpha == 1)

@@ -1,0 +1,94 @@
+// The quest as a player meets it, headless: our own player starts from the title screen with a
+// fresh user folder, skips the story, presses Play on the map, plays the first stage's ten
+// levels through their summaries and comes back to the map of the next stage. The stage's line
+// and the player's file must tell the same story.
+#include "RunGame.hpp"
+
+#include "data/DataFiles.hpp"
+#include "data/TRCMFile.hpp"
+#include "support/TempFolder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+namespace
+{
+using testing_support::TempFolder;
+
+const std::string game = ELDMERE_GAME_EXE;
+const std::string runDir = ELDMERE_RUN_DIR;
+const std::string annaFolder = "/Profiles/65-78-78-65-/";
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty())
+            out.push_back(line);
+    }
+    return out;
+}
+
+// The level records of one stage in the player's file, by level number: their scores.
+std::map<int, long long> levelScores(const TRCMFile& player, int stageId)
+{
+    std::map<int, long long> scores;
+    const int stages = player.getInt("profile::stages::i");
+    for (int k = 1; k <= stages; ++k) {
+        const std::string g = "profile::stages::stage" + std::to_string(k) + "::";
+        if (player.getInt(g + "id") != stageId)
+            continue;
+        const int levels = player.getInt(g + "levels::i");
+        for (int m = 1; m <= levels; ++m) {
+            const std::string key = g + "levels::level" + std::to_string(m);
+            scores[player.getInt(key, 0)] = player.getInt(key, 5);
+        }
+    }
+    return scores;
+}
+
+TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
+{
+    TempFolder t;
+    // With this seed stage 1 ends near frame 9 060; by frame 9 500 our player has pressed Play on
+    // the map of stage 2 and its first level is in play.
+    e2e::Run run = e2e::runGame(game,
+                                {"--headless", "--fixed-step", "--seed", "3", "--frames", "9500",
+                                 "--autoplay", "--profile", "anna", "--user-dir", t / "user"},
+                                runDir, {}, 240);
+    ASSERT_FALSE(run.timedOut);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 11u) << run.out;
+    for (int level = 1; level <= 10; ++level) {
+        char path[64];
+        std::snprintf(path, sizeof path, "level data/levels/stage-01/level-%02d.lvl score ", level);
+        EXPECT_EQ(lines[static_cast<std::size_t>(level - 1)].rfind(path, 0), 0u) << lines[level - 1];
+    }
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(lines[10], m, std::regex(R"(stage 1 (won|lost) total ([0-9]+))")))
+        << lines[10];
+    ASSERT_EQ(m[1], "won") << "with this seed our player meets the stage's goals";
+    const long long total = std::stoll(m[2].str());
+
+    TRCMFile player = loadDataFile(t / "user" + annaFolder + "profile.dat");
+    const std::map<int, long long> scores = levelScores(player, 1);
+    ASSERT_EQ(scores.size(), 10u);
+    long long sum = 0;
+    for (int level = 1; level <= 10; ++level) {
+        ASSERT_TRUE(scores.count(level)) << "no record of level " << level;
+        EXPECT_GT(scores.at(level), 0) << level;
+        sum += scores.at(level);
+    }
+    EXPECT_EQ(sum, total);
+    // The quest goes on at the next stage's first level, not yet finished.
+    EXPECT_EQ(player.getInt("Profile::stageID"), 2);
+    EXPECT_EQ(player.getInt("Profile::levelId"), 1);
+    EXPECT_EQ(player.getString("profile::where"), "MAIN-GAME");
+    EXPECT_TRUE(levelScores(player, 2).empty());
+}
+} // namespace
