@@ -224,8 +224,11 @@ std::shared_ptr<TLevel> readQuestLevel(const TProfile& p, const std::string& fol
         return nullptr;
     }
     std::shared_ptr<TLevel> level = loadLevelFile(path, 0, 1, 1, p.dealOptions());
-    if (level && !level->cards.empty())
+    if (level && !level->cards.empty()) {
+        // It is still that place's level of the quest, and its result line names it so.
+        level->path = TLevelManager::questLevelPath(p.stageID, p.levelID);
         return level;
+    }
     FileDamage damage{path, {"holds no table cards; the quest goes on from the level's start"}};
     damage.keepAside();
     return nullptr;

@@ -218,6 +218,9 @@ AutoPlayer::Target AutoPlayer::decide()
     // The story and the outro are skipped, as by a player who has seen them.
     if ((screen->id == "STORY" || screen->id == "OUTRO") && screen->alpha == 1)
         return widgetCentre(screen->Gui.get(), "skip");
+    // The credits after the outro go on until dismissed: a click once they have come in.
+    if (screen->id == "CREDITS" && screen->alpha == 1 && screen->dAlpha == 1)
+        return {true, 512, 384};
     if (screen->id == "QUEST-CONTINUE" && screen->alpha == 1 && screen->dAlpha == 1)
         return widgetCentre(screen->Gui.get(), "resume");
     // The summary's "go", once its figures have come in (a hand reads them first).

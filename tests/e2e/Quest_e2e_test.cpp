@@ -1,15 +1,18 @@
 // The quest as a player meets it, headless: our own player starts from the title screen with a
 // fresh user folder, skips the story, presses Play on the map, plays the first stage's ten
 // levels through their summaries and comes back to the map of the next stage. The stage's line
-// and the player's file must tell the same story.
+// and the player's file must tell the same story. And the quest's end: the last level of the
+// last stage, the outro and its credits, and the quest beginning anew.
 #include "RunGame.hpp"
 
 #include "data/DataFiles.hpp"
 #include "data/TRCMFile.hpp"
+#include "media/FileSystem.hpp"
 #include "support/TempFolder.hpp"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -90,5 +93,68 @@ TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
     EXPECT_EQ(player.getInt("Profile::levelId"), 1);
     EXPECT_EQ(player.getString("profile::where"), "MAIN-GAME");
     EXPECT_TRUE(levelScores(player, 2).empty());
+}
+
+TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
+{
+    TempFolder t;
+    const std::string user = t / "user";
+    // A first short run makes the player.
+    e2e::Run made = e2e::runGame(game,
+                                 {"--headless", "--fixed-step", "--seed", "3", "--frames", "400",
+                                  "--autoplay", "--profile", "anna", "--user-dir", user},
+                                 runDir);
+    ASSERT_EQ(made.status, 0) << made.err;
+    const std::string folder = user + annaFolder;
+    TRCMFile player = loadDataFile(folder + "profile.dat");
+    ASSERT_EQ(player.getString("profile::name"), "ANNA");
+
+    // The player now stands at the last level of stage 8, the level in progress kept beside the
+    // file, and the nine levels before it met the stage's goals (9 000 points and a drive of 10).
+    player.setInt("Profile::stageID", 8);
+    player.setInt("Profile::levelId", 10);
+    player.setInt("Profile::questLevel", 1);
+    player.setString("profile::where", "MAIN-GAME");
+    player.setString("profile::tryb", "QUEST");
+    player.setInt("profile::stages::i", 1);
+    const std::string stage = "profile::stages::stage1::";
+    player.setInt(stage + "id", 8);
+    player.setInt(stage + "longestDrive", 12);
+    player.setFloat(stage + "highestMultiplier", 1.5);
+    player.setInt(stage + "scores", 9000);
+    player.setInt(stage + "levels::i", 9);
+    for (int level = 1; level <= 9; ++level) {
+        const std::string key = stage + "levels::level" + std::to_string(level);
+        const long long record[] = {level, 1, 0, 1, level == 5 ? 12 : 0, 1000};
+        for (int k = 0; k < 6; ++k)
+            player.setInt(key, record[k], k);
+    }
+    ASSERT_TRUE(player.save(folder + "profile.dat"));
+    std::filesystem::copy_file(std::string(runDir) + "/data/levels/stage-08/level-10.lvl",
+                               folder + "questlevel.lvl", std::filesystem::copy_options::overwrite_existing);
+
+    e2e::Run run =
+        e2e::runGame(game,
+                     {"--headless", "--fixed-step", "--seed", "3", "--frames", "2000", "--autoplay",
+                      "--profile", "anna", "--user-dir", user, "--trace", t / "trace.txt"},
+                     runDir, {}, 240);
+    ASSERT_FALSE(run.timedOut);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_GE(lines.size(), 2u) << run.out;
+    EXPECT_EQ(lines[0].rfind("level data/levels/stage-08/level-10.lvl score ", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("stage 8 won total ", 0), 0u) << lines[1];
+
+    // Past the outro and its credits, the title's Play began a new quest: its story, its map and
+    // its first level, dealt and in play; the old stages' records are gone.
+    int deals = 0;
+    for (const std::string& line : linesOf(media::fs::readText(t / "trace.txt").value_or("")))
+        deals += line.find(" event=deal ") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(deals, 2) << "the last level and the new quest's first";
+    player = loadDataFile(folder + "profile.dat");
+    EXPECT_EQ(player.getInt("Profile::stageID"), 1);
+    EXPECT_EQ(player.getInt("Profile::levelId"), 1);
+    EXPECT_EQ(player.getString("profile::where"), "MAIN-GAME");
+    EXPECT_TRUE(levelScores(player, 8).empty());
 }
 } // namespace

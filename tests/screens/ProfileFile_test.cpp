@@ -1,5 +1,6 @@
 // A player's profile on disk: every key written and read back byte for byte, whole numbers
 // exact, and damaged files reported, read with defaults and kept aside.
+#include "levels/TLevelManager.hpp"
 #include "screens/ProfileFile.hpp"
 
 #include "cards/Cards.hpp"
@@ -219,6 +220,8 @@ TEST_F(ProfileFiles, EveryFieldIsWrittenAsItsKeyAndComesBackByteForByte)
     EXPECT_EQ(loaded->questLevel->cards.size(), 3u);
     EXPECT_EQ(loaded->questLevel->deck.size(), 2u);
     EXPECT_EQ(loaded->questLevel->driveN, 3);
+    // The level in progress is still its quest place's level, not the file it was kept in.
+    EXPECT_EQ(loaded->questLevel->path, TLevelManager::questLevelPath(original.stageID, original.levelID));
 
     std::filesystem::remove(dataPath);
     std::filesystem::remove(levelPath);
