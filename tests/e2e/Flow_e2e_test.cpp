@@ -37,17 +37,6 @@ std::string readFile(const std::string& path)
     return media::fs::readText(path).value_or("");
 }
 
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty())
-            out.push_back(line);
-    }
-    return out;
-}
-
 std::string field(const std::string& line, const std::string& name)
 {
     const auto at = line.find(name + "=");
@@ -71,7 +60,7 @@ TEST(Flow, APlayerPlaysTwoLevelsLeavesAndComesBackToTheSameTable)
     e2e::Run first = e2e::runGame(game, autoplay(t / "user", 2200, t / "first.txt"), runDir);
     ASSERT_EQ(first.status, 0) << first.err;
     // Two levels finished, each with its result line, and the third begun.
-    const auto results = lines(first.out);
+    const auto results = e2e::linesOf(first.out);
     ASSERT_EQ(results.size(), 2u) << first.out;
     EXPECT_NE(results[0].find("data/levels/stage-01/level-01.lvl"), std::string::npos) << results[0];
     EXPECT_NE(results[1].find("data/levels/stage-01/level-02.lvl"), std::string::npos) << results[1];
@@ -81,7 +70,7 @@ TEST(Flow, APlayerPlaysTwoLevelsLeavesAndComesBackToTheSameTable)
     EXPECT_EQ(media::fs::pathType(t / "user" + annaFolder + "questlevel.lvl"), media::fs::PathType::File);
 
     // Where the table stood when the run ended: some cards of the third level already played.
-    const auto before = lines(readFile(t / "first.txt"));
+    const auto before = e2e::linesOf(readFile(t / "first.txt"));
     ASSERT_FALSE(before.empty());
     const std::string left = before.back();
     EXPECT_NE(field(left, "event"), "deal") << "nothing played yet";
@@ -89,7 +78,7 @@ TEST(Flow, APlayerPlaysTwoLevelsLeavesAndComesBackToTheSameTable)
     // The next day: the title, the quest resumed, and the table dealt as it was left.
     e2e::Run second = e2e::runGame(game, autoplay(t / "user", 400, t / "second.txt"), runDir);
     ASSERT_EQ(second.status, 0) << second.err;
-    const auto after = lines(readFile(t / "second.txt"));
+    const auto after = e2e::linesOf(readFile(t / "second.txt"));
     ASSERT_FALSE(after.empty());
     EXPECT_EQ(field(after[0], "event"), "deal");
     EXPECT_EQ(field(after[0], "table"), field(left, "table"));

@@ -24,17 +24,6 @@ const std::string game = ELDMERE_GAME_EXE;
 const std::string runDir = ELDMERE_RUN_DIR;
 const std::string annaFolder = "/Profiles/65-78-78-65-/";
 
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty())
-            out.push_back(line);
-    }
-    return out;
-}
-
 // The level records of one stage in the player's file, by level number: their scores.
 std::map<int, long long> levelScores(const TRCMFile& player, int stageId)
 {
@@ -65,7 +54,7 @@ TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
     ASSERT_FALSE(run.timedOut);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    const std::vector<std::string> lines = linesOf(run.out);
+    const std::vector<std::string> lines = e2e::linesOf(run.out);
     ASSERT_EQ(lines.size(), 11u) << run.out;
     for (int level = 1; level <= 10; ++level) {
         char path[64];
@@ -140,7 +129,7 @@ TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
                      runDir, {}, 240);
     ASSERT_FALSE(run.timedOut);
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> lines = linesOf(run.out);
+    const std::vector<std::string> lines = e2e::linesOf(run.out);
     ASSERT_GE(lines.size(), 2u) << run.out;
     EXPECT_EQ(lines[0].rfind("level data/levels/stage-08/level-10.lvl score ", 0), 0u) << lines[0];
     EXPECT_EQ(lines[1].rfind("stage 8 won total ", 0), 0u) << lines[1];
@@ -148,7 +137,7 @@ TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
     // Past the outro and its credits, the title's Play began a new quest: its story, its map and
     // its first level, dealt and in play; the old stages' records are gone.
     int deals = 0;
-    for (const std::string& line : linesOf(media::fs::readText(t / "trace.txt").value_or("")))
+    for (const std::string& line : e2e::linesOf(media::fs::readText(t / "trace.txt").value_or("")))
         deals += line.find(" event=deal ") != std::string::npos ? 1 : 0;
     EXPECT_EQ(deals, 2) << "the last level and the new quest's first";
     player = loadDataFile(folder + "profile.dat");

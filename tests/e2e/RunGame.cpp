@@ -121,6 +121,17 @@ Run runGame(const std::string& exe, const std::vector<std::string>& args, const 
     return run;
 }
 
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty())
+            out.push_back(line);
+    }
+    return out;
+}
+
 std::string output(const std::string& command)
 {
     std::string out;

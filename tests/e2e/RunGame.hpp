@@ -53,6 +53,9 @@ struct Run
 Run runGame(const std::string& exe, const std::vector<std::string>& args, const std::string& folder,
             const std::vector<std::string>& env = {}, int seconds = 120);
 
+// The lines of `text` that are not empty.
+std::vector<std::string> linesOf(const std::string& text);
+
 // What a shell command printed.
 std::string output(const std::string& command);
 
