@@ -21,10 +21,12 @@ class Platform;
 
 struct CardSet;
 class ProfileManagerScreen;
+class TAward;
 class TCredits;
 class TDeltaTime;
 class TEkran;
 class TEnterText;
+class TGiveAward;
 class TGlobalSnd;
 class TLevelManager;
 class TMainGame;
@@ -84,6 +86,7 @@ public:
     Owned<CardSet> cards;
     Owned<std::vector<TSwordData>> swordDefinitions;
     Owned<std::vector<TResourceData>> resourceTypes;
+    Owned<std::vector<TAward>> awardDefinitions; // what can be won, in file order
     std::vector<media::Picture> particleImages;  // by number
     std::vector<media::Picture> captionPictures; // by number; empty where a language has none
     std::vector<std::string> captionWords;       // what each caption says
@@ -104,6 +107,7 @@ public:
     Owned<TPopUp> popUp;
     Owned<TEnterText> enterText;
     Owned<TQuestContinue> questContinue;
+    Owned<TGiveAward> giveAward; // an award just won, announced over the screen that gave it
     // The players' screen, over the title screen (made when first asked for).
     Owned<ProfileManagerScreen> profileScreen;
     Owned<TCredits> credits;

@@ -11,6 +11,7 @@
 #include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Report.hpp"
+#include "screens/Awards.hpp"
 #include "screens/TProfile.hpp"
 
 #include <algorithm>
@@ -202,8 +203,15 @@ public:
         }
         n = count("profile::awards");
         for (int k = 1; k <= n; ++k) {
-            if (int id = positiveId("profile::awards::aw" + number(k)); id > 0)
-                p.awards.push_back(TAward{id});
+            const std::string key = "profile::awards::aw" + number(k);
+            const int id = file_.getInt(key);
+            const TAward* award = findAward(id);
+            if (!award || haveAward(p, id)) {
+                damage_.note(key + " names no award the game has, or one held already (" + number(id)
+                             + "); left out");
+                continue;
+            }
+            p.awards.push_back(*award);
         }
     }
 

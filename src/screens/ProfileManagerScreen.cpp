@@ -7,8 +7,10 @@
 #include "gui/TMouse.hpp"
 #include "gui/TextLayout.hpp"
 #include "media/FileSystem.hpp"
+#include "media/Font.hpp"
 #include "media/Platform.hpp"
 #include "media/Report.hpp"
+#include "screens/Awards.hpp"
 #include "screens/Frame.hpp"
 #include "screens/ModalScreen.hpp"
 #include "screens/TEnterText.hpp"
@@ -48,6 +50,15 @@ void ProfileManagerScreen::setup()
             showMessage(message, nullptr);
     }
     ProfileFont = &media::fonts().get(nameSize);
+    awardFont = &media::fonts().get(awardTextSize);
+    // Missing pictures are said once and draw nothing.
+    for (int id = 1; id <= awardCount; ++id) {
+        media::Picture& picture = awardImages[static_cast<std::size_t>(id - 1)];
+        picture = media::pictures().load("gfx/gui/awards/award-" + std::to_string(id) + ".png");
+        picture.midHandle();
+    }
+    awardNone = media::pictures().load("gfx/gui/awards/award-none.png");
+    awardNone.midHandle();
     TTxtFile texts = loadTextTable("txt/#LANG#/profileManager.txt");
     txtUsuniecieProfilu1 = getText(texts, 8);
     txtUsuniecieProfilu2 = getText(texts, 9);
@@ -127,6 +138,52 @@ void ProfileManagerScreen::updateRows()
         clicked = over;
 }
 
+void ProfileManagerScreen::updateAwards()
+{
+    TMouse& mouse = guiMouse();
+    overAward = 0;
+    for (int id = 1; id <= awardCount; ++id) {
+        const int left = static_cast<int>(awardX(id)) - awardStep / 2;
+        if (mouse.inRect(left, awardsY - awardStep / 2, awardStep, awardStep))
+            overAward = id;
+    }
+}
+
+void ProfileManagerScreen::drawAwards()
+{
+    const TProfile* who = awardsShown();
+    if (!who)
+        return;
+    media::Renderer& gfx = media::gfx();
+    for (int id = 1; id <= awardCount; ++id) {
+        const media::Picture& picture =
+            haveAward(*who, id) ? awardImages[static_cast<std::size_t>(id - 1)] : awardNone;
+        if (picture.empty())
+            continue;
+        const float scale = static_cast<float>(awardSize) / static_cast<float>(std::max(1, picture.width()));
+        gfx.setScale(id == overAward ? scale * 1.25f : scale, id == overAward ? scale * 1.25f : scale);
+        gfx.drawPicture(picture, awardX(id), static_cast<float>(awardsY));
+    }
+    gfx.setScale(1, 1);
+    const TAward* award = overAward ? findAward(overAward) : nullptr;
+    if (!award)
+        return;
+    // What it is won for, on a dark band over the foot of the list, as wide as the words.
+    const int lineHeight = awardFont->height();
+    const float width = std::max(awardFont->textWidth(award->title), awardFont->textWidth(award->descr)) + 16;
+    const float middle = rowLeft + rowWidth * 0.5f;
+    const float top = static_cast<float>(awardsY - awardStep / 2 - 2 * lineHeight - 10);
+    gfx.setColor(20, 12, 6);
+    gfx.setAlpha(alpha * 0.85f);
+    gfx.drawRect(middle - width / 2, top - 4, width, static_cast<float>(2 * lineHeight + 8));
+    gfx.setColor(255, 255, 255);
+    gfx.setAlpha(alpha);
+    drawOutlinedText(*awardFont, award->title, static_cast<int>(middle), static_cast<int>(top), TRGB{0, 0, 0},
+                     TRGB{255, 218, 130}, "CENTER");
+    drawOutlinedText(*awardFont, award->descr, static_cast<int>(middle), static_cast<int>(top) + lineHeight,
+                     TRGB{0, 0, 0}, TRGB{235, 225, 200}, "CENTER");
+}
+
 void ProfileManagerScreen::updateButtons()
 {
     offerButton(*Gui, "RENAME", clicked != nullptr);
@@ -161,6 +218,7 @@ void ProfileManagerScreen::update()
     if (auto title = dynamic_cast<TMainMenu*>(ekran))
         updateParticles(title->particles);
     updateRows();
+    updateAwards();
     updateButtons();
     _updateGui();
     _updateAlpha();
@@ -179,6 +237,9 @@ void ProfileManagerScreen::draw()
         drawOutlinedText(*ProfileFont, who->name, nameX, rowTop + rowHeight * k, TRGB{0, 0, 0}, colour,
                          "CENTER");
     }
+    drawStandards();
+    media::gfx().setAlpha(alpha);
+    drawAwards();
     drawStandards();
 }
 

@@ -11,6 +11,7 @@
 #include "media/Picture.hpp"
 #include "screens/TEkran.hpp"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,14 @@ public:
     static constexpr int rowHeight = 24;
     static constexpr int nameX = 540;
     static constexpr int nameSize = 20;
+    // The chosen player's awards: a row of medallions at the foot of the parchment, under the
+    // names and clear of the arrows, each drawn awardSize pixels across; hovering one tells what
+    // it is won for.
+    static constexpr int awardCount = 10;
+    static constexpr int awardsY = 498;
+    static constexpr int awardSize = 24;
+    static constexpr int awardStep = 26;
+    static constexpr int awardTextSize = 16;
 
     ProfileManagerScreen();
 
@@ -70,6 +79,13 @@ public:
     TProfile* rowProfile(int k) const;
     // The colour of a name by its row's state.
     static TRGB rowColour(bool current, bool selected, bool under);
+    // The centre of the medallion of award `id` (1..awardCount).
+    static float awardX(int id)
+    {
+        return rowLeft + rowWidth * 0.5f + (id - (awardCount + 1) * 0.5f) * awardStep;
+    }
+    // The player whose awards show: the selected row, else the row marked current.
+    const TProfile* awardsShown() const { return clicked ? clicked : _profile; }
 
     media::Picture img;
     TProfile* _profile = nullptr;         // the row marked as current
@@ -80,9 +96,16 @@ public:
     TProfile* over = nullptr;             // the row under the pointer
     std::string txtUsuniecieProfilu1;     // the question on deleting: before the name
     std::string txtUsuniecieProfilu2;     // and after it
+    // The medallions of awards 1..awardCount (index id - 1) and the empty socket of one not won.
+    std::array<media::Picture, awardCount> awardImages;
+    media::Picture awardNone;
+    media::Font* awardFont = nullptr; // owned by the font cache
+    int overAward = 0;                // the award under the pointer, 0 for none
 
 private:
     void updateRows();
+    void updateAwards();
+    void drawAwards();
     void updateButtons();
     void handleInput();
     // The name dialog over this screen, refusing the names of the players made here too.

@@ -16,6 +16,7 @@
 #include "media/Report.hpp"
 #include "media/Text.hpp"
 #include "screens/ActiveScreen.hpp"
+#include "screens/Awards.hpp"
 #include "screens/Frame.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TPopUp.hpp"
@@ -111,6 +112,21 @@ long long cardsLeftOver(const TStageData& stage)
     for (const TLevelData& level : stage.levels)
         sum += level.cardsLeft;
     return sum;
+}
+
+// The stage awards, once the summary of a quest level has come in: the stage's own last level
+// counts, however many levels the stage has.
+void giveStageAwards(TLevelEndScreen& summary)
+{
+    if (!hasProfile() || media::text::toUpper(profile().tryb) != "QUEST")
+        return;
+    const TProfile& p = profile();
+    const StageEnd end{.stage = p.stageID,
+                       .level = p.levelID,
+                       .stageLevels = TLevelManager::questLevelCount(p.stageID),
+                       .stages = TLevelManager::questStageCount(),
+                       .allGoalsMet = summary.checkAllObjectives() == 1};
+    giveAwards(levelEndAwards(awardIds(p), end), &summary);
 }
 } // namespace
 
@@ -501,8 +517,10 @@ void TLevelEndScreen::_updateState()
         return;
     if (panelS == 1)
         dTAlpha = 1;
-    if (tAlpha == 1)
+    if (tAlpha == 1) {
         state = "WAIT";
+        giveStageAwards(*this);
+    }
 }
 
 void TLevelEndScreen::update()

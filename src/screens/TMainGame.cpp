@@ -30,6 +30,7 @@
 #include "media/Text.hpp"
 #include "rules/Trace.hpp"
 #include "screens/ActiveScreen.hpp"
+#include "screens/Awards.hpp"
 #include "screens/Frame.hpp"
 #include "screens/TLevelEndScreen.hpp"
 #include "screens/TOptions.hpp"
@@ -40,6 +41,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ostream>
+#include <utility>
 
 namespace
 {
@@ -131,6 +133,7 @@ void TMainGame::setLevel(std::shared_ptr<TLevel> newLevel)
     // What flew, glowed and waited over the old level goes before the old level does.
     play_.reset();
     taken_.reset();
+    drivesEnded_.clear();
     level = std::move(newLevel);
     if (!level)
         return;
@@ -369,6 +372,8 @@ void TMainGame::showDeckSword(const rules::Event& event)
 void TMainGame::showDriveEnd(const rules::Event& event)
 {
     hud_.remDriveN = event.length;
+    // The awards look at it once the move is over (an announcement runs frames of its own).
+    drivesEnded_.push_back(event.length);
     if (event.ticket) {
         const TDim from = level->COUNT_firstDeckCardDim();
         startLongDriveStream(play_->effects, event.length, event.ticket, from.x, from.y);
@@ -1143,8 +1148,27 @@ void TMainGame::_update_STATE_perfect2()
 
 void TMainGame::_update_STATE_perfect3()
 {
-    if (guiMouse().leftPressed || (play_->effects.captions.empty() && now() > waitTime))
+    if (guiMouse().leftPressed || (play_->effects.captions.empty() && now() > waitTime)) {
+        _checkPerfectAwards();
         setState(GameState::End);
+    }
+}
+
+void TMainGame::_checkDriveAwards()
+{
+    if (drivesEnded_.empty())
+        return;
+    const std::vector<int> lengths = std::exchange(drivesEnded_, {});
+    for (int length : lengths) {
+        if (hasProfile())
+            giveAwards(driveEndAwards(awardIds(profile()), length), this);
+    }
+}
+
+void TMainGame::_checkPerfectAwards()
+{
+    if (hasProfile())
+        giveAwards(perfectAwards(awardIds(profile()), profile().countPerfects()), this);
 }
 
 void TMainGame::_update_STATE_caption()
@@ -1179,7 +1203,10 @@ void TMainGame::_updateState()
 void TMainGame::update()
 {
     beginFrame();
+    // A drive the last frame's deck turn ended is rewarded before anything else goes on.
+    _checkDriveAwards();
     _updateState();
+    _checkDriveAwards();
     if (state == GameState::Normal)
         _updateObjectives();
     play_->flights.updateFlights();

@@ -228,6 +228,11 @@ private:
     // The last light of a drive has reached the multiplier.
     void driveLightArrived(const TEmitter& light, bool waves);
 
+    // The awards of the drives ended since the last frame, and of a table cleared; each may
+    // announce itself over this screen.
+    void _checkDriveAwards();
+    void _checkPerfectAwards();
+
     // The level's figures as a move's record keeps them.
     UndoHistory::Before before() const;
     // An undone sword use: the sword rejoins the rack, hidden until its flight back reaches it.
@@ -254,6 +259,8 @@ private:
     // move is taken meanwhile.
     std::optional<rules::Event> undoInFlight_;
     bool undoRequested_ = false;
+    // The lengths of the drives ended since the awards last looked, in order.
+    std::vector<int> drivesEnded_;
 
 public:
     // The rack sword under the pointer and the one sliding out to the spot (identity ids; 0 for

@@ -146,6 +146,8 @@ public:
     int hintLevel() const { return (tryb == "QUEST" && stageID <= 1 && levelID < 4) ? 1 : 0; }
 
     std::string name;
+    // Kept in memory only, for a level or a GUI file played on its own: it wins no awards.
+    bool guest = false;
     std::shared_ptr<TLevel> questLevel; // the quest level in progress (shared with the game screen)
     int stageID = 1;
     int levelID = 1;

@@ -56,6 +56,7 @@ TProfile& TProfileManager::useGuestProfile()
 {
     profiles.push_back(std::make_unique<TProfile>());
     profile = profiles.back().get();
+    profile->guest = true;
     writes_ = false;
     return *profile;
 }

@@ -25,6 +25,7 @@
 #include "rules/AutoPlay.hpp"
 #include "rules/Solver.hpp"
 #include "rules/Trace.hpp"
+#include "screens/Awards.hpp"
 #include "screens/GuiPreview.hpp"
 #include "screens/ProfileManagerScreen.hpp"
 #include "screens/TCredits.hpp"
@@ -239,6 +240,8 @@ bool Eldmere::initGame()
     }
     loadSwords();
     loadResources();
+    // What can be won, before the players who have won it are read.
+    loadAwards();
     loadCaptionImages();
     TParticle::setup();
     levelManager->setup();
