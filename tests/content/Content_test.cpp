@@ -15,6 +15,7 @@
 #include "media/Report.hpp"
 #include "media/Text.hpp"
 #include "rules/Board.hpp"
+#include "screens/Awards.hpp"
 #include "screens/TProfileManager.hpp"
 #include "support/RunFolder.hpp"
 #include "support/TestProgram.hpp"
@@ -165,6 +166,31 @@ TEST_F(ShippedContent, EveryRankHasOneSwordAndTheResourceTypesRunFromOne)
     for (const TResourceData& type : resourceTypes())
         ids.push_back(type.id);
     EXPECT_EQ(ids, (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST_F(ShippedContent, TheTenAwardsAreDefinedWithTheirOwnTextsAndTheHeading)
+{
+    loadAwards();
+    EXPECT_TRUE(reports.empty()) << ::testing::PrintToString(reports);
+    ASSERT_EQ(awardDefinitions().size(), 10u);
+    const TRCMFile file = loadDataFile("data/awards.dat");
+    const TTxtFile texts = loadTextTable("txt/en/awards.txt");
+    std::set<std::string> titles;
+    for (int k = 1; k <= 10; ++k) {
+        const std::string g = "awards::aw" + std::to_string(k) + "::";
+        const TAward* award = findAward(k);
+        ASSERT_NE(award, nullptr) << "no award " << k;
+        // The heading's line is no award's text.
+        EXPECT_NE(file.getInt(g + "title"), 27) << k;
+        EXPECT_NE(file.getInt(g + "description"), 27) << k;
+        EXPECT_FALSE(award->title.empty()) << k;
+        EXPECT_FALSE(award->descr.empty()) << k;
+        // The description is one centred line at size 30.
+        EXPECT_LE(media::text::toUtf32(award->descr).size(), 40u) << award->descr;
+        titles.insert(award->title);
+    }
+    EXPECT_EQ(titles.size(), 10u) << "every award has a title of its own";
+    EXPECT_FALSE(media::text::trim(getText(texts, 27)).empty()) << "the announcement's heading";
 }
 
 TEST_F(ShippedContent, ParticlesAndCaptionsAreAllThere)

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -42,19 +43,50 @@ std::map<int, long long> levelScores(const TRCMFile& player, int stageId)
     return scores;
 }
 
+// The run's lines without those of the awards given, and those apart.
+std::vector<std::string> withoutAwards(const std::vector<std::string>& lines,
+                                       std::vector<std::string>& awards)
+{
+    std::vector<std::string> rest;
+    for (const std::string& line : lines)
+        (line.rfind("award ", 0) == 0 ? awards : rest).push_back(line);
+    return rest;
+}
+
+// The ids of the awards in the player's file, in the order won.
+std::vector<int> awardsHeld(const TRCMFile& player)
+{
+    std::vector<int> ids;
+    const int n = player.getInt("profile::awards::i");
+    for (int k = 1; k <= n; ++k)
+        ids.push_back(player.getInt("profile::awards::aw" + std::to_string(k)));
+    return ids;
+}
+
 TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
 {
     TempFolder t;
-    // With this seed stage 1 ends near frame 9 060; by frame 9 500 our player has pressed Play on
-    // the map of stage 2 and its first level is in play.
+    // With this seed stage 1 ends near frame 9 480 (three award announcements of about 140
+    // frames each among them); by frame 9 950 our player has pressed Play on the map of stage 2
+    // and its first level is in play.
     e2e::Run run = e2e::runGame(game,
-                                {"--headless", "--fixed-step", "--seed", "3", "--frames", "9500",
+                                {"--headless", "--fixed-step", "--seed", "3", "--frames", "9950",
                                  "--autoplay", "--profile", "anna", "--user-dir", t / "user"},
                                 runDir, {}, 240);
     ASSERT_FALSE(run.timedOut);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    const std::vector<std::string> lines = e2e::linesOf(run.out);
+    std::vector<std::string> awardLines;
+    const std::vector<std::string> lines = withoutAwards(e2e::linesOf(run.out), awardLines);
+    // The first table cleared, the first drive of six (level 5) and the stage cleared with its
+    // goals met, each announced as it came.
+    EXPECT_EQ(awardLines, (std::vector<std::string>{"award 8 Clean Table", "award 4 First Spark",
+                                                    "award 1 Apprentice of the Lake"}));
+    const std::vector<std::string> all = e2e::linesOf(run.out);
+    const auto stageLine = std::find_if(all.begin(), all.end(),
+                                        [](const std::string& l) { return l.rfind("stage 1 ", 0) == 0; });
+    ASSERT_NE(stageLine, all.end());
+    EXPECT_EQ(*(stageLine - 1), "award 1 Apprentice of the Lake") << "given at the last level's summary";
     ASSERT_EQ(lines.size(), 11u) << run.out;
     for (int level = 1; level <= 10; ++level) {
         char path[64];
@@ -82,6 +114,7 @@ TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
     EXPECT_EQ(player.getInt("Profile::levelId"), 1);
     EXPECT_EQ(player.getString("profile::where"), "MAIN-GAME");
     EXPECT_TRUE(levelScores(player, 2).empty());
+    EXPECT_EQ(awardsHeld(player), (std::vector<int>{8, 4, 1}));
 }
 
 TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
@@ -129,7 +162,8 @@ TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
                      runDir, {}, 240);
     ASSERT_FALSE(run.timedOut);
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> lines = e2e::linesOf(run.out);
+    std::vector<std::string> awardLines;
+    const std::vector<std::string> lines = withoutAwards(e2e::linesOf(run.out), awardLines);
     ASSERT_GE(lines.size(), 2u) << run.out;
     EXPECT_EQ(lines[0].rfind("level data/levels/stage-08/level-10.lvl score ", 0), 0u) << lines[0];
     EXPECT_EQ(lines[1].rfind("stage 8 won total ", 0), 0u) << lines[1];
@@ -145,5 +179,10 @@ TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
     EXPECT_EQ(player.getInt("Profile::levelId"), 1);
     EXPECT_EQ(player.getString("profile::where"), "MAIN-GAME");
     EXPECT_TRUE(levelScores(player, 8).empty());
+    // The last stage cleared with its goals met gave the master's award; the new quest begins
+    // with none.
+    EXPECT_NE(std::find(awardLines.begin(), awardLines.end(), "award 3 Master of Eldmere"), awardLines.end())
+        << run.out;
+    EXPECT_TRUE(awardsHeld(player).empty());
 }
 } // namespace

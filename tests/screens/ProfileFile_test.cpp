@@ -4,7 +4,9 @@
 #include "screens/ProfileFile.hpp"
 
 #include "cards/Cards.hpp"
+#include "data/Language.hpp"
 #include "levels/Levels.hpp"
+#include "screens/Awards.hpp"
 #include "screens/TProfile.hpp"
 #include "support/CardFixture.hpp"
 
@@ -51,6 +53,19 @@ protected:
             for (int level = 1; level <= (stage == 3 ? 3 : 10); ++level)
                 f.folder().write(TProfile::levelPath(stage, level), levelInProgress);
         }
+        // The ten awards, titled "title <id>".
+        language = "en";
+        std::string awards = "awards {\n\ti = 10\n";
+        std::string texts;
+        for (int id = 1; id <= 10; ++id) {
+            awards += "\taw" + std::to_string(id) + " {\n\t\tid = " + std::to_string(id) + "\n\t\ttitle = "
+                      + std::to_string(id) + "\n\t\tdescription = " + std::to_string(id + 10) + "\n\t}\n";
+        }
+        for (int line = 1; line <= 27; ++line)
+            texts += (line <= 10 ? "title " : "line ") + std::to_string(line) + "\n";
+        f.folder().write("data/awards.dat", awards + "}\n");
+        f.folder().write("txt/en/awards.txt", texts);
+        loadAwards();
         f.reports.clear(); // the fixture's own content has no pictures: not what is tested
     }
 
@@ -100,7 +115,7 @@ protected:
         p.stageCards = {cardDataById(301)};
         p.items = {{4, ""}, {9, ""}};
         p.lekcjeTutoriala = {{"SHOP"}, {"MAP"}};
-        p.awards = {{3}, {12}};
+        p.awards = {*findAward(3), *findAward(7)};
         return p;
     }
 
@@ -183,7 +198,7 @@ const char* everyFieldFile = "profile {\n"
                              "\tawards {\n"
                              "\t\ti = 2\n"
                              "\t\taw1 = 3\n"
-                             "\t\taw2 = 12\n"
+                             "\t\taw2 = 7\n"
                              "\t}\n\n"
                              "\tstageCards {\n"
                              "\t\ti = 1\n"
@@ -375,6 +390,16 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_TRUE(p.awaitingMagicCards.empty());
                        EXPECT_EQ(p.stageCards, std::vector<TCardData*>{cardDataById(301)});
                    }},
+        DamageCase{
+            "unknown or repeated award",
+            profileWith("\tawards {\n\t\ti = 4\n\t\taw1 = 7\n\t\taw2 = 12\n\t\taw3 = 7\n\t\taw4 = 2\n\t}\n"),
+            "aw2",
+            [](const TProfile& p) {
+                ASSERT_EQ(p.awards.size(), 2u);
+                EXPECT_EQ(p.awards[0], *findAward(7));
+                EXPECT_EQ(p.awards[1], *findAward(2));
+                EXPECT_EQ(p.awards[1].title, "title 2");
+            }},
         DamageCase{"unknown item", profileWith("\titems {\n\t\ti = 2\n\t\titem1 = 0\n\t\titem2 = 6\n\t}\n"),
                    "item1",
                    [](const TProfile& p) {
