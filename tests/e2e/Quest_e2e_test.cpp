@@ -179,10 +179,11 @@ TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
     EXPECT_EQ(player.getInt("Profile::levelId"), 1);
     EXPECT_EQ(player.getString("profile::where"), "MAIN-GAME");
     EXPECT_TRUE(levelScores(player, 8).empty());
-    // The last stage cleared with its goals met gave the master's award; the new quest begins
-    // with none.
+    // The last stage cleared with its goals met gave the master's award; the new quest began
+    // with none, so it is not held any more (its first level may have given new ones).
     EXPECT_NE(std::find(awardLines.begin(), awardLines.end(), "award 3 Master of Eldmere"), awardLines.end())
         << run.out;
-    EXPECT_TRUE(awardsHeld(player).empty());
+    const std::vector<int> held = awardsHeld(player);
+    EXPECT_EQ(std::find(held.begin(), held.end(), 3), held.end());
 }
 } // namespace
