@@ -29,6 +29,9 @@ Registry Registry::all()
     addPanelArt(registry);
     addStoryArt(registry);
     addMapArt(registry);
+    addShopArt(registry);
+    addShopItemArt(registry);
+    addAwardArt(registry);
     return registry;
 }
 
