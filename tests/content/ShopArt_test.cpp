@@ -65,7 +65,7 @@ std::vector<Expected> centredPictures()
     return pictures;
 }
 
-// Drawn centred on a point, on whatever lies behind: clear corners, a solid middle.
+// Drawn centred on a point, on whatever lies behind: clear corners, solid round the middle.
 TEST(ShopArt, CentredPicturesHaveTheirSizeClearCornersAndASolidMiddle)
 {
     for (const Expected& e : centredPictures()) {
@@ -79,7 +79,13 @@ TEST(ShopArt, CentredPicturesHaveTheirSizeClearCornersAndASolidMiddle)
         const int b = image->height - 1;
         for (auto [x, y] : {std::pair{0, 0}, std::pair{r, 0}, std::pair{0, b}, std::pair{r, b}})
             EXPECT_EQ(alpha(*image, x, y), 0) << "corner " << x << ", " << y;
-        EXPECT_GT(alpha(*image, image->width / 2, image->height / 2), 160) << "the middle is faint";
+        // Solid somewhere round the middle (a ware may have a hole right in it, as the arrow that
+        // turns back does).
+        int strongest = 0;
+        for (int y = image->height * 3 / 8; y < image->height * 5 / 8; ++y)
+            for (int x = image->width * 3 / 8; x < image->width * 5 / 8; ++x)
+                strongest = std::max(strongest, alpha(*image, x, y));
+        EXPECT_GT(strongest, 200) << "the middle is faint";
     }
 }
 
@@ -157,7 +163,7 @@ double unlike(const media::Image& a, const media::Image& b)
                 ++differ;
             } else if (pa) {
                 const int d = std::abs(p[0] - q[0]) + std::abs(p[1] - q[1]) + std::abs(p[2] - q[2]);
-                differ += d > 120 ? 1 : 0;
+                differ += d > 60 ? 1 : 0;
             }
         }
     }
@@ -167,7 +173,15 @@ double unlike(const media::Image& a, const media::Image& b)
 // A ware or a medallion that is a copy of another, or nearly so, cannot be told from it.
 TEST(ShopArt, EveryWareAndMedallionLooksUnlikeTheOthers)
 {
-    for (const auto& [count, path] : {std::pair{9, &itemPath}, std::pair{10, &awardPath}}) {
+    // The wares differ in everything; the medallions of one family share their rim and differ
+    // in its metal and in what the field holds.
+    struct Set
+    {
+        int count;
+        std::string (*path)(int);
+        double least;
+    };
+    for (const auto& [count, path, least] : {Set{9, &itemPath, 0.25}, Set{10, &awardPath, 0.15}}) {
         std::vector<media::Image> images;
         for (int id = 1; id <= count; ++id) {
             auto image = picture(path(id));
@@ -178,7 +192,8 @@ TEST(ShopArt, EveryWareAndMedallionLooksUnlikeTheOthers)
             for (int j = i + 1; j < count; ++j) {
                 ASSERT_EQ(images[i].width, images[j].width);
                 ASSERT_EQ(images[i].height, images[j].height);
-                EXPECT_GT(unlike(images[i], images[j]), 0.15) << path(i + 1) << " and " << path(j + 1);
+                const double u = unlike(images[i], images[j]);
+                EXPECT_GT(u, least) << path(i + 1) << " and " << path(j + 1);
             }
         }
     }

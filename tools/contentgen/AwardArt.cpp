@@ -6,8 +6,8 @@
 // copper to silver to gold:
 //   1-3  the stages: a laurel wreath round a night-blue field whose moon waxes from a crescent
 //        (apprentice) to a gibbous moon (journeyman) to the full moon (master);
-//   4-7  the long drives: a rayed rim round an ember-red field with one, two and three flames
-//        and then a blaze of five, the last rim set with rubies;
+//   4-7  the long drives: a rayed rim round an ember-red field with one, two and three flames,
+//        and then a white-hot blue blaze of five on a night field, its rim set with rubies;
 //   8-10 the clean tables: a beaded rim round green baize holding one, three and five stars.
 
 #include "Groups.hpp"
@@ -119,7 +119,8 @@ void rim(cairo_t* cr, Rim kind, const Metal& metal, double field)
         cairo_line_to(cr, centre - 11, 62);
         cairo_close_path(cr);
         inkedFill(cr,
-                  paint::linearGradient(0, 56, 0, 62, {{0.0, Colour::bytes(90, 130, 220)}, {1.0, Colour::bytes(30, 50, 120)}}),
+                  paint::linearGradient(
+                      0, 56, 0, 62, {{0.0, Colour::bytes(90, 130, 220)}, {1.0, Colour::bytes(30, 50, 120)}}),
                   1.0);
         break;
     }
@@ -139,7 +140,8 @@ void field(cairo_t* cr, double r, const Colour& colour)
     cairo_set_source(cr, fill.get());
     cairo_fill(cr);
     // Shade under the rim's upper edge.
-    Pattern shade = paint::linearGradient(0, centre - r, 0, centre, {{0.0, Colour{0, 0, 0, 0.45}}, {1.0, Colour{0, 0, 0, 0.0}}});
+    Pattern shade = paint::linearGradient(0, centre - r, 0, centre,
+                                          {{0.0, Colour{0, 0, 0, 0.45}}, {1.0, Colour{0, 0, 0, 0.0}}});
     cairo_arc(cr, centre, centre, r, 0, 2 * pi);
     cairo_set_source(cr, shade.get());
     cairo_fill(cr);
@@ -183,7 +185,25 @@ Canvas stageMedal(const Metal& metal, double bite)
 }
 
 // A flame of height h standing on (x, base), leaning a little by `lean`.
-void flame(cairo_t* cr, double x, double base, double h, double lean)
+// The colours of a fire from its outer tongue in to its heart, and the field it burns on.
+struct Fire
+{
+    Colour tip;
+    Colour outer;
+    Colour inner;
+    Colour heart;
+    Colour field;
+    Colour glow;
+};
+constexpr Fire redFire{Colour::bytes(220, 40, 20),  Colour::bytes(255, 150, 40),
+                       Colour::bytes(255, 214, 80), Colour::bytes(255, 250, 220),
+                       Colour::bytes(96, 20, 14),   Colour::bytes(255, 120, 30, 0.5)};
+// The longest drives burn white-hot and blue.
+constexpr Fire blueFire{Colour::bytes(40, 70, 220),   Colour::bytes(90, 170, 255),
+                        Colour::bytes(190, 235, 255), Colour::bytes(255, 255, 255),
+                        Colour::bytes(18, 24, 70),    Colour::bytes(80, 150, 255, 0.55)};
+
+void flame(cairo_t* cr, const Fire& fire, double x, double base, double h, double lean)
 {
     const double w = h * 0.38;
     auto tongue = [&](double k) {
@@ -191,39 +211,40 @@ void flame(cairo_t* cr, double x, double base, double h, double lean)
         cairo_move_to(cr, x, base);
         cairo_curve_to(cr, x - w * k * 1.2, base, x - w * k * 1.1, base - h * k * 0.5, x - w * k * 0.2,
                        base - h * k * 0.75);
-        cairo_curve_to(cr, x - w * k * 0.1, base - h * k * 0.85, x + lean * k, base - h * k * 0.9, x + lean * k,
-                       base - h * k);
+        cairo_curve_to(cr, x - w * k * 0.1, base - h * k * 0.85, x + lean * k, base - h * k * 0.9,
+                       x + lean * k, base - h * k);
         cairo_curve_to(cr, x + w * k * 0.5, base - h * k * 0.7, x + w * k * 1.2, base - h * k * 0.4,
                        x + w * k * 1.0, base - h * k * 0.15);
         cairo_curve_to(cr, x + w * k * 0.9, base, x + w * k * 0.4, base, x, base);
         cairo_close_path(cr);
     };
     tongue(1.0);
-    Pattern outer = paint::linearGradient(0, base - h, 0, base, {{0.0, Colour::bytes(220, 40, 20)},
-                                                                {1.0, Colour::bytes(255, 150, 40)}});
+    Pattern outer = paint::linearGradient(0, base - h, 0, base, {{0.0, fire.tip}, {1.0, fire.outer}});
     cairo_set_source(cr, outer.get());
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 1.0);
     paint::setColour(cr, ink);
     cairo_stroke(cr);
     tongue(0.62);
-    paint::setColour(cr, Colour::bytes(255, 214, 80));
+    paint::setColour(cr, fire.inner);
     cairo_fill(cr);
     tongue(0.32);
-    paint::setColour(cr, Colour::bytes(255, 250, 220));
+    paint::setColour(cr, fire.heart);
     cairo_fill(cr);
 }
 
-// 4-7: the rayed rim and as many flames as the award's rank, the tallest in the middle.
-Canvas driveMedal(const Metal& metal, int flames, bool rubies)
+// 4-7: the rayed rim round one, two or three flames, the tallest in the middle, or round the
+// hottest blaze, blue, with rubies in the rim.
+Canvas driveMedal(const Metal& metal, int flames, bool hottest)
 {
     Canvas art(medalSize, medalSize);
     cairo_t* cr = art.cr();
     rim(cr, Rim::Rays, metal, 19.5);
-    field(cr, 19.5, Colour::bytes(96, 20, 14));
+    const Fire& fire = hottest ? blueFire : redFire;
+    field(cr, 19.5, fire.field);
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
-    paint::softGlow(cr, centre, centre + 4, 16, Colour::bytes(255, 120, 30, 0.5));
+    paint::softGlow(cr, centre, centre + 4, 16, fire.glow);
     cairo_restore(cr);
     // Where each flame stands, by how many there are: the outer ones first, so the middle one
     // stands in front.
@@ -237,12 +258,15 @@ Canvas driveMedal(const Metal& metal, int flames, bool rubies)
     case 2: tongues = {{centre - 6, 20, -2}, {centre + 6, 23, 2}}; break;
     case 3: tongues = {{centre - 9, 17, -2.5}, {centre + 9, 17, 2.5}, {centre, 26, 1}}; break;
     default:
-        tongues = {{centre - 12, 13, -3}, {centre + 12, 13, 3}, {centre - 5, 20, -1.5}, {centre + 5, 20, 1.5},
+        tongues = {{centre - 12, 13, -3},
+                   {centre + 12, 13, 3},
+                   {centre - 5, 20, -1.5},
+                   {centre + 5, 20, 1.5},
                    {centre, 28, 0.5}};
         break;
     }
     for (const Tongue& t : tongues) {
-        flame(cr, t.x, centre + 14, t.h, t.lean);
+        flame(cr, fire, t.x, centre + 14, t.h, t.lean);
     }
     // The embers they burn on.
     cairo_new_path(cr);
@@ -255,15 +279,16 @@ Canvas driveMedal(const Metal& metal, int flames, bool rubies)
               paint::linearGradient(0, centre + 11, 0, centre + 18,
                                     {{0.0, Colour::bytes(255, 170, 60)}, {1.0, Colour::bytes(120, 30, 10)}}),
               1.0);
-    if (rubies) {
+    if (hottest) {
         for (int k = 0; k < 4; ++k) {
             const double a = pi / 4.0 + k * pi / 2.0;
             const double gx = centre + 22.2 * std::cos(a);
             const double gy = centre + 22.2 * std::sin(a);
             cairo_new_path(cr);
             cairo_arc(cr, gx, gy, 3.0, 0, 2 * pi);
-            Pattern ruby = paint::radialGradient(gx - 1, gy - 1, 0, 3.2, {{0.0, Colour::bytes(255, 160, 170)},
-                                                                       {1.0, Colour::bytes(150, 0, 30)}});
+            Pattern ruby = paint::radialGradient(
+                gx - 1, gy - 1, 0, 3.2,
+                {{0.0, Colour::bytes(255, 160, 170)}, {1.0, Colour::bytes(150, 0, 30)}});
             inkedFill(cr, ruby, 0.8);
         }
     }
@@ -281,7 +306,8 @@ Canvas perfectMedal(const Metal& metal, int stars)
     auto star = [&](double x, double y, double r) {
         cairo_new_path(cr);
         starPath(cr, x, y, r, r * 0.45, 5);
-        Pattern gilt = paint::linearGradient(x - r, y - r, x + r, y + r, {{0.0, goldPale}, {0.5, goldLight}, {1.0, gold}});
+        Pattern gilt = paint::linearGradient(x - r, y - r, x + r, y + r,
+                                             {{0.0, goldPale}, {0.5, goldLight}, {1.0, gold}});
         inkedFill(cr, gilt, 1.0);
     };
     switch (stars) {
@@ -298,9 +324,11 @@ Canvas perfectMedal(const Metal& metal, int stars)
         }
         cairo_new_path(cr);
         cairo_arc(cr, centre, centre, 4.2, 0, 2 * pi);
-        inkedFill(cr, paint::radialGradient(centre - 1.2, centre - 1.2, 0, 4.5, {{0.0, Colour::bytes(220, 250, 255)},
-                                                                              {1.0, Colour::bytes(40, 130, 210)}}),
-                  0.9);
+        inkedFill(
+            cr,
+            paint::radialGradient(centre - 1.2, centre - 1.2, 0, 4.5,
+                                  {{0.0, Colour::bytes(220, 250, 255)}, {1.0, Colour::bytes(40, 130, 210)}}),
+            0.9);
         break;
     }
     shine(cr);
@@ -323,8 +351,9 @@ Canvas emptySocket()
     cairo_stroke(cr);
     cairo_new_path(cr);
     cairo_arc(cr, centre, centre, 22.0, 0, 2 * pi);
-    Pattern hollow = paint::radialGradient(centre, centre + 6, 0, 26, {{0.0, Colour::bytes(46, 42, 44, 0.9)},
-                                                                      {1.0, Colour::bytes(10, 10, 14, 0.95)}});
+    Pattern hollow = paint::radialGradient(
+        centre, centre + 6, 0, 26,
+        {{0.0, Colour::bytes(46, 42, 44, 0.9)}, {1.0, Colour::bytes(10, 10, 14, 0.95)}});
     cairo_set_source(cr, hollow.get());
     cairo_fill(cr);
     // The faint print of a medal that is not there yet.

@@ -134,11 +134,9 @@ void awning(Canvas& canvas)
         const double x = k * stripe;
         const Colour base = k % 2 == 0 ? awningBlue : awningCream;
         // Each stripe swells towards us in the middle and folds back at its sides.
-        Pattern fold = paint::linearGradient(x, 0, x + stripe, 0,
-                                             {{0.0, base.scaled(0.62)},
-                                              {0.3, base.scaled(1.05)},
-                                              {0.55, base},
-                                              {1.0, base.scaled(0.7)}});
+        Pattern fold = paint::linearGradient(
+            x, 0, x + stripe, 0,
+            {{0.0, base.scaled(0.62)}, {0.3, base.scaled(1.05)}, {0.55, base}, {1.0, base.scaled(0.7)}});
         cairo_new_path(cr);
         cairo_rectangle(cr, x, 0, stripe, hem + scallop + 2.0);
         cairo_set_source(cr, fold.get());
@@ -193,7 +191,8 @@ void awning(Canvas& canvas)
     // The rod it hangs from.
     cairo_new_path(cr);
     cairo_rectangle(cr, 0, 2, screenWidth, 9);
-    Pattern rod = paint::linearGradient(0, 2, 0, 11, {{0.0, goldDeep}, {0.35, goldPale}, {0.6, gold}, {1.0, goldDeep}});
+    Pattern rod =
+        paint::linearGradient(0, 2, 0, 11, {{0.0, goldDeep}, {0.35, goldPale}, {0.6, gold}, {1.0, goldDeep}});
     cairo_set_source(cr, rod.get());
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 1.2);
@@ -335,8 +334,9 @@ void lakeWindow(Canvas& canvas, double x, double y, double w, double h)
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     cairo_new_path(cr);
     cairo_arc(cr, moonX, moonY, 17.0, 0, 2 * pi);
-    Pattern moon = paint::radialGradient(moonX - 5, moonY - 5, 0, 20,
-                                         {{0.0, Colour::bytes(255, 252, 236)}, {1.0, Colour::bytes(222, 214, 180)}});
+    Pattern moon =
+        paint::radialGradient(moonX - 5, moonY - 5, 0, 20,
+                              {{0.0, Colour::bytes(255, 252, 236)}, {1.0, Colour::bytes(222, 214, 180)}});
     cairo_set_source(cr, moon.get());
     cairo_fill(cr);
     // The far shore: low hills and a line of firs.
@@ -353,8 +353,8 @@ void lakeWindow(Canvas& canvas, double x, double y, double w, double h)
     paint::setColour(cr, Colour::bytes(10, 16, 30));
     cairo_fill(cr);
     // The lake, and the moon's path on it.
-    Pattern water = paint::linearGradient(0, shore, 0, y + h,
-                                          {{0.0, Colour::bytes(30, 48, 96)}, {1.0, Colour::bytes(8, 14, 34)}});
+    Pattern water = paint::linearGradient(
+        0, shore, 0, y + h, {{0.0, Colour::bytes(30, 48, 96)}, {1.0, Colour::bytes(8, 14, 34)}});
     cairo_rectangle(cr, x, shore, w, y + h - shore);
     cairo_set_source(cr, water.get());
     cairo_fill(cr);
@@ -372,7 +372,8 @@ void lakeWindow(Canvas& canvas, double x, double y, double w, double h)
     }
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     // Shade under the lintel.
-    Pattern lintel = paint::linearGradient(0, y, 0, y + 60, {{0.0, Colour{0, 0, 0, 0.5}}, {1.0, Colour{0, 0, 0, 0.0}}});
+    Pattern lintel =
+        paint::linearGradient(0, y, 0, y + 60, {{0.0, Colour{0, 0, 0, 0.5}}, {1.0, Colour{0, 0, 0, 0.0}}});
     cairo_set_source(cr, lintel.get());
     cairo_paint(cr);
     // The glazing bars.
@@ -399,8 +400,8 @@ void lakeWindow(Canvas& canvas, double x, double y, double w, double h)
     // The sill.
     cairo_new_path(cr);
     paint::roundedRectangle(cr, x - 12.0, y + h, w + 24.0, 14.0, 3.0);
-    Pattern sill = paint::linearGradient(0, y + h, 0, y + h + 14.0,
-                                         {{0.0, woodLight.scaled(1.4)}, {1.0, woodDeep}});
+    Pattern sill =
+        paint::linearGradient(0, y + h, 0, y + h + 14.0, {{0.0, woodLight.scaled(1.4)}, {1.0, woodDeep}});
     cairo_set_source(cr, sill.get());
     cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 1.2);
@@ -455,8 +456,8 @@ void shopPanel(Context& context)
         const double x = cellX0 + cellStep * (k % 4);
         const double y = cellY0 + cellStep * (k / 4);
         const double half = slotSize / 2.0;
-        sunkWindow(canvas, roundedBox(x - half, y - half, slotSize, slotSize, 14.0), velvetDeep, velvetShallow,
-                   0.14);
+        sunkWindow(canvas, roundedBox(x - half, y - half, slotSize, slotSize, 14.0), velvetDeep,
+                   velvetShallow, 0.14);
         // A faint pool of light on the velvet where the ware rests.
         cairo_save(cr);
         cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
@@ -555,7 +556,8 @@ void ownedTick(Context& context)
     cairo_arc(cr, c, c, 16.5, 0, 2 * pi);
     paint::setColour(cr, ink);
     cairo_fill(cr);
-    Pattern ring = paint::linearGradient(c - 16, c - 16, c + 16, c + 16, {{0.0, goldPale}, {0.5, gold}, {1.0, goldDeep}});
+    Pattern ring = paint::linearGradient(c - 16, c - 16, c + 16, c + 16,
+                                         {{0.0, goldPale}, {0.5, gold}, {1.0, goldDeep}});
     cairo_arc(cr, c, c, 15.3, 0, 2 * pi);
     cairo_set_source(cr, ring.get());
     cairo_fill(cr);
@@ -617,7 +619,8 @@ void addShopArt(Registry& registry)
     registry.add("shop", "gfx/gui/screen-sklep/back.png", pickedMarker);
     registry.add("shop", "gfx/gui/screen-sklep/tick.png", ownedTick);
     registry.add("shop", "gfx/gui/screen-sklep/buy-light.png", [](Context& c) {
-        c.save(wellLight(Colour::bytes(255, 246, 204), Colour::bytes(240, 160, 40)), "gfx/gui/screen-sklep/buy-light.png");
+        c.save(wellLight(Colour::bytes(255, 246, 204), Colour::bytes(240, 160, 40)),
+               "gfx/gui/screen-sklep/buy-light.png");
     });
     registry.add("shop", "gfx/gui/screen-sklep/sell-light.png", [](Context& c) {
         c.save(wellLight(Colour::bytes(214, 255, 244), Colour::bytes(40, 176, 170)),

@@ -47,7 +47,8 @@ void fillInked(cairo_t* cr, const Pattern& fill, double outline = 1.6)
 
 Pattern gilt(double x0, double y0, double x1, double y1)
 {
-    return paint::linearGradient(x0, y0, x1, y1, {{0.0, goldPale}, {0.35, goldLight}, {0.7, gold}, {1.0, goldDeep}});
+    return paint::linearGradient(x0, y0, x1, y1,
+                                 {{0.0, goldPale}, {0.35, goldLight}, {0.7, gold}, {1.0, goldDeep}});
 }
 
 void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry)
@@ -88,8 +89,10 @@ void swordWare(cairo_t* cr)
     cairo_line_to(cr, -6, -34);
     cairo_close_path(cr);
     fillInked(cr, paint::linearGradient(-6, 0, 6, 0,
-                                        {{0.0, pewterDeep}, {0.35, Colour::bytes(250, 252, 255)},
-                                         {0.55, pewterLight}, {1.0, pewterDeep}}));
+                                        {{0.0, pewterDeep},
+                                         {0.35, Colour::bytes(250, 252, 255)},
+                                         {0.55, pewterLight},
+                                         {1.0, pewterDeep}}));
     cairo_new_path(cr);
     cairo_move_to(cr, 0, -34);
     cairo_line_to(cr, 0, 8);
@@ -103,7 +106,8 @@ void swordWare(cairo_t* cr)
     cairo_new_path(cr);
     cairo_rectangle(cr, -3.5, 19, 7, 15);
     fillInked(cr, paint::linearGradient(-3.5, 0, 3.5, 0,
-                                        {{0.0, Colour::bytes(60, 30, 16)}, {0.5, Colour::bytes(140, 80, 40)},
+                                        {{0.0, Colour::bytes(60, 30, 16)},
+                                         {0.5, Colour::bytes(140, 80, 40)},
                                          {1.0, Colour::bytes(60, 30, 16)}}));
     for (double y = 22; y < 34; y += 4) {
         cairo_new_path(cr);
@@ -115,16 +119,18 @@ void swordWare(cairo_t* cr)
     }
     cairo_new_path(cr);
     cairo_arc(cr, 0, 38, 5.5, 0, 2 * pi);
-    fillInked(cr, paint::radialGradient(-1.5, 36.5, 0, 6, {{0.0, Colour::bytes(170, 210, 255)},
-                                                         {1.0, Colour::bytes(30, 60, 160)}}));
+    fillInked(
+        cr, paint::radialGradient(-1.5, 36.5, 0, 6,
+                                  {{0.0, Colour::bytes(170, 210, 255)}, {1.0, Colour::bytes(30, 60, 160)}}));
     cairo_restore(cr);
     // The plus badge.
     const double bx = 73.0;
     const double by = 73.0;
     cairo_new_path(cr);
     cairo_arc(cr, bx, by, 14.0, 0, 2 * pi);
-    fillInked(cr, paint::radialGradient(bx - 4, by - 4, 1, 15, {{0.0, Colour::bytes(120, 220, 120)},
-                                                              {1.0, Colour::bytes(20, 110, 50)}}));
+    fillInked(
+        cr, paint::radialGradient(bx - 4, by - 4, 1, 15,
+                                  {{0.0, Colour::bytes(120, 220, 120)}, {1.0, Colour::bytes(20, 110, 50)}}));
     cairo_new_path(cr);
     cairo_move_to(cr, bx - 7.5, by);
     cairo_line_to(cr, bx + 7.5, by);
@@ -147,7 +153,7 @@ void undoWare(cairo_t* cr)
     const double cx = 52.0;
     const double cy = 54.0;
     const double r = 26.0;
-    const double from = 0.25;     // just below the right-hand side
+    const double from = 0.25;    // just below the right-hand side
     const double to = pi * 1.02; // the left-hand side
     // The shaft as one band between two arcs, so it can be filled and outlined.
     const double half = 7.5;
@@ -158,7 +164,9 @@ void undoWare(cairo_t* cr)
     const Colour light = Colour::bytes(150, 240, 170);
     const Colour mid = Colour::bytes(46, 170, 90);
     const Colour deep = Colour::bytes(14, 84, 44);
-    fillInked(cr, paint::linearGradient(cx, cy - r - half, cx, cy + r, {{0.0, light}, {0.5, mid}, {1.0, deep}}), 2.0);
+    fillInked(cr,
+              paint::linearGradient(cx, cy - r - half, cx, cy + r, {{0.0, light}, {0.5, mid}, {1.0, deep}}),
+              2.0);
     // The head, pointing down at the end of the sweep.
     const double ex = cx + r * std::cos(-to);
     const double ey = cy + r * std::sin(-to);
@@ -167,7 +175,9 @@ void undoWare(cairo_t* cr)
     cairo_line_to(cr, ex + 16.0, ey - 2.0);
     cairo_line_to(cr, ex, ey + 24.0);
     cairo_close_path(cr);
-    fillInked(cr, paint::linearGradient(ex - 16, ey, ex + 16, ey + 20, {{0.0, light}, {0.5, mid}, {1.0, deep}}), 2.0);
+    fillInked(cr,
+              paint::linearGradient(ex - 16, ey, ex + 16, ey + 20, {{0.0, light}, {0.5, mid}, {1.0, deep}}),
+              2.0);
     // A light along the outer edge of the sweep.
     cairo_new_path(cr);
     cairo_arc_negative(cr, cx, cy, r + half - 3.0, -0.3, -pi * 0.85);
@@ -185,10 +195,13 @@ void flamePath(cairo_t* cr, double cx, double base, double w, double h, double l
     cairo_new_path(cr);
     cairo_move_to(cr, cx, base);
     cairo_curve_to(cr, cx - w, base, cx - w * 1.05, base - h * 0.45, cx - w * 0.35, base - h * 0.7);
-    cairo_curve_to(cr, cx - w * 0.25, base - h * 0.55, cx - w * 0.1, base - h * 0.62, cx - w * 0.1, base - h * 0.72);
+    cairo_curve_to(cr, cx - w * 0.25, base - h * 0.55, cx - w * 0.1, base - h * 0.62, cx - w * 0.1,
+                   base - h * 0.72);
     cairo_curve_to(cr, cx - w * 0.05, base - h * 0.85, cx + lean * 0.4, base - h * 0.9, cx + lean, base - h);
-    cairo_curve_to(cr, cx + w * 0.4, base - h * 0.8, cx + w * 0.25, base - h * 0.6, cx + w * 0.55, base - h * 0.55);
-    cairo_curve_to(cr, cx + w * 0.6, base - h * 0.45, cx + w * 1.05, base - h * 0.3, cx + w * 0.95, base - h * 0.15);
+    cairo_curve_to(cr, cx + w * 0.4, base - h * 0.8, cx + w * 0.25, base - h * 0.6, cx + w * 0.55,
+                   base - h * 0.55);
+    cairo_curve_to(cr, cx + w * 0.6, base - h * 0.45, cx + w * 1.05, base - h * 0.3, cx + w * 0.95,
+                   base - h * 0.15);
     cairo_curve_to(cr, cx + w * 0.9, base, cx + w * 0.4, base, cx, base);
     cairo_close_path(cr);
 }
@@ -200,9 +213,11 @@ void flameWare(cairo_t* cr)
     paint::softGlow(cr, 48, 46, 40, Colour::bytes(255, 150, 40, 0.45));
     cairo_restore(cr);
     flamePath(cr, 48, 74, 24, 66, 4);
-    fillInked(cr, paint::linearGradient(0, 8, 0, 74, {{0.0, Colour::bytes(200, 30, 20)},
-                                                     {0.5, Colour::bytes(246, 96, 24)},
-                                                     {1.0, Colour::bytes(255, 150, 40)}}),
+    fillInked(cr,
+              paint::linearGradient(0, 8, 0, 74,
+                                    {{0.0, Colour::bytes(200, 30, 20)},
+                                     {0.5, Colour::bytes(246, 96, 24)},
+                                     {1.0, Colour::bytes(255, 150, 40)}}),
               1.8);
     flamePath(cr, 48, 74, 15, 46, 2);
     paint::setColour(cr, Colour::bytes(255, 196, 60));
@@ -225,7 +240,8 @@ void flameWare(cairo_t* cr)
         stud(cr, x, 80, 2.5);
     }
     // Sparks.
-    for (const auto& [x, y, s] : {std::tuple{22.0, 22.0, 3.5}, std::tuple{74.0, 16.0, 4.5}, std::tuple{66.0, 36.0, 3.0}}) {
+    for (const auto& [x, y, s] :
+         {std::tuple{22.0, 22.0, 3.5}, std::tuple{74.0, 16.0, 4.5}, std::tuple{66.0, 36.0, 3.0}}) {
         paint::softGlow(cr, x, y, s * 2.0, Colour::bytes(255, 200, 80, 0.8));
         cairo_new_path(cr);
         cairo_arc(cr, x, y, s * 0.5, 0, 2 * pi);
@@ -243,9 +259,9 @@ void crownWare(cairo_t* cr)
     paint::softGlow(cr, 48, 24, 24, Colour::bytes(255, 250, 210, 0.8));
     cairo_new_path(cr);
     starPath(cr, 48, 25, 19, 8.5, 7);
-    fillInked(cr, paint::radialGradient(46, 22, 0, 20, {{0.0, Colour::bytes(255, 255, 245)},
-                                                      {0.6, goldPale},
-                                                      {1.0, goldLight}}),
+    fillInked(cr,
+              paint::radialGradient(46, 22, 0, 20,
+                                    {{0.0, Colour::bytes(255, 255, 245)}, {0.6, goldPale}, {1.0, goldLight}}),
               1.5);
     // The crown: five points over a band, velvet inside.
     cairo_new_path(cr);
@@ -254,8 +270,8 @@ void crownWare(cairo_t* cr)
     cairo_line_to(cr, 74, 66);
     cairo_line_to(cr, 22, 66);
     cairo_close_path(cr);
-    fillInked(cr, paint::linearGradient(0, 46, 0, 66, {{0.0, Colour::bytes(150, 40, 120)},
-                                                     {1.0, Colour::bytes(70, 14, 60)}}));
+    fillInked(cr, paint::linearGradient(
+                      0, 46, 0, 66, {{0.0, Colour::bytes(150, 40, 120)}, {1.0, Colour::bytes(70, 14, 60)}}));
     cairo_new_path(cr);
     cairo_move_to(cr, 14, 80);
     cairo_line_to(cr, 12, 46);
@@ -278,9 +294,11 @@ void crownWare(cairo_t* cr)
     for (const double x : {26.0, 48.0, 70.0}) {
         cairo_new_path(cr);
         ellipsePath(cr, x, 80, x == 48.0 ? 6.0 : 4.5, 4.0);
-        fillInked(cr, paint::radialGradient(x - 1.5, 78.5, 0, 6, {{0.0, Colour::bytes(255, 150, 150)},
-                                                                {1.0, Colour::bytes(160, 10, 30)}}),
-                  1.1);
+        fillInked(
+            cr,
+            paint::radialGradient(x - 1.5, 78.5, 0, 6,
+                                  {{0.0, Colour::bytes(255, 150, 150)}, {1.0, Colour::bytes(160, 10, 30)}}),
+            1.1);
     }
 }
 
@@ -298,7 +316,9 @@ void purseWare(cairo_t* cr)
     cairo_curve_to(cr, 42, 91, 58, 91, 70, 88);
     cairo_curve_to(cr, 88, 84, 84, 46, 60, 34);
     cairo_close_path(cr);
-    fillInked(cr, paint::radialGradient(40, 56, 2, 44, {{0.0, leather.scaled(1.3)}, {0.6, leather}, {1.0, leatherDeep}}),
+    fillInked(cr,
+              paint::radialGradient(40, 56, 2, 44,
+                                    {{0.0, leather.scaled(1.3)}, {0.6, leather}, {1.0, leatherDeep}}),
               1.8);
     // Its ruffled neck above the cord.
     cairo_new_path(cr);
@@ -308,7 +328,8 @@ void purseWare(cairo_t* cr)
     cairo_curve_to(cr, 52, 8, 60, 10, 60, 18);
     cairo_curve_to(cr, 68, 12, 72, 22, 60, 34);
     cairo_close_path(cr);
-    fillInked(cr, paint::linearGradient(0, 10, 0, 34, {{0.0, leather.scaled(1.25)}, {1.0, leatherDeep}}), 1.6);
+    fillInked(cr, paint::linearGradient(0, 10, 0, 34, {{0.0, leather.scaled(1.25)}, {1.0, leatherDeep}}),
+              1.6);
     // Stitches and the cord.
     cairo_new_path(cr);
     cairo_move_to(cr, 30, 48);
@@ -364,7 +385,9 @@ void hourglassWare(cairo_t* cr)
         cairo_close_path(cr);
     };
     bulbs(0.0);
-    fillInked(cr, paint::linearGradient(28, 0, 68, 0, {{0.0, glassDeep}, {0.3, glassLight}, {1.0, glassDeep}}), 1.6);
+    fillInked(cr,
+              paint::linearGradient(28, 0, 68, 0, {{0.0, glassDeep}, {0.3, glassLight}, {1.0, glassDeep}}),
+              1.6);
     // The sand: a little left above, a heap below, a thread between.
     cairo_save(cr);
     bulbs(2.0);
@@ -407,12 +430,14 @@ void hourglassWare(cairo_t* cr)
     for (const double x : {22.0, 70.0}) {
         cairo_new_path(cr);
         paint::roundedRectangle(cr, x, 18, 5, 60, 2);
-        fillInked(cr, paint::linearGradient(x, 0, x + 5, 0, {{0.0, woodLight.scaled(1.6)}, {1.0, woodDeep}}), 1.3);
+        fillInked(cr, paint::linearGradient(x, 0, x + 5, 0, {{0.0, woodLight.scaled(1.6)}, {1.0, woodDeep}}),
+                  1.3);
     }
     for (const double y : {10.0, 76.0}) {
         cairo_new_path(cr);
         paint::roundedRectangle(cr, 16, y, 64, 10, 3);
-        fillInked(cr, paint::linearGradient(0, y, 0, y + 10, {{0.0, woodLight.scaled(1.6)}, {1.0, woodDeep}}), 1.6);
+        fillInked(cr, paint::linearGradient(0, y, 0, y + 10, {{0.0, woodLight.scaled(1.6)}, {1.0, woodDeep}}),
+                  1.6);
         cairo_new_path(cr);
         cairo_move_to(cr, 18, y + (y < 40 ? 9.0 : 1.0));
         cairo_line_to(cr, 78, y + (y < 40 ? 9.0 : 1.0));
@@ -435,7 +460,9 @@ void cardBack(cairo_t* cr, double cx, double cy, double w, double h, double turn
     cairo_rotate(cr, turn);
     cairo_new_path(cr);
     paint::roundedRectangle(cr, -w / 2, -h / 2, w, h, 5);
-    fillInked(cr, paint::linearGradient(0, -h / 2, 0, h / 2, {{0.0, night.scaled(1.8)}, {1.0, night.scaled(0.8)}}), 1.6);
+    fillInked(
+        cr, paint::linearGradient(0, -h / 2, 0, h / 2, {{0.0, night.scaled(1.8)}, {1.0, night.scaled(0.8)}}),
+        1.6);
     cairo_new_path(cr);
     paint::roundedRectangle(cr, -w / 2 + 4, -h / 2 + 4, w - 8, h - 8, 3);
     cairo_set_line_width(cr, 1.6);
@@ -462,17 +489,21 @@ void eyeWare(cairo_t* cr)
         cairo_close_path(cr);
     };
     almond();
-    fillInked(cr, paint::radialGradient(ex, ey - 2, 4, 34, {{0.0, Colour::bytes(255, 255, 252)},
-                                                          {1.0, Colour::bytes(200, 206, 220)}}),
-              2.4);
+    fillInked(
+        cr,
+        paint::radialGradient(ex, ey - 2, 4, 34,
+                              {{0.0, Colour::bytes(255, 255, 252)}, {1.0, Colour::bytes(200, 206, 220)}}),
+        2.4);
     cairo_save(cr);
     almond();
     cairo_clip(cr);
     cairo_new_path(cr);
     cairo_arc(cr, ex, ey, 12.5, 0, 2 * pi);
-    fillInked(cr, paint::radialGradient(ex, ey, 3, 13, {{0.0, Colour::bytes(120, 200, 240)},
-                                                      {0.7, Colour::bytes(40, 110, 190)},
-                                                      {1.0, Colour::bytes(16, 44, 100)}}),
+    fillInked(cr,
+              paint::radialGradient(ex, ey, 3, 13,
+                                    {{0.0, Colour::bytes(120, 200, 240)},
+                                     {0.7, Colour::bytes(40, 110, 190)},
+                                     {1.0, Colour::bytes(16, 44, 100)}}),
               1.2);
     cairo_new_path(cr);
     cairo_arc(cr, ex, ey, 5.5, 0, 2 * pi);
@@ -508,9 +539,11 @@ void cardFace(cairo_t* cr, double cx, double cy, double w, double h, double turn
     cairo_rotate(cr, turn);
     cairo_new_path(cr);
     paint::roundedRectangle(cr, -w / 2, -h / 2, w, h, 5);
-    fillInked(cr, paint::linearGradient(-w / 2, -h / 2, w / 2, h / 2, {{0.0, Colour::bytes(255, 252, 236)},
-                                                                       {1.0, Colour::bytes(230, 214, 176)}}),
-              1.6);
+    fillInked(
+        cr,
+        paint::linearGradient(-w / 2, -h / 2, w / 2, h / 2,
+                              {{0.0, Colour::bytes(255, 252, 236)}, {1.0, Colour::bytes(230, 214, 176)}}),
+        1.6);
     cairo_new_path(cr);
     cairo_move_to(cr, 0, -9);
     cairo_line_to(cr, 7, 0);
@@ -551,9 +584,11 @@ void lanternWare(cairo_t* cr)
     fillInked(cr, gilt(14, 16, 46, 30));
     cairo_new_path(cr);
     paint::roundedRectangle(cr, 16, 30, 28, 40, 3);
-    fillInked(cr, paint::radialGradient(30, 52, 2, 22, {{0.0, Colour::bytes(255, 255, 230)},
-                                                      {0.45, Colour::bytes(255, 214, 100)},
-                                                      {1.0, Colour::bytes(230, 130, 30)}}),
+    fillInked(cr,
+              paint::radialGradient(30, 52, 2, 22,
+                                    {{0.0, Colour::bytes(255, 255, 230)},
+                                     {0.45, Colour::bytes(255, 214, 100)},
+                                     {1.0, Colour::bytes(230, 130, 30)}}),
               1.6);
     flamePath(cr, 30, 60, 6, 20, 1);
     paint::setColour(cr, Colour::bytes(255, 255, 245));
@@ -586,8 +621,9 @@ void featherWare(cairo_t* cr)
     paint::softGlow(cr, rx, ry, 24, rune.withAlpha(0.75));
     cairo_new_path(cr);
     cairo_arc(cr, rx, ry, 12, 0, 2 * pi);
-    fillInked(cr, paint::radialGradient(rx - 3, ry - 3, 1, 13, {{0.0, Colour::bytes(120, 80, 190)},
-                                                              {1.0, Colour::bytes(40, 20, 80)}}),
+    fillInked(cr,
+              paint::radialGradient(rx - 3, ry - 3, 1, 13,
+                                    {{0.0, Colour::bytes(120, 80, 190)}, {1.0, Colour::bytes(40, 20, 80)}}),
               1.6);
     cairo_new_path(cr);
     cairo_move_to(cr, rx, ry - 8);
@@ -615,9 +651,11 @@ void featherWare(cairo_t* cr)
         cairo_close_path(cr);
     };
     vane();
-    fillInked(cr, paint::linearGradient(-14, 0, 14, 0, {{0.0, Colour::bytes(120, 78, 40)},
-                                                      {0.5, Colour::bytes(214, 178, 120)},
-                                                      {1.0, Colour::bytes(150, 100, 54)}}),
+    fillInked(cr,
+              paint::linearGradient(-14, 0, 14, 0,
+                                    {{0.0, Colour::bytes(120, 78, 40)},
+                                     {0.5, Colour::bytes(214, 178, 120)},
+                                     {1.0, Colour::bytes(150, 100, 54)}}),
               1.6);
     cairo_save(cr);
     vane();
@@ -661,9 +699,9 @@ struct Ware
     void (*draw)(cairo_t*);
 };
 
-constexpr Ware wares[] = {{1, swordWare},     {2, undoWare},    {3, flameWare},
-                          {4, crownWare},     {5, purseWare},   {6, hourglassWare},
-                          {7, eyeWare},       {8, lanternWare}, {9, featherWare}};
+constexpr Ware wares[] = {{1, swordWare}, {2, undoWare},    {3, flameWare},
+                          {4, crownWare}, {5, purseWare},   {6, hourglassWare},
+                          {7, eyeWare},   {8, lanternWare}, {9, featherWare}};
 } // namespace
 
 void addShopItemArt(Registry& registry)
