@@ -73,13 +73,15 @@ Canvas ware(const std::function<void(cairo_t*)>& draw)
 }
 
 // ---------------------------------------------------------------------------------------------
-// 1: a sword pointing up to the left, with a gold plus on a green badge.
+// 1: a sword pointing up to the left, with a gold plus on a blue badge beside its tip (not green:
+// the owned tick is a green seal).
 
 void swordWare(cairo_t* cr)
 {
     cairo_save(cr);
-    cairo_translate(cr, 46, 50);
+    cairo_translate(cr, 48, 50);
     cairo_rotate(cr, -pi / 4.0);
+    cairo_scale(cr, 1.12, 1.12);
     // The blade.
     cairo_new_path(cr);
     cairo_move_to(cr, 0, -44);
@@ -125,12 +127,12 @@ void swordWare(cairo_t* cr)
     cairo_restore(cr);
     // The plus badge.
     const double bx = 73.0;
-    const double by = 73.0;
+    const double by = 23.0;
     cairo_new_path(cr);
     cairo_arc(cr, bx, by, 14.0, 0, 2 * pi);
     fillInked(
         cr, paint::radialGradient(bx - 4, by - 4, 1, 15,
-                                  {{0.0, Colour::bytes(120, 220, 120)}, {1.0, Colour::bytes(20, 110, 50)}}));
+                                  {{0.0, Colour::bytes(110, 150, 240)}, {1.0, Colour::bytes(20, 36, 110)}}));
     cairo_new_path(cr);
     cairo_move_to(cr, bx - 7.5, by);
     cairo_line_to(cr, bx + 7.5, by);
