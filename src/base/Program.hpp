@@ -38,6 +38,8 @@ class TProfileManager;
 class TQuestContinue;
 class TResourceData;
 class TRGMFont;
+class TShopItem;
+class TSklep;
 class TStory;
 class TSwordData;
 class TTheme;
@@ -84,6 +86,7 @@ public:
     Owned<CardSet> cards;
     Owned<std::vector<TSwordData>> swordDefinitions;
     Owned<std::vector<TResourceData>> resourceTypes;
+    Owned<std::vector<TShopItem>> shopItems;     // the shop's catalogue, in grid order
     std::vector<media::Picture> particleImages;  // by number
     std::vector<media::Picture> captionPictures; // by number; empty where a language has none
     std::vector<std::string> captionWords;       // what each caption says
@@ -112,6 +115,8 @@ public:
     Owned<TOutro> outro;
     // The quest map, between the stages.
     Owned<TMapa> mapa;
+    // The shop, over the level summary (made when first asked for).
+    Owned<TSklep> sklep;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 

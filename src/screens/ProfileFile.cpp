@@ -11,6 +11,7 @@
 #include "levels/TLevelManager.hpp"
 #include "media/FileSystem.hpp"
 #include "media/Report.hpp"
+#include "screens/ShopItems.hpp"
 #include "screens/TProfile.hpp"
 
 #include <algorithm>
@@ -188,8 +189,15 @@ public:
     {
         int n = count("profile::items");
         for (int k = 1; k <= n; ++k) {
-            if (int id = positiveId("profile::items::item" + number(k)); id > 0 && !p.getMyItem2(id))
-                p.items.push_back(TShopItem{id, {}});
+            // The file keeps only the ids: what an item does comes from the shop's catalogue.
+            const std::string key = "profile::items::item" + number(k);
+            const int id = positiveId(key);
+            if (id <= 0 || p.getMyItem2(id))
+                continue;
+            if (const TShopItem* item = findShopItem(id))
+                p.items.push_back(*item);
+            else
+                damage_.note(key + " names no item of the shop (" + number(id) + "); left out");
         }
         n = count("profile::tutorial");
         for (int k = 1; k <= n; ++k) {

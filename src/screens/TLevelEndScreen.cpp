@@ -21,6 +21,7 @@
 #include "screens/TPopUp.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TSklep.hpp"
 #include "screens/TStageData.hpp"
 
 #include <algorithm>
@@ -486,11 +487,21 @@ std::string TLevelEndScreen::mainLoop(TMainGame& game)
         media::Input& input = media::input();
         if (Gui->clickedItem("go") || input.keyHits(media::key::Enter) || input.keyHits(media::key::Space))
             goNext();
-        // "shop" and "cards" open the shop and the magic-card collection once the game has them.
+        else if (quest() && hasProfile() && Gui->clickedItem("shop"))
+            openShop();
+        // "cards" opens the magic-card collection once the game has it.
     }
     if (loadLevelAgain && hasProfile())
         profile().loadMyLevel();
     return wynik;
+}
+
+void TLevelEndScreen::openShop()
+{
+    shopScreen().mainloop(this);
+    // What was bought or sold shows in the coins at once.
+    setItemText(quest() ? "quest_Totalscore_value" : "free_Totalscore_value",
+                std::to_string(profile().score));
 }
 
 // --- frames

@@ -72,6 +72,8 @@ public:
     // "go": the screen closes; in the quest, the last level of a stage with a goal not
     // reached loses the stage.
     void goNext();
+    // "shop": the shop opens over the summary; the coins shown follow what was bought or sold.
+    void openShop();
     // The last level of the stage has ended and not every goal is reached.
     bool stageLost() const;
     // The stage must be played again: the magic cards found in it are taken back.

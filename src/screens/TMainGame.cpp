@@ -63,6 +63,23 @@ bool owns(const char* item)
     return hasProfile() && profile().getMyItem(item) != nullptr;
 }
 
+// Before a deal, the player's aids in force: "frame=<n> event=aids items=<powers, by commas>
+// undos=<allowance>" (nothing without aids).
+void traceAids(std::ostream& trace, long long frame)
+{
+    const TProfile* p = player();
+    if (!p)
+        return;
+    std::string powers;
+    for (const TShopItem& item : p->items) {
+        if (item.pwrID.empty())
+            continue;
+        powers += (powers.empty() ? "" : ",") + item.pwrID;
+    }
+    if (!powers.empty())
+        trace << "frame=" << frame << " event=aids items=" << powers << " undos=" << p->undos << '\n';
+}
+
 // A point as the rules' flights take it: whole pixels.
 float whole(float v)
 {
@@ -166,6 +183,8 @@ void TMainGame::onEvent(const rules::Event& event, const rules::Board& board)
 {
     auto* trace = base::program().trace.get();
     // An undo is told of when its way back has landed.
+    if (trace && event.kind == rules::EventKind::Deal)
+        traceAids(*trace, base::program().framesEnded + 1);
     if (trace && event.kind != rules::EventKind::Undo) {
         std::string line = rules::traceLine(base::program().framesEnded + 1, event, board);
         if (!line.empty())

@@ -393,6 +393,9 @@ void TProfile::loadMyLevel()
 {
     resetUndos();
     questLevel = dealLevel(levelPath(stageID, levelID), 1, 1, dealOptions());
+    // The flame aid lights every quest level with a head start on the multiplier.
+    if (questLevel && getMyItem("MULTI-START"))
+        questLevel->driveMN = 1.5f;
 }
 
 std::string TProfile::getNextLevel()

@@ -113,8 +113,8 @@ public:
     bool deckWaitsForPlayableCards() const;
     // The undo allowance of a level starting: 1, and 1 more for each of "UNDO-1" and "UNDO-2".
     void resetUndos();
-    // The level of the quest position, dealt afresh with a new undo allowance (the flow hands
-    // it to the game screen).
+    // The level of the quest position, dealt afresh with a new undo allowance, its multiplier
+    // starting at 1.5 with "MULTI-START" (the flow hands it to the game screen).
     void loadMyLevel();
     // On to the next level of the quest; the screen that comes next: "MAIN-GAME" for the next
     // level of the stage, "MAPA" for the first of the next stage, "END-STORY" when the last

@@ -1,6 +1,7 @@
 // AutoPlayer.cpp
 #include "shell/AutoPlayer.hpp"
 
+#include "base/Program.hpp"
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
 #include "gui/TGui.hpp"
@@ -11,14 +12,17 @@
 #include "rules/AutoPlay.hpp"
 #include "screens/ActiveScreen.hpp"
 #include "screens/LevelInPlay.hpp"
+#include "screens/ShopItems.hpp"
 #include "screens/TEnterText.hpp"
 #include "screens/TLevelEndScreen.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TSklep.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -196,11 +200,55 @@ AutoPlayer::Target AutoPlayer::chooseBySolver(const TMainGame& game)
     return {};
 }
 
+int AutoPlayer::wantedShopItem()
+{
+    if (!hasProfile() || !base::hasProgram() || !base::program().shopItems)
+        return -1;
+    // The aids that help our player most first; swords are found in play.
+    static constexpr std::array<const char*, 11> preference = {
+        "UNDO-1",      "HINT",      "LICZNIK", "KASA+5",      "MULTI-START", "MAX-MULTI-7",
+        "ODKRYCIE-10", "SHOW-CARD", "UNDO-2",  "ODKRYCIE-20", "DECK-CARDS"};
+    const TProfile& p = profile();
+    const std::vector<TShopItem>& items = shopItems();
+    const int shown = std::min(static_cast<int>(items.size()), TSklep::maxShown);
+    for (const char* power : preference) {
+        for (int k = 0; k < shown; ++k) {
+            const TShopItem& item = items[static_cast<std::size_t>(k)];
+            if (item.pwrID == power && !p.getMyItem2(item.id) && item.canBeBought(p.score))
+                return k;
+        }
+    }
+    return -1;
+}
+
+AutoPlayer::Target AutoPlayer::shopping(const TEkran& screen)
+{
+    const auto& shop = static_cast<const TSklep&>(screen);
+    if (!shopVisited_) {
+        shopVisited_ = true;
+        heldAtEntry_ = hasProfile() ? profile().items.size() : 0;
+    }
+    // Once the panel is open, and not while it closes.
+    if (shop.state != TSklep::State::Start || shop.alpha != 1)
+        return {};
+    const int wanted = wantedShopItem();
+    const bool bought = hasProfile() && profile().items.size() > heldAtEntry_;
+    if (bought || wanted < 0)
+        return widgetCentre(shop.Gui.get(), "exit");
+    if (shop.showed != wanted)
+        return {true, TSklep::cellX(wanted), TSklep::cellY(wanted)};
+    return widgetCentre(shop.Gui.get(), "buy");
+}
+
 AutoPlayer::Target AutoPlayer::decide()
 {
     TEkran* screen = activeScreen();
     if (!screen)
         return {};
+    if (screen->id == "SHOP")
+        return shopping(*screen);
+    if (screen->id != "LEVEL-SUMMARY")
+        shopVisited_ = false;
     if (screen->id == "MAIN-GAME") {
         const auto& game = static_cast<const TMainGame&>(*screen);
         return chooser_ == Chooser::Solver ? chooseBySolver(game) : chooseInGame(game);
@@ -224,8 +272,13 @@ AutoPlayer::Target AutoPlayer::decide()
     if (screen->id == "QUEST-CONTINUE" && screen->alpha == 1 && screen->dAlpha == 1)
         return widgetCentre(screen->Gui.get(), "resume");
     // The summary's "go", once its figures have come in (a hand reads them first).
-    if (screen->id == "LEVEL-SUMMARY" && static_cast<const TLevelEndScreen&>(*screen).state == "WAIT")
+    // Before that, the shop, once per summary, when the coins pay for an aid it wants.
+    if (screen->id == "LEVEL-SUMMARY" && static_cast<const TLevelEndScreen&>(*screen).state == "WAIT") {
+        auto shop = screen->Gui ? screen->Gui->getItem("shop") : nullptr;
+        if (!shopVisited_ && shop && shop->_v && shop->_a && wantedShopItem() >= 0)
+            return widgetCentre(screen->Gui.get(), "shop");
         return widgetCentre(screen->Gui.get(), "go");
+    }
     return {};
 }
 

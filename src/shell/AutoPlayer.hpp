@@ -5,7 +5,9 @@
 // goes on as a player would: on the title screen it plays the quest, gives its name when asked
 // for a first player, resumes a quest left, confirms messages and moves on from every summary.
 // Asked to, it plays each level by the solver's line instead (the line that clears the table,
-// or leaves the fewest cards), and then goes on as above.
+// or leaves the fewest cards), and then goes on as above. At a quest level's summary, when the
+// coins pay for an aid it wants and does not own, it goes to the shop once, buys the first such
+// aid in its order of preference and leaves.
 #pragma once
 
 #include "rules/Board.hpp"
@@ -64,6 +66,10 @@ public:
 
     static constexpr const char* defaultName = "WANDERER";
 
+    // The catalogue index of the aid it would buy now: the first in its order of preference
+    // that the shop shows, the player does not own and the coins pay for; -1 for none.
+    static int wantedShopItem();
+
     // With the solver: where the next move of its line is clicked (nothing while the game is
     // not ready for it); the line is worked out again whenever the table is not where the line
     // expects it (a new level, a restart). Once the line is played, as chooseInGame.
@@ -76,6 +82,8 @@ public:
 
 private:
     Target decide();
+    // In the shop: the wanted aid picked, bought, and the shop left.
+    Target shopping(const TEkran& shop);
     // The keyboard's part: the name typed at the name entry and then accepted, and messages
     // confirmed with Enter. True when it acted this frame.
     bool typeOrConfirm(media::Input& input);
@@ -90,6 +98,10 @@ private:
     std::size_t next_ = 0;
     std::optional<rules::Board> expected_;
     rules::SolveResult solved_;
+
+    // The shop is visited once per summary; what the player held when it came in.
+    bool shopVisited_ = false;
+    std::size_t heldAtEntry_ = 0;
 
     int cooldown_ = 0;
     bool aimed_ = false;

@@ -27,6 +27,7 @@
 #include "rules/Trace.hpp"
 #include "screens/GuiPreview.hpp"
 #include "screens/ProfileManagerScreen.hpp"
+#include "screens/ShopItems.hpp"
 #include "screens/TCredits.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
@@ -239,6 +240,8 @@ bool Eldmere::initGame()
     }
     loadSwords();
     loadResources();
+    // The shop's catalogue before the players: what their items do is looked up in it.
+    loadShopItems();
     loadCaptionImages();
     TParticle::setup();
     levelManager->setup();

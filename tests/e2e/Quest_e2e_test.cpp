@@ -45,8 +45,9 @@ std::map<int, long long> levelScores(const TRCMFile& player, int stageId)
 TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
 {
     TempFolder t;
-    // With this seed stage 1 ends near frame 9 060; by frame 9 500 our player has pressed Play on
-    // the map of stage 2 and its first level is in play.
+    // With this seed stage 1 ends near frame 8 780 (our player buys two aids at summaries on the
+    // way, the undo and the deck counter); by frame 9 500 it has pressed Play on the map of
+    // stage 2 and its first level is in play.
     e2e::Run run = e2e::runGame(game,
                                 {"--headless", "--fixed-step", "--seed", "3", "--frames", "9500",
                                  "--autoplay", "--profile", "anna", "--user-dir", t / "user"},
