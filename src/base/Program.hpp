@@ -41,6 +41,7 @@ class TRGMFont;
 class TStory;
 class TSwordData;
 class TTheme;
+class TTutorial;
 
 namespace base
 {
@@ -112,6 +113,8 @@ public:
     Owned<TOutro> outro;
     // The quest map, between the stages.
     Owned<TMapa> mapa;
+    // The lessons, shown over the game screen, the shop and the level summary.
+    Owned<TTutorial> tutorial;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 
@@ -120,6 +123,10 @@ public:
     std::string pauseText;
     media::Font* pauseFont = nullptr; // owned by the font cache
     std::string windowTitle;
+
+    // The lessons stay off for the whole run ("noTutorial.txt" was found in the working folder
+    // at start).
+    bool noTutorial = false;
 
     // --- the run as it goes
     // This frame's factor: elapsed milliseconds over 1000/60. Every per-frame speed of the

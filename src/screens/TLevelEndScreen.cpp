@@ -22,6 +22,7 @@
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
 #include "screens/TStageData.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -534,6 +535,17 @@ void TLevelEndScreen::update()
             play->effects.updateParticles();
         }
     }
+    updateTutorial(*this);
+}
+
+void TLevelEndScreen::updateMovingParts()
+{
+    if (LevelInPlay* play = game_ ? game_->levelInPlay() : nullptr) {
+        play->flights.updateFlights();
+        play->effects.updateEmitters();
+        play->effects.updateParticles();
+        play->effects.updateCaptions();
+    }
 }
 
 void TLevelEndScreen::draw()
@@ -548,6 +560,8 @@ void TLevelEndScreen::draw()
     _drawObjectives();
     drawStandards();
     _drawGui();
+    drawTutorial(*this);
+    drawStandards();
     _drawBlackFade();
     drawStandards();
 }

@@ -1,6 +1,7 @@
 // AutoPlayer.cpp
 #include "shell/AutoPlayer.hpp"
 
+#include "base/Program.hpp"
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
 #include "gui/TGui.hpp"
@@ -17,6 +18,7 @@
 #include "screens/TMainMenu.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -196,11 +198,29 @@ AutoPlayer::Target AutoPlayer::chooseBySolver(const TMainGame& game)
     return {};
 }
 
+AutoPlayer::Target AutoPlayer::closeLesson(const TTutorial& tutorial)
+{
+    const TTip* tip = tutorial.actTip;
+    // Once it has come in, a hand reaches for its OK.
+    if (!tip || tip->alpha < 1 || tip->dAlpha < 1 || !tutorial.gui)
+        return {};
+    for (const char* name : {"ok", "ok1", "ok2"}) {
+        auto widget = tutorial.gui->getItem(name);
+        if (widget && widget->_v && widget->_a)
+            return {true, widget->dim.middleX(), widget->dim.middleY()};
+    }
+    return {};
+}
+
 AutoPlayer::Target AutoPlayer::decide()
 {
     TEkran* screen = activeScreen();
     if (!screen)
         return {};
+    // A lesson on screen is read and closed first; the switch of the highlighting is left as
+    // it is.
+    if (const TTutorial* lessons = base::program().tutorial.get(); lessons && lessons->actTip)
+        return closeLesson(*lessons);
     if (screen->id == "MAIN-GAME") {
         const auto& game = static_cast<const TMainGame&>(*screen);
         return chooser_ == Chooser::Solver ? chooseBySolver(game) : chooseInGame(game);
