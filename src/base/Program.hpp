@@ -43,6 +43,7 @@ class TSklep;
 class TStory;
 class TSwordData;
 class TTheme;
+class TTutorial;
 
 namespace base
 {
@@ -117,6 +118,8 @@ public:
     Owned<TMapa> mapa;
     // The shop, over the level summary (made when first asked for).
     Owned<TSklep> sklep;
+    // The lessons, shown over the game screen, the shop and the level summary.
+    Owned<TTutorial> tutorial;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 
@@ -125,6 +128,10 @@ public:
     std::string pauseText;
     media::Font* pauseFont = nullptr; // owned by the font cache
     std::string windowTitle;
+
+    // The lessons stay off for the whole run ("noTutorial.txt" was found in the working folder
+    // at start).
+    bool noTutorial = false;
 
     // --- the run as it goes
     // This frame's factor: elapsed milliseconds over 1000/60. Every per-frame speed of the

@@ -206,7 +206,7 @@ public:
             if (lesson.empty())
                 damage_.note(key + " names no lesson; left out");
             else
-                p.lekcjeTutoriala.push_back(TTip{std::move(lesson)});
+                p.lekcjeTutoriala.push_back(std::move(lesson));
         }
         n = count("profile::awards");
         for (int k = 1; k <= n; ++k) {
@@ -367,7 +367,7 @@ bool write(const TProfile& p)
     writeIds("profile::items", "item", itemIds);
     f.setInt("profile::tutorial::i", static_cast<long long>(p.lekcjeTutoriala.size()));
     for (std::size_t k = 0; k < p.lekcjeTutoriala.size(); ++k)
-        f.setString("profile::tutorial::tut" + std::to_string(k + 1), p.lekcjeTutoriala[k].id);
+        f.setString("profile::tutorial::tut" + std::to_string(k + 1), p.lekcjeTutoriala[k]);
     std::vector<int> awardIds;
     for (const TAward& award : p.awards)
         awardIds.push_back(award.id);

@@ -23,6 +23,7 @@
 #include "screens/TProfileManager.hpp"
 #include "screens/TSklep.hpp"
 #include "screens/TStageData.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -545,6 +546,17 @@ void TLevelEndScreen::update()
             play->effects.updateParticles();
         }
     }
+    updateTutorial(*this);
+}
+
+void TLevelEndScreen::updateMovingParts()
+{
+    if (LevelInPlay* play = game_ ? game_->levelInPlay() : nullptr) {
+        play->flights.updateFlights();
+        play->effects.updateEmitters();
+        play->effects.updateParticles();
+        play->effects.updateCaptions();
+    }
 }
 
 void TLevelEndScreen::draw()
@@ -559,6 +571,8 @@ void TLevelEndScreen::draw()
     _drawObjectives();
     drawStandards();
     _drawGui();
+    drawTutorial(*this);
+    drawStandards();
     _drawBlackFade();
     drawStandards();
 }

@@ -58,6 +58,7 @@ public:
     void setup() override;
     void update() override;
     void draw() override;
+    void updateMovingParts() override;
     // Runs the summary over the game screen until the player goes on: "LOSE-STAGE" when the
     // stage is lost, otherwise "".
     std::string mainLoop(TMainGame& game);

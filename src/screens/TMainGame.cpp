@@ -34,6 +34,7 @@
 #include "screens/TLevelEndScreen.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -897,7 +898,9 @@ void TMainGame::_update_deckOver()
     if (deckOver && mouse.leftPressed && !movesWait()) {
         TProfile* p = player();
         if (p && p->deckWaitsForPlayableCards() && !goodCards.empty()) {
-            // The lesson of this level: play the card first; the deck turns nothing.
+            // The lesson of this level: play the card first; the deck turns nothing, and the
+            // tutorial tells why.
+            kartaPominieta = 1;
         } else if (level->deck.empty() && level->driveN > 5) {
             LongDrive_end();
         } else if (dEndCAlpha != 0) {
@@ -1198,6 +1201,8 @@ void TMainGame::_updateState()
 void TMainGame::update()
 {
     beginFrame();
+    // Set again only by a refused deck click of this frame.
+    kartaPominieta = 0;
     _updateState();
     if (state == GameState::Normal)
         _updateObjectives();
@@ -1215,6 +1220,18 @@ void TMainGame::update()
     _updateGUI();
     hud_.update(hudFigures());
     _updateMouseLook();
+    updateTutorial(*this);
+}
+
+void TMainGame::updateMovingParts()
+{
+    if (!play_)
+        return;
+    play_->flights.updateFlights();
+    play_->effects.updateEmitters();
+    play_->effects.updateParticles();
+    play_->effects.updateCaptions();
+    play_->resources.updateResources();
 }
 
 bool TMainGame::calm() const
@@ -1679,6 +1696,8 @@ void TMainGame::draw()
     hud_._drawInfo(hudFigures());
     play_->effects.drawParticles();
     play_->resources.drawResources();
+    drawStandards();
+    drawTutorial(*this);
     drawStandards();
     _drawBlackFade();
     drawStandards();

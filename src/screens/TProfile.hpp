@@ -8,7 +8,6 @@
 #include "screens/TAward.hpp"
 #include "screens/TShopItem.hpp"
 #include "screens/TStageData.hpp"
-#include "screens/TTip.hpp"
 
 #include <memory>
 #include <optional>
@@ -171,8 +170,10 @@ public:
     double ALL_SCORES = 0;
     double ALL_LONGEST_DRIVE = 0;
     double ALL_HIGHEST_MULTIPLIER = 0;
-    std::vector<TTip> lekcjeTutoriala; // tutorial lessons not yet shown
-    int lastLevelScore = 0;            // the score the last level recorded
+    // The tutorial lessons not yet shown in this quest, by their ids, in the order they are
+    // tested.
+    std::vector<std::string> lekcjeTutoriala;
+    int lastLevelScore = 0; // the score the last level recorded
     // The current level's values for the play log.
     int logCardsLeft = 0;
     std::string logPlayTime = "0:00";

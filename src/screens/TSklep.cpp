@@ -22,6 +22,7 @@
 #include "screens/TMapa.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
 
@@ -255,7 +256,7 @@ void TSklep::update()
     for (std::size_t n = 0; n < lightA.size(); ++n)
         approach(lightA[n], dLightA[n], lightSpeed);
     _updateFade();
-    // The tutorial's lessons of the shop are looked at here.
+    updateTutorial(*this);
     _updateGrid();
     _updateState();
     _controlKeys();
@@ -345,7 +346,7 @@ void TSklep::draw()
     _drawLights();
     drawStandards();
     _drawGui();
-    // The tutorial's lessons of the shop are drawn here, over everything.
+    drawTutorial(*this);
     drawStandards();
 }
 

@@ -20,6 +20,7 @@
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
 #include "screens/TSklep.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
 #include <array>
@@ -240,11 +241,29 @@ AutoPlayer::Target AutoPlayer::shopping(const TEkran& screen)
     return widgetCentre(shop.Gui.get(), "buy");
 }
 
+AutoPlayer::Target AutoPlayer::closeLesson(const TTutorial& tutorial)
+{
+    const TTip* tip = tutorial.actTip;
+    // Once it has come in, a hand reaches for its OK.
+    if (!tip || tip->alpha < 1 || tip->dAlpha < 1 || !tutorial.gui)
+        return {};
+    for (const char* name : {"ok", "ok1", "ok2"}) {
+        auto widget = tutorial.gui->getItem(name);
+        if (widget && widget->_v && widget->_a)
+            return {true, widget->dim.middleX(), widget->dim.middleY()};
+    }
+    return {};
+}
+
 AutoPlayer::Target AutoPlayer::decide()
 {
     TEkran* screen = activeScreen();
     if (!screen)
         return {};
+    // A lesson on screen is read and closed first; the switch of the highlighting is left as
+    // it is.
+    if (const TTutorial* lessons = base::program().tutorial.get(); lessons && lessons->actTip)
+        return closeLesson(*lessons);
     if (screen->id == "SHOP")
         return shopping(*screen);
     if (screen->id != "LEVEL-SUMMARY")

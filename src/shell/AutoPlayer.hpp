@@ -25,6 +25,7 @@ class Input;
 class TEkran;
 class TGui;
 class TMainGame;
+class TTutorial;
 
 namespace shell
 {
@@ -61,6 +62,8 @@ public:
 
     // Where the player would click in the game now (nothing when it would wait).
     static Target chooseInGame(const TMainGame& game);
+    // The OK of the lesson on screen, once the lesson has fully come in (nothing before).
+    static Target closeLesson(const TTutorial& tutorial);
     // The middle of a widget of `gui` (nothing when there is no such widget).
     static Target widgetCentre(const TGui* gui, const std::string& name);
 

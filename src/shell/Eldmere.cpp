@@ -36,6 +36,7 @@
 #include "screens/TOutro.hpp"
 #include "screens/TProfileManager.hpp"
 #include "screens/TStory.hpp"
+#include "screens/TTutorial.hpp"
 #include "shell/Control.hpp"
 
 #include <chrono>
@@ -83,6 +84,7 @@ void readMarkerFiles()
 {
     // Only its presence counts, and a folder of that name counts too.
     cheatsOn = static_cast<int>(media::fs::pathType("cheats.txt"));
+    base::program().noTutorial = media::fs::pathType("noTutorial.txt") != media::fs::PathType::Absent;
 }
 
 int Eldmere::fail(const std::string& message)
@@ -245,6 +247,7 @@ bool Eldmere::initGame()
     loadCaptionImages();
     TParticle::setup();
     levelManager->setup();
+    ::tutorial().setup();
     if (playsThroughTheTitle()) {
         // The players, and the one who played last.
         profileManager->loadProfiles();

@@ -27,6 +27,7 @@ void addMapArt(Registry& registry);       // MapArt.cpp: the quest map, its fram
 void addShopArt(Registry& registry);      // ShopArt.cpp: gfx/gui/screen-sklep/, the stall and its lights
 void addShopItemArt(Registry& registry);  // ShopItemArt.cpp: gfx/gui/screen-sklep/items/, the wares
 void addAwardArt(Registry& registry);     // AwardArt.cpp: gfx/gui/awards/, the medallions
+void addTutorialArt(Registry& registry);  // TutorialArt.cpp: gfx/gui/tutorial/, the lessons' pictures
 void addSoundEffects(Registry& registry); // SoundEffects.cpp: sfx/ (group "sounds")
 void addMusic(Registry& registry);        // Music.cpp (+ MusicScore): music/ (group "sounds")
 } // namespace contentgen

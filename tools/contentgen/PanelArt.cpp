@@ -638,5 +638,13 @@ void addPanelArt(Registry& registry)
     registry.add("panels", "gfx/gui/screen-endLevel/on.png", tickOnPicture);
     registry.add("panels", "gfx/gui/screen-endLevel/off.png", tickOffPicture);
     registry.add("panels", "gfx/gui/screen-endLevel/line.png", summaryRule);
+    // The tutorial's lesson panels, held by their middle: the large and the middle one rolled
+    // on wooden rollers, the small one (shown while play goes on) a curled sheet.
+    registry.add("panels", "gfx/gui/tutorial/panel.png",
+                 [](Context& c) { c.save(rolledScroll(640, 360, 0x7a01), "gfx/gui/tutorial/panel.png"); });
+    registry.add("panels", "gfx/gui/tutorial/panel-2.png",
+                 [](Context& c) { c.save(rolledScroll(480, 280, 0x7a02), "gfx/gui/tutorial/panel-2.png"); });
+    registry.add("panels", "gfx/gui/tutorial/panel-3.png",
+                 [](Context& c) { c.save(curledScroll(350, 210, 0x7a03), "gfx/gui/tutorial/panel-3.png"); });
 }
 } // namespace contentgen

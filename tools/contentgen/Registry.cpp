@@ -32,6 +32,7 @@ Registry Registry::all()
     addShopArt(registry);
     addShopItemArt(registry);
     addAwardArt(registry);
+    addTutorialArt(registry);
     return registry;
 }
 
