@@ -29,6 +29,7 @@ Registry Registry::all()
     addPanelArt(registry);
     addStoryArt(registry);
     addMapArt(registry);
+    addMagicCardArt(registry);
     return registry;
 }
 
