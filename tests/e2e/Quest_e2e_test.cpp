@@ -45,10 +45,11 @@ std::map<int, long long> levelScores(const TRCMFile& player, int stageId)
 TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
 {
     TempFolder t;
-    // With this seed stage 1 ends near frame 9 060; by frame 9 500 our player has pressed Play on
-    // the map of stage 2 and its first level is in play.
+    // With this seed stage 1 ends near frame 9 400 (the goal's announcement after level 3 and
+    // two looks at the magic cards, after levels 5 and 10, on the way); by frame 10 100 our player
+    // has pressed Play on the map of stage 2 and its first level is in play (it ends near 10 480).
     e2e::Run run = e2e::runGame(game,
-                                {"--headless", "--fixed-step", "--seed", "3", "--frames", "9500",
+                                {"--headless", "--fixed-step", "--seed", "3", "--frames", "10100",
                                  "--autoplay", "--profile", "anna", "--user-dir", t / "user"},
                                 runDir, {}, 240);
     ASSERT_FALSE(run.timedOut);
