@@ -17,7 +17,10 @@
 #include "media/Text.hpp"
 #include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
+#include "screens/ModalScreen.hpp"
+#include "screens/TMagicCardsScreen.hpp"
 #include "screens/TMainGame.hpp"
+#include "screens/TObjectivesDone.hpp"
 #include "screens/TPopUp.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
@@ -223,6 +226,32 @@ int TLevelEndScreen::checkAllObjectives() const
                : 0;
 }
 
+std::vector<TObjectiveText> TLevelEndScreen::createObjectivesList(const TMainGame& game) const
+{
+    std::vector<TObjectiveText> lines;
+    const TStage* stage = currentStage();
+    if (!stage)
+        return lines;
+    for (std::size_t i = 0; i < stage->objectives.size(); ++i) {
+        const TObjective& objective = stage->objectives[i];
+        const bool flagged = i < game.objectiveAchieved.size() && game.objectiveAchieved[i] == 1;
+        lines.push_back({.txt = objectiveText(objective),
+                         .value = static_cast<int>(objective.value),
+                         .win = flagged ? 1 : 0});
+    }
+    return lines;
+}
+
+TObjectivesDone& TLevelEndScreen::objectivesScreen()
+{
+    return setUpOnce(objectivesDone_);
+}
+
+TMagicCardsScreen& TLevelEndScreen::magicCardsScreen()
+{
+    return setUpOnce(magicCards_);
+}
+
 // --- setting up
 
 void TLevelEndScreen::setup()
@@ -276,14 +305,26 @@ void TLevelEndScreen::prepare(TMainGame& game)
     game.dAlpha = 0;
     loadLevelAgain = 0;
     wynik.clear();
-    // The shop and the magic-card collection are offered in the quest; until they open, their
-    // buttons stand where they belong and a click on them does nothing.
+    // The shop is offered in the quest; until it opens, its button stands where it belongs and
+    // a click on it does nothing.
     showItem("shop", quest());
     _prepareStats(game, 1);
     _prepareObjectives();
     _prepareGuiStats(game);
     _prepareButtonsCheck(game);
+    _prepareCheck(game);
     _prepareDelta();
+}
+
+void TLevelEndScreen::_prepareCheck(TMainGame& game)
+{
+    for (std::size_t i = 0; i < game.objectiveAchieved.size(); ++i) {
+        if (game.objectiveAchieved[i] != 0 || objectiveAchieved2(static_cast<int>(i)) != 1)
+            continue;
+        objectivesScreen().mainloop(game, static_cast<int>(i));
+        // Announced once: a second goal announced after it shows this one reached.
+        game.objectiveAchieved[i] = 1;
+    }
 }
 
 void TLevelEndScreen::_prepareStats(TMainGame& game, int finished)
@@ -490,7 +531,8 @@ std::string TLevelEndScreen::mainLoop(TMainGame& game)
             goNext();
         else if (quest() && hasProfile() && Gui->clickedItem("shop"))
             openShop();
-        // "cards" opens the magic-card collection once the game has it.
+        else if (quest() && Gui->clickedItem("cards"))
+            magicCardsScreen().mainloop(this);
     }
     if (loadLevelAgain && hasProfile())
         profile().loadMyLevel();

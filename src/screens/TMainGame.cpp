@@ -32,6 +32,7 @@
 #include "screens/ActiveScreen.hpp"
 #include "screens/Frame.hpp"
 #include "screens/TLevelEndScreen.hpp"
+#include "screens/TObjectivesDone.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
 #include "screens/TTutorial.hpp"
@@ -1351,15 +1352,18 @@ void TMainGame::_prepareSelf()
 
 void TMainGame::_updateObjectives()
 {
-    if (!summary_ || now() < objectivesTime)
+    // A caption on screen has the stage to itself: the goals wait for it to go.
+    if (!summary_ || now() < objectivesTime || !play_ || !play_->effects.captions.empty())
         return;
-    objectivesTime = now() + 500;
     for (std::size_t i = 0; i < objectiveAchieved.size(); ++i) {
-        // The objectives screen will announce it here; until then the flag keeps it from being
-        // counted as newly reached at the level's end.
-        if (objectiveAchieved[i] == 0 && summary_->objectiveAchieved1(*this, static_cast<int>(i)) == 1)
+        if (objectiveAchieved[i] == 0 && summary_->objectiveAchieved1(*this, static_cast<int>(i)) == 1) {
+            // Announced once: the flag keeps it from being announced again in this level or
+            // at its end.
+            summary_->objectivesScreen().mainloop(*this, static_cast<int>(i));
             objectiveAchieved[i] = 1;
+        }
     }
+    objectivesTime = now() + 500;
 }
 
 void TMainGame::prepare()

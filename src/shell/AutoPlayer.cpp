@@ -15,8 +15,10 @@
 #include "screens/ShopItems.hpp"
 #include "screens/TEnterText.hpp"
 #include "screens/TLevelEndScreen.hpp"
+#include "screens/TMagicCardsScreen.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
+#include "screens/TObjectivesDone.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
 #include "screens/TSklep.hpp"
@@ -266,9 +268,9 @@ AutoPlayer::Target AutoPlayer::decide()
         return closeLesson(*lessons);
     if (screen->id == "SHOP")
         return shopping(*screen);
-    if (screen->id != "LEVEL-SUMMARY")
-        shopVisited_ = false;
     if (screen->id == "MAIN-GAME") {
+        inSummary_ = false;
+        shopVisited_ = false;
         const auto& game = static_cast<const TMainGame&>(*screen);
         return chooser_ == Chooser::Solver ? chooseBySolver(game) : chooseInGame(game);
     }
@@ -290,15 +292,66 @@ AutoPlayer::Target AutoPlayer::decide()
         return {true, 512, 384};
     if (screen->id == "QUEST-CONTINUE" && screen->alpha == 1 && screen->dAlpha == 1)
         return widgetCentre(screen->Gui.get(), "resume");
-    // The summary's "go", once its figures have come in (a hand reads them first).
-    // Before that, the shop, once per summary, when the coins pay for an aid it wants.
-    if (screen->id == "LEVEL-SUMMARY" && static_cast<const TLevelEndScreen&>(*screen).state == "WAIT") {
-        auto shop = screen->Gui ? screen->Gui->getItem("shop") : nullptr;
-        if (!shopVisited_ && shop && shop->_v && shop->_a && wantedShopItem() >= 0)
-            return widgetCentre(screen->Gui.get(), "shop");
-        return widgetCentre(screen->Gui.get(), "go");
+    if (screen->id == "LEVEL-SUMMARY")
+        return onSummary(*screen);
+    if (screen->id == "MAGIC-CARDS")
+        return inCollection(*screen);
+    // A goal reached: "ok" once the scroll has come to rest and its button is there, and the
+    // hand has read it: the goal struck through and, with every goal reached, the line that
+    // says so come in.
+    if (screen->id == "OBJECTIVES-DONE") {
+        const auto& done = static_cast<const TObjectivesDone&>(*screen);
+        const bool read = done.crossA >= 1 && (done.allObjectivesDone == 0 || done.achievedA >= 1);
+        if (done.state == ObjectivesState::Wait && done.gAlpha >= 1 && read)
+            return widgetCentre(done.Gui.get(), "ok");
     }
     return {};
+}
+
+AutoPlayer::Target AutoPlayer::onSummary(const TEkran& screen)
+{
+    if (!inSummary_) {
+        inSummary_ = true;
+        ++summaries_;
+        collectionWanted_ = summaries_ % collectionEvery == 0;
+        lookFrames_ = 0;
+    }
+    // Once its figures have come in (a hand reads them first).
+    if (static_cast<const TLevelEndScreen&>(screen).state != "WAIT")
+        return {};
+    // The shop first, once per summary, when the coins pay for an aid it wants.
+    auto shop = screen.Gui ? screen.Gui->getItem("shop") : nullptr;
+    if (!shopVisited_ && shop && shop->_v && shop->_a && wantedShopItem() >= 0)
+        return widgetCentre(screen.Gui.get(), "shop");
+    auto cards = screen.Gui ? screen.Gui->getItem("cards") : nullptr;
+    if (collectionWanted_ && cards && cards->_v == 1 && cards->_a == 1)
+        return widgetCentre(screen.Gui.get(), "cards");
+    return widgetCentre(screen.Gui.get(), "go");
+}
+
+AutoPlayer::Target AutoPlayer::inCollection(const TEkran& screen)
+{
+    collectionWanted_ = false;
+    const auto& collection = static_cast<const TMagicCardsScreen&>(screen);
+    if (collection.alpha != 1 || collection.dAlpha != 1)
+        return {};
+    if (lookFrames_ < collectionLookFrames && collection.showA < 1) {
+        ++lookFrames_;
+        // A found card, else the first place of the outer ring.
+        RingPlace at = TMagicCardsScreen::ringPlace(0, 0);
+        bool found = false;
+        for (int k = 0; k < 3 && !found; ++k) {
+            const auto& ring = collection.ring(k);
+            for (std::size_t i = 0; i < ring.size() && !found; ++i) {
+                if (ring[i] && hasProfile() && profile().getMagicCard(ring[i]->id)) {
+                    at = TMagicCardsScreen::ringPlace(k, static_cast<int>(i));
+                    found = true;
+                }
+            }
+        }
+        return {true, at.x, at.y, false};
+    }
+    return widgetCentre(collection.Gui.get(), "ok");
 }
 
 bool AutoPlayer::typeOrConfirm(media::Input& input)
@@ -336,7 +389,7 @@ void AutoPlayer::press(media::Input& input, int key)
     input.feedKey(key, false);
 }
 
-void AutoPlayer::act(media::Input& input, float sx, float sy)
+void AutoPlayer::act(media::Input& input, float sx, float sy, bool click)
 {
     if (cooldown_ > 0) {
         --cooldown_;
@@ -350,6 +403,8 @@ void AutoPlayer::act(media::Input& input, float sx, float sy)
         aimY_ = sy;
         return;
     }
+    if (!click)
+        return;
     input.feedMouseButton(1, true);
     input.feedMouseButton(1, false);
     aimed_ = false;

@@ -28,6 +28,7 @@ void addShopArt(Registry& registry);      // ShopArt.cpp: gfx/gui/screen-sklep/,
 void addShopItemArt(Registry& registry);  // ShopItemArt.cpp: gfx/gui/screen-sklep/items/, the wares
 void addAwardArt(Registry& registry);     // AwardArt.cpp: gfx/gui/awards/, the medallions
 void addTutorialArt(Registry& registry);  // TutorialArt.cpp: gfx/gui/tutorial/, the lessons' pictures
+void addMagicCardArt(Registry& registry); // MagicCardArt.cpp: gfx/gui/magic-cards/, the collection's board
 void addSoundEffects(Registry& registry); // SoundEffects.cpp: sfx/ (group "sounds")
 void addMusic(Registry& registry);        // Music.cpp (+ MusicScore): music/ (group "sounds")
 } // namespace contentgen

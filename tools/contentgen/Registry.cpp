@@ -33,6 +33,7 @@ Registry Registry::all()
     addShopItemArt(registry);
     addAwardArt(registry);
     addTutorialArt(registry);
+    addMagicCardArt(registry);
     return registry;
 }
 
