@@ -3,6 +3,7 @@
 
 #include "base/Program.hpp"
 #include "gui/TextLayout.hpp"
+#include "media/Keys.hpp"
 #include "media/Platform.hpp"
 #include "media/Renderer.hpp"
 #include "media/Text.hpp"
@@ -62,6 +63,11 @@ void TTip::switchOnOff()
 
 void TTip::_updateGui(TTutorial& tutorial)
 {
+    // A lesson that holds the game also closes from the keyboard, so that it can never hold it
+    // for good, not even when the lesson buttons could not be read.
+    media::Input& input = media::input();
+    if (blocked != 0 && (input.keyHits(media::key::Enter) > 0 || input.keyHits(media::key::Escape) > 0))
+        dAlpha = 0;
     TGui* gui = tutorial.gui.get();
     if (!gui)
         return;

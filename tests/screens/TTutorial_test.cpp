@@ -7,6 +7,8 @@
 #include "effects/Captions.hpp"
 #include "levels/TLevel.hpp"
 #include "media/ImageCodec.hpp"
+#include "media/Input.hpp"
+#include "media/Keys.hpp"
 #include "screens/TLevelEndScreen.hpp"
 #include "screens/TProfile.hpp"
 #include "support/GameFixture.hpp"
@@ -291,6 +293,34 @@ TEST(Tutorial, ALessonFadesInAndOutAtTwoHundredthsAFrame)
     }
     EXPECT_NEAR(frames, 50, 1);
     EXPECT_EQ(lesson.alpha, 0);
+}
+
+TEST(Tutorial, ALessonThatHoldsTheGameClosesFromTheKeyboardEvenWithoutItsButtons)
+{
+    struct Case
+    {
+        int blocked;
+        int key;
+        bool closes;
+    };
+    const std::vector<Case> cases = {
+        {1, media::key::Enter, true},
+        {1, media::key::Escape, true},
+        {0, media::key::Escape, false}, // the game under it answers its own keys
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "blocked " << c.blocked << " key " << c.key);
+        TutorialFixture t({lessonOf("LOST", "MAIN-GAME", "BEGIN", c.blocked)});
+        TTip& lesson = t.tutorial->tips.front();
+        t.tutorial->gui.reset(); // the lesson buttons could not be read
+        t.tutorial->setTip(lesson, *t.f.game);
+        lesson.alpha = 1;
+        media::Input& input = t.f.cards().program().input();
+        input.feedKey(c.key, true);
+        input.feedKey(c.key, false);
+        lesson.update(*t.tutorial, *t.f.game);
+        EXPECT_EQ(lesson.dAlpha, c.closes ? 0.0f : 1.0f);
+    }
 }
 
 TEST(Tutorial, NothingIsShownOutsideTheQuestNorWithTheTutorialTurnedOff)
