@@ -40,9 +40,12 @@ class TProfileManager;
 class TQuestContinue;
 class TResourceData;
 class TRGMFont;
+class TShopItem;
+class TSklep;
 class TStory;
 class TSwordData;
 class TTheme;
+class TTutorial;
 
 namespace base
 {
@@ -87,6 +90,7 @@ public:
     Owned<std::vector<TSwordData>> swordDefinitions;
     Owned<std::vector<TResourceData>> resourceTypes;
     Owned<std::vector<TAward>> awardDefinitions; // what can be won, in file order
+    Owned<std::vector<TShopItem>> shopItems;     // the shop's catalogue, in grid order
     std::vector<media::Picture> particleImages;  // by number
     std::vector<media::Picture> captionPictures; // by number; empty where a language has none
     std::vector<std::string> captionWords;       // what each caption says
@@ -116,6 +120,10 @@ public:
     Owned<TOutro> outro;
     // The quest map, between the stages.
     Owned<TMapa> mapa;
+    // The shop, over the level summary (made when first asked for).
+    Owned<TSklep> sklep;
+    // The lessons, shown over the game screen, the shop and the level summary.
+    Owned<TTutorial> tutorial;
     // Where the rules' events are written, one line each (none unless asked for).
     Owned<std::ostream> trace;
 
@@ -124,6 +132,10 @@ public:
     std::string pauseText;
     media::Font* pauseFont = nullptr; // owned by the font cache
     std::string windowTitle;
+
+    // The lessons stay off for the whole run ("noTutorial.txt" was found in the working folder
+    // at start).
+    bool noTutorial = false;
 
     // --- the run as it goes
     // This frame's factor: elapsed milliseconds over 1000/60. Every per-frame speed of the

@@ -12,6 +12,7 @@
 #include "media/FileSystem.hpp"
 #include "media/Report.hpp"
 #include "screens/Awards.hpp"
+#include "screens/ShopItems.hpp"
 #include "screens/TProfile.hpp"
 
 #include <algorithm>
@@ -189,8 +190,15 @@ public:
     {
         int n = count("profile::items");
         for (int k = 1; k <= n; ++k) {
-            if (int id = positiveId("profile::items::item" + number(k)); id > 0 && !p.getMyItem2(id))
-                p.items.push_back(TShopItem{id, {}});
+            // The file keeps only the ids: what an item does comes from the shop's catalogue.
+            const std::string key = "profile::items::item" + number(k);
+            const int id = positiveId(key);
+            if (id <= 0 || p.getMyItem2(id))
+                continue;
+            if (const TShopItem* item = findShopItem(id))
+                p.items.push_back(*item);
+            else
+                damage_.note(key + " names no item of the shop (" + number(id) + "); left out");
         }
         n = count("profile::tutorial");
         for (int k = 1; k <= n; ++k) {
@@ -199,7 +207,7 @@ public:
             if (lesson.empty())
                 damage_.note(key + " names no lesson; left out");
             else
-                p.lekcjeTutoriala.push_back(TTip{std::move(lesson)});
+                p.lekcjeTutoriala.push_back(std::move(lesson));
         }
         n = count("profile::awards");
         for (int k = 1; k <= n; ++k) {
@@ -367,7 +375,7 @@ bool write(const TProfile& p)
     writeIds("profile::items", "item", itemIds);
     f.setInt("profile::tutorial::i", static_cast<long long>(p.lekcjeTutoriala.size()));
     for (std::size_t k = 0; k < p.lekcjeTutoriala.size(); ++k)
-        f.setString("profile::tutorial::tut" + std::to_string(k + 1), p.lekcjeTutoriala[k].id);
+        f.setString("profile::tutorial::tut" + std::to_string(k + 1), p.lekcjeTutoriala[k]);
     std::vector<int> awardIds;
     for (const TAward& award : p.awards)
         awardIds.push_back(award.id);

@@ -30,6 +30,9 @@ public:
     // Whether nothing on the screen moves fast just now, so that while no one touches the
     // controls it may be drawn at the calm pace.
     virtual bool calm() const { return false; }
+    // While a lesson holds the screen still, what moves on its own goes on: particles,
+    // emitters, captions and cards in the air.
+    virtual void updateMovingParts() {}
 
     // White, alpha blending, scale 1, rotation 0, alpha 1.
     void drawStandards();

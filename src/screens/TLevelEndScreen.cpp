@@ -18,11 +18,16 @@
 #include "screens/ActiveScreen.hpp"
 #include "screens/Awards.hpp"
 #include "screens/Frame.hpp"
+#include "screens/ModalScreen.hpp"
+#include "screens/TMagicCardsScreen.hpp"
 #include "screens/TMainGame.hpp"
+#include "screens/TObjectivesDone.hpp"
 #include "screens/TPopUp.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TSklep.hpp"
 #include "screens/TStageData.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -237,6 +242,32 @@ int TLevelEndScreen::checkAllObjectives() const
                : 0;
 }
 
+std::vector<TObjectiveText> TLevelEndScreen::createObjectivesList(const TMainGame& game) const
+{
+    std::vector<TObjectiveText> lines;
+    const TStage* stage = currentStage();
+    if (!stage)
+        return lines;
+    for (std::size_t i = 0; i < stage->objectives.size(); ++i) {
+        const TObjective& objective = stage->objectives[i];
+        const bool flagged = i < game.objectiveAchieved.size() && game.objectiveAchieved[i] == 1;
+        lines.push_back({.txt = objectiveText(objective),
+                         .value = static_cast<int>(objective.value),
+                         .win = flagged ? 1 : 0});
+    }
+    return lines;
+}
+
+TObjectivesDone& TLevelEndScreen::objectivesScreen()
+{
+    return setUpOnce(objectivesDone_);
+}
+
+TMagicCardsScreen& TLevelEndScreen::magicCardsScreen()
+{
+    return setUpOnce(magicCards_);
+}
+
 // --- setting up
 
 void TLevelEndScreen::setup()
@@ -290,14 +321,26 @@ void TLevelEndScreen::prepare(TMainGame& game)
     game.dAlpha = 0;
     loadLevelAgain = 0;
     wynik.clear();
-    // The shop and the magic-card collection are offered in the quest; until they open, their
-    // buttons stand where they belong and a click on them does nothing.
+    // The shop is offered in the quest; until it opens, its button stands where it belongs and
+    // a click on it does nothing.
     showItem("shop", quest());
     _prepareStats(game, 1);
     _prepareObjectives();
     _prepareGuiStats(game);
     _prepareButtonsCheck(game);
+    _prepareCheck(game);
     _prepareDelta();
+}
+
+void TLevelEndScreen::_prepareCheck(TMainGame& game)
+{
+    for (std::size_t i = 0; i < game.objectiveAchieved.size(); ++i) {
+        if (game.objectiveAchieved[i] != 0 || objectiveAchieved2(static_cast<int>(i)) != 1)
+            continue;
+        objectivesScreen().mainloop(game, static_cast<int>(i));
+        // Announced once: a second goal announced after it shows this one reached.
+        game.objectiveAchieved[i] = 1;
+    }
 }
 
 void TLevelEndScreen::_prepareStats(TMainGame& game, int finished)
@@ -502,11 +545,22 @@ std::string TLevelEndScreen::mainLoop(TMainGame& game)
         media::Input& input = media::input();
         if (Gui->clickedItem("go") || input.keyHits(media::key::Enter) || input.keyHits(media::key::Space))
             goNext();
-        // "shop" and "cards" open the shop and the magic-card collection once the game has them.
+        else if (quest() && hasProfile() && Gui->clickedItem("shop"))
+            openShop();
+        else if (quest() && Gui->clickedItem("cards"))
+            magicCardsScreen().mainloop(this);
     }
     if (loadLevelAgain && hasProfile())
         profile().loadMyLevel();
     return wynik;
+}
+
+void TLevelEndScreen::openShop()
+{
+    shopScreen().mainloop(this);
+    // What was bought or sold shows in the coins at once.
+    setItemText(quest() ? "quest_Totalscore_value" : "free_Totalscore_value",
+                std::to_string(profile().score));
 }
 
 // --- frames
@@ -552,6 +606,17 @@ void TLevelEndScreen::update()
             play->effects.updateParticles();
         }
     }
+    updateTutorial(*this);
+}
+
+void TLevelEndScreen::updateMovingParts()
+{
+    if (LevelInPlay* play = game_ ? game_->levelInPlay() : nullptr) {
+        play->flights.updateFlights();
+        play->effects.updateEmitters();
+        play->effects.updateParticles();
+        play->effects.updateCaptions();
+    }
 }
 
 void TLevelEndScreen::draw()
@@ -566,6 +631,8 @@ void TLevelEndScreen::draw()
     _drawObjectives();
     drawStandards();
     _drawGui();
+    drawTutorial(*this);
+    drawStandards();
     _drawBlackFade();
     drawStandards();
 }

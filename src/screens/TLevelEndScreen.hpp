@@ -6,6 +6,7 @@
 // answers the game screen's questions about the goals during play.
 #pragma once
 
+#include "base/Owned.hpp"
 #include "data/TTxtFile.hpp"
 #include "media/Picture.hpp"
 #include "screens/TEkran.hpp"
@@ -19,7 +20,9 @@ namespace media
 {
 class Font;
 }
+class TMagicCardsScreen;
 class TMainGame;
+class TObjectivesDone;
 class TStage;
 class TStageData;
 struct TObjective;
@@ -58,6 +61,7 @@ public:
     void setup() override;
     void update() override;
     void draw() override;
+    void updateMovingParts() override;
     // Runs the summary over the game screen until the player goes on: "LOSE-STAGE" when the
     // stage is lost, otherwise "".
     std::string mainLoop(TMainGame& game);
@@ -69,9 +73,14 @@ public:
     void _prepareObjectives();
     void _prepareGuiStats(const TMainGame& game);
     void _prepareButtonsCheck(const TMainGame& game);
+    // Goals first reached by this level's end, not yet announced during play, are announced
+    // one by one over the game screen before the summary shows.
+    void _prepareCheck(TMainGame& game);
     // "go": the screen closes; in the quest, the last level of a stage with a goal not
     // reached loses the stage.
     void goNext();
+    // "shop": the shop opens over the summary; the coins shown follow what was bought or sold.
+    void openShop();
     // The last level of the stage has ended and not every goal is reached.
     bool stageLost() const;
     // The stage must be played again: the magic cards found in it are taken back.
@@ -88,6 +97,14 @@ public:
     int objectiveAchieved2(int i) const;
     // 1 when every goal line is reached (no goals: 1).
     int checkAllObjectives() const;
+    // The stage's goal lines, one per goal in the stage's order, reached as the game screen
+    // has flagged them so far.
+    std::vector<TObjectiveText> createObjectivesList(const TMainGame& game) const;
+
+    // The screens shown over the game and the summary: the announcement of a goal reached and
+    // the collection of magic cards (each made and set up when first asked for).
+    TObjectivesDone& objectivesScreen();
+    TMagicCardsScreen& magicCardsScreen();
 
     media::Picture img, img2;
     media::Font* font = nullptr; // owned by the font cache
@@ -135,4 +152,6 @@ private:
 
     TMainGame* game_ = nullptr;
     int cardsLeft_ = 0;
+    base::Owned<TObjectivesDone> objectivesDone_;
+    base::Owned<TMagicCardsScreen> magicCards_;
 };

@@ -33,8 +33,10 @@
 #include "screens/Awards.hpp"
 #include "screens/Frame.hpp"
 #include "screens/TLevelEndScreen.hpp"
+#include "screens/TObjectivesDone.hpp"
 #include "screens/TOptions.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
 #include <climits>
@@ -63,6 +65,23 @@ TProfile* player()
 bool owns(const char* item)
 {
     return hasProfile() && profile().getMyItem(item) != nullptr;
+}
+
+// Before a deal, the player's aids in force: "frame=<n> event=aids items=<powers, by commas>
+// undos=<allowance>" (nothing without aids).
+void traceAids(std::ostream& trace, long long frame)
+{
+    const TProfile* p = player();
+    if (!p)
+        return;
+    std::string powers;
+    for (const TShopItem& item : p->items) {
+        if (item.pwrID.empty())
+            continue;
+        powers += (powers.empty() ? "" : ",") + item.pwrID;
+    }
+    if (!powers.empty())
+        trace << "frame=" << frame << " event=aids items=" << powers << " undos=" << p->undos << '\n';
 }
 
 // A point as the rules' flights take it: whole pixels.
@@ -169,6 +188,8 @@ void TMainGame::onEvent(const rules::Event& event, const rules::Board& board)
 {
     auto* trace = base::program().trace.get();
     // An undo is told of when its way back has landed.
+    if (trace && event.kind == rules::EventKind::Deal)
+        traceAids(*trace, base::program().framesEnded + 1);
     if (trace && event.kind != rules::EventKind::Undo) {
         std::string line = rules::traceLine(base::program().framesEnded + 1, event, board);
         if (!line.empty())
@@ -883,7 +904,9 @@ void TMainGame::_update_deckOver()
     if (deckOver && mouse.leftPressed && !movesWait()) {
         TProfile* p = player();
         if (p && p->deckWaitsForPlayableCards() && !goodCards.empty()) {
-            // The lesson of this level: play the card first; the deck turns nothing.
+            // The lesson of this level: play the card first; the deck turns nothing, and the
+            // tutorial tells why.
+            kartaPominieta = 1;
         } else if (level->deck.empty() && level->driveN > 5) {
             LongDrive_end();
         } else if (dEndCAlpha != 0) {
@@ -1205,6 +1228,8 @@ void TMainGame::update()
     beginFrame();
     // A drive the last frame's deck turn ended is rewarded before anything else goes on.
     _checkDriveAwards();
+    // Set again only by a refused deck click of this frame.
+    kartaPominieta = 0;
     _updateState();
     _checkDriveAwards();
     if (state == GameState::Normal)
@@ -1223,6 +1248,18 @@ void TMainGame::update()
     _updateGUI();
     hud_.update(hudFigures());
     _updateMouseLook();
+    updateTutorial(*this);
+}
+
+void TMainGame::updateMovingParts()
+{
+    if (!play_)
+        return;
+    play_->flights.updateFlights();
+    play_->effects.updateEmitters();
+    play_->effects.updateParticles();
+    play_->effects.updateCaptions();
+    play_->resources.updateResources();
 }
 
 bool TMainGame::calm() const
@@ -1342,15 +1379,18 @@ void TMainGame::_prepareSelf()
 
 void TMainGame::_updateObjectives()
 {
-    if (!summary_ || now() < objectivesTime)
+    // A caption on screen has the stage to itself: the goals wait for it to go.
+    if (!summary_ || now() < objectivesTime || !play_ || !play_->effects.captions.empty())
         return;
-    objectivesTime = now() + 500;
     for (std::size_t i = 0; i < objectiveAchieved.size(); ++i) {
-        // The objectives screen will announce it here; until then the flag keeps it from being
-        // counted as newly reached at the level's end.
-        if (objectiveAchieved[i] == 0 && summary_->objectiveAchieved1(*this, static_cast<int>(i)) == 1)
+        if (objectiveAchieved[i] == 0 && summary_->objectiveAchieved1(*this, static_cast<int>(i)) == 1) {
+            // Announced once: the flag keeps it from being announced again in this level or
+            // at its end.
+            summary_->objectivesScreen().mainloop(*this, static_cast<int>(i));
             objectiveAchieved[i] = 1;
+        }
     }
+    objectivesTime = now() + 500;
 }
 
 void TMainGame::prepare()
@@ -1687,6 +1727,8 @@ void TMainGame::draw()
     hud_._drawInfo(hudFigures());
     play_->effects.drawParticles();
     play_->resources.drawResources();
+    drawStandards();
+    drawTutorial(*this);
     drawStandards();
     _drawBlackFade();
     drawStandards();

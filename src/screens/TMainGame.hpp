@@ -147,6 +147,7 @@ public:
     // Play waits for the player with nothing in the air and no fade under way; only the
     // hint's slow pulse may move.
     bool calm() const override;
+    void updateMovingParts() override;
 
     // The deck's click area.
     TDim deckArea() const;
@@ -187,6 +188,9 @@ public:
     int deckOver = 0;
     // A deck click waiting for the long-drive sign to fade (only a click sets it).
     bool pendingDeckTurn = false;
+    // 1 in a frame in which a deck click was refused because a card on the table can be played
+    // (the lesson level): the lesson about it shows.
+    int kartaPominieta = 0;
     float undoA = 0, dUndoA = 0;
     float deckHelpA = 0, dDeckHelpA = 0;
     float endA = 0, dEndA = 0;

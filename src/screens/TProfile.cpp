@@ -16,6 +16,7 @@
 #include "media/Text.hpp"
 #include "screens/ProfileFile.hpp"
 #include "screens/TOptions.hpp"
+#include "screens/TTutorial.hpp"
 #include "screens/WinnableDeal.hpp"
 
 #include <algorithm>
@@ -393,6 +394,9 @@ void TProfile::loadMyLevel()
 {
     resetUndos();
     questLevel = dealLevel(levelPath(stageID, levelID), 1, 1, dealOptions());
+    // The flame aid lights every quest level with a head start on the multiplier.
+    if (questLevel && getMyItem("MULTI-START"))
+        questLevel->driveMN = 1.5f;
 }
 
 std::string TProfile::getNextLevel()
@@ -435,8 +439,10 @@ void TProfile::QUEST_startNew()
         for (TCardData* card : cardSet().magicCardData)
             card->notFound = 1;
     }
-    // Every lesson is shown again (the tutorial's lessons, once the game has them).
+    // Every lesson is shown again.
     lekcjeTutoriala.clear();
+    if (base::hasProgram() && base::program().tutorial)
+        lekcjeTutoriala = base::program().tutorial->lessonIds();
 }
 
 std::shared_ptr<TLevel> TProfile::getRandomLevel()

@@ -8,7 +8,6 @@
 #include "screens/TAward.hpp"
 #include "screens/TShopItem.hpp"
 #include "screens/TStageData.hpp"
-#include "screens/TTip.hpp"
 
 #include <memory>
 #include <optional>
@@ -113,8 +112,8 @@ public:
     bool deckWaitsForPlayableCards() const;
     // The undo allowance of a level starting: 1, and 1 more for each of "UNDO-1" and "UNDO-2".
     void resetUndos();
-    // The level of the quest position, dealt afresh with a new undo allowance (the flow hands
-    // it to the game screen).
+    // The level of the quest position, dealt afresh with a new undo allowance, its multiplier
+    // starting at 1.5 with "MULTI-START" (the flow hands it to the game screen).
     void loadMyLevel();
     // On to the next level of the quest; the screen that comes next: "MAIN-GAME" for the next
     // level of the stage, "MAPA" for the first of the next stage, "END-STORY" when the last
@@ -173,8 +172,10 @@ public:
     double ALL_SCORES = 0;
     double ALL_LONGEST_DRIVE = 0;
     double ALL_HIGHEST_MULTIPLIER = 0;
-    std::vector<TTip> lekcjeTutoriala; // tutorial lessons not yet shown
-    int lastLevelScore = 0;            // the score the last level recorded
+    // The tutorial lessons not yet shown in this quest, by their ids, in the order they are
+    // tested.
+    std::vector<std::string> lekcjeTutoriala;
+    int lastLevelScore = 0; // the score the last level recorded
     // The current level's values for the play log.
     int logCardsLeft = 0;
     std::string logPlayTime = "0:00";

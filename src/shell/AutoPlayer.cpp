@@ -1,6 +1,7 @@
 // AutoPlayer.cpp
 #include "shell/AutoPlayer.hpp"
 
+#include "base/Program.hpp"
 #include "cards/TCard.hpp"
 #include "cards/TCardData.hpp"
 #include "gui/TGui.hpp"
@@ -11,14 +12,20 @@
 #include "rules/AutoPlay.hpp"
 #include "screens/ActiveScreen.hpp"
 #include "screens/LevelInPlay.hpp"
+#include "screens/ShopItems.hpp"
 #include "screens/TEnterText.hpp"
 #include "screens/TLevelEndScreen.hpp"
+#include "screens/TMagicCardsScreen.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
+#include "screens/TObjectivesDone.hpp"
 #include "screens/TProfile.hpp"
 #include "screens/TProfileManager.hpp"
+#include "screens/TSklep.hpp"
+#include "screens/TTutorial.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -196,12 +203,74 @@ AutoPlayer::Target AutoPlayer::chooseBySolver(const TMainGame& game)
     return {};
 }
 
+int AutoPlayer::wantedShopItem()
+{
+    if (!hasProfile() || !base::hasProgram() || !base::program().shopItems)
+        return -1;
+    // The aids that help our player most first; swords are found in play.
+    static constexpr std::array<const char*, 11> preference = {
+        "UNDO-1",      "HINT",      "LICZNIK", "KASA+5",      "MULTI-START", "MAX-MULTI-7",
+        "ODKRYCIE-10", "SHOW-CARD", "UNDO-2",  "ODKRYCIE-20", "DECK-CARDS"};
+    const TProfile& p = profile();
+    const std::vector<TShopItem>& items = shopItems();
+    const int shown = std::min(static_cast<int>(items.size()), TSklep::maxShown);
+    for (const char* power : preference) {
+        for (int k = 0; k < shown; ++k) {
+            const TShopItem& item = items[static_cast<std::size_t>(k)];
+            if (item.pwrID == power && !p.getMyItem2(item.id) && item.canBeBought(p.score))
+                return k;
+        }
+    }
+    return -1;
+}
+
+AutoPlayer::Target AutoPlayer::shopping(const TEkran& screen)
+{
+    const auto& shop = static_cast<const TSklep&>(screen);
+    if (!shopVisited_) {
+        shopVisited_ = true;
+        heldAtEntry_ = hasProfile() ? profile().items.size() : 0;
+    }
+    // Once the panel is open, and not while it closes.
+    if (shop.state != TSklep::State::Start || shop.alpha != 1)
+        return {};
+    const int wanted = wantedShopItem();
+    const bool bought = hasProfile() && profile().items.size() > heldAtEntry_;
+    if (bought || wanted < 0)
+        return widgetCentre(shop.Gui.get(), "exit");
+    if (shop.showed != wanted)
+        return {true, TSklep::cellX(wanted), TSklep::cellY(wanted)};
+    return widgetCentre(shop.Gui.get(), "buy");
+}
+
+AutoPlayer::Target AutoPlayer::closeLesson(const TTutorial& tutorial)
+{
+    const TTip* tip = tutorial.actTip;
+    // Once it has come in, a hand reaches for its OK.
+    if (!tip || tip->alpha < 1 || tip->dAlpha < 1 || !tutorial.gui)
+        return {};
+    for (const char* name : {"ok", "ok1", "ok2"}) {
+        auto widget = tutorial.gui->getItem(name);
+        if (widget && widget->_v && widget->_a)
+            return {true, widget->dim.middleX(), widget->dim.middleY()};
+    }
+    return {};
+}
+
 AutoPlayer::Target AutoPlayer::decide()
 {
     TEkran* screen = activeScreen();
     if (!screen)
         return {};
+    // A lesson on screen is read and closed first; the switch of the highlighting is left as
+    // it is.
+    if (const TTutorial* lessons = base::program().tutorial.get(); lessons && lessons->actTip)
+        return closeLesson(*lessons);
+    if (screen->id == "SHOP")
+        return shopping(*screen);
     if (screen->id == "MAIN-GAME") {
+        inSummary_ = false;
+        shopVisited_ = false;
         const auto& game = static_cast<const TMainGame&>(*screen);
         return chooser_ == Chooser::Solver ? chooseBySolver(game) : chooseInGame(game);
     }
@@ -223,10 +292,66 @@ AutoPlayer::Target AutoPlayer::decide()
         return {true, 512, 384};
     if (screen->id == "QUEST-CONTINUE" && screen->alpha == 1 && screen->dAlpha == 1)
         return widgetCentre(screen->Gui.get(), "resume");
-    // The summary's "go", once its figures have come in (a hand reads them first).
-    if (screen->id == "LEVEL-SUMMARY" && static_cast<const TLevelEndScreen&>(*screen).state == "WAIT")
-        return widgetCentre(screen->Gui.get(), "go");
+    if (screen->id == "LEVEL-SUMMARY")
+        return onSummary(*screen);
+    if (screen->id == "MAGIC-CARDS")
+        return inCollection(*screen);
+    // A goal reached: "ok" once the scroll has come to rest and its button is there, and the
+    // hand has read it: the goal struck through and, with every goal reached, the line that
+    // says so come in.
+    if (screen->id == "OBJECTIVES-DONE") {
+        const auto& done = static_cast<const TObjectivesDone&>(*screen);
+        const bool read = done.crossA >= 1 && (done.allObjectivesDone == 0 || done.achievedA >= 1);
+        if (done.state == ObjectivesState::Wait && done.gAlpha >= 1 && read)
+            return widgetCentre(done.Gui.get(), "ok");
+    }
     return {};
+}
+
+AutoPlayer::Target AutoPlayer::onSummary(const TEkran& screen)
+{
+    if (!inSummary_) {
+        inSummary_ = true;
+        ++summaries_;
+        collectionWanted_ = summaries_ % collectionEvery == 0;
+        lookFrames_ = 0;
+    }
+    // Once its figures have come in (a hand reads them first).
+    if (static_cast<const TLevelEndScreen&>(screen).state != "WAIT")
+        return {};
+    // The shop first, once per summary, when the coins pay for an aid it wants.
+    auto shop = screen.Gui ? screen.Gui->getItem("shop") : nullptr;
+    if (!shopVisited_ && shop && shop->_v && shop->_a && wantedShopItem() >= 0)
+        return widgetCentre(screen.Gui.get(), "shop");
+    auto cards = screen.Gui ? screen.Gui->getItem("cards") : nullptr;
+    if (collectionWanted_ && cards && cards->_v == 1 && cards->_a == 1)
+        return widgetCentre(screen.Gui.get(), "cards");
+    return widgetCentre(screen.Gui.get(), "go");
+}
+
+AutoPlayer::Target AutoPlayer::inCollection(const TEkran& screen)
+{
+    collectionWanted_ = false;
+    const auto& collection = static_cast<const TMagicCardsScreen&>(screen);
+    if (collection.alpha != 1 || collection.dAlpha != 1)
+        return {};
+    if (lookFrames_ < collectionLookFrames && collection.showA < 1) {
+        ++lookFrames_;
+        // A found card, else the first place of the outer ring.
+        RingPlace at = TMagicCardsScreen::ringPlace(0, 0);
+        bool found = false;
+        for (int k = 0; k < 3 && !found; ++k) {
+            const auto& ring = collection.ring(k);
+            for (std::size_t i = 0; i < ring.size() && !found; ++i) {
+                if (ring[i] && hasProfile() && profile().getMagicCard(ring[i]->id)) {
+                    at = TMagicCardsScreen::ringPlace(k, static_cast<int>(i));
+                    found = true;
+                }
+            }
+        }
+        return {true, at.x, at.y, false};
+    }
+    return widgetCentre(collection.Gui.get(), "ok");
 }
 
 bool AutoPlayer::typeOrConfirm(media::Input& input)
@@ -264,7 +389,7 @@ void AutoPlayer::press(media::Input& input, int key)
     input.feedKey(key, false);
 }
 
-void AutoPlayer::act(media::Input& input, float sx, float sy)
+void AutoPlayer::act(media::Input& input, float sx, float sy, bool click)
 {
     if (cooldown_ > 0) {
         --cooldown_;
@@ -278,6 +403,8 @@ void AutoPlayer::act(media::Input& input, float sx, float sy)
         aimY_ = sy;
         return;
     }
+    if (!click)
+        return;
     input.feedMouseButton(1, true);
     input.feedMouseButton(1, false);
     aimed_ = false;

@@ -28,6 +28,7 @@
 #include "screens/Awards.hpp"
 #include "screens/GuiPreview.hpp"
 #include "screens/ProfileManagerScreen.hpp"
+#include "screens/ShopItems.hpp"
 #include "screens/TCredits.hpp"
 #include "screens/TMainGame.hpp"
 #include "screens/TMainMenu.hpp"
@@ -36,6 +37,7 @@
 #include "screens/TOutro.hpp"
 #include "screens/TProfileManager.hpp"
 #include "screens/TStory.hpp"
+#include "screens/TTutorial.hpp"
 #include "shell/Control.hpp"
 
 #include <chrono>
@@ -83,6 +85,7 @@ void readMarkerFiles()
 {
     // Only its presence counts, and a folder of that name counts too.
     cheatsOn = static_cast<int>(media::fs::pathType("cheats.txt"));
+    base::program().noTutorial = media::fs::pathType("noTutorial.txt") != media::fs::PathType::Absent;
 }
 
 int Eldmere::fail(const std::string& message)
@@ -242,9 +245,12 @@ bool Eldmere::initGame()
     loadResources();
     // What can be won, before the players who have won it are read.
     loadAwards();
+    // The shop's catalogue before the players: what their items do is looked up in it.
+    loadShopItems();
     loadCaptionImages();
     TParticle::setup();
     levelManager->setup();
+    ::tutorial().setup();
     if (playsThroughTheTitle()) {
         // The players, and the one who played last.
         profileManager->loadProfiles();

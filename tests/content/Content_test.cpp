@@ -8,14 +8,18 @@
 #include "data/TextTables.hpp"
 #include "effects/Captions.hpp"
 #include "effects/TParticle.hpp"
+#include "gui/TextLayout.hpp"
 #include "levels/LevelLayout.hpp"
 #include "levels/Levels.hpp"
 #include "media/FileSystem.hpp"
+#include "media/Font.hpp"
+#include "media/FontCache.hpp"
 #include "media/ImageCodec.hpp"
 #include "media/Report.hpp"
 #include "media/Text.hpp"
 #include "rules/Board.hpp"
 #include "screens/Awards.hpp"
+#include "screens/ShopItems.hpp"
 #include "screens/TProfileManager.hpp"
 #include "support/RunFolder.hpp"
 #include "support/TestProgram.hpp"
@@ -191,6 +195,29 @@ TEST_F(ShippedContent, TheTenAwardsAreDefinedWithTheirOwnTextsAndTheHeading)
     }
     EXPECT_EQ(titles.size(), 10u) << "every award has a title of its own";
     EXPECT_FALSE(media::text::trim(getText(texts, 27)).empty()) << "the announcement's heading";
+}
+
+// The shop's nine items in their grid order, each with a title that fits its panel's width and
+// a description that stays above the price line.
+TEST_F(ShippedContent, TheShopCatalogueHoldsItsNineItemsAndTheirTextsFit)
+{
+    reports.clear();
+    loadShopItems();
+    EXPECT_TRUE(reports.empty()) << ::testing::PrintToString(reports);
+    const std::vector<std::string> powers = {"CARD",    "UNDO-1",    "MULTI-START", "MAX-MULTI-7", "KASA+5",
+                                             "LICZNIK", "SHOW-CARD", "ODKRYCIE-10", "HINT"};
+    ASSERT_EQ(shopItems().size(), powers.size());
+    media::Font& titleFont = media::fonts().get(24);
+    media::Font& opisFont = media::fonts().get(20);
+    for (std::size_t k = 0; k < powers.size(); ++k) {
+        const TShopItem& item = shopItems()[k];
+        EXPECT_EQ(item.id, static_cast<int>(k) + 1);
+        EXPECT_EQ(item.pwrID, powers[k]);
+        EXPECT_EQ(item.imgPath, "gfx/gui/screen-sklep/items/item-" + std::to_string(k + 1) + ".png");
+        EXPECT_GT(item.cena, 0) << item.pwrID;
+        EXPECT_LE(titleFont.textWidth(item.title), 230) << item.title;
+        EXPECT_LE(measureTextBox(item.opis, 190, opisFont, 0), 4 * textHeight(opisFont)) << item.opis;
+    }
 }
 
 TEST_F(ShippedContent, ParticlesAndCaptionsAreAllThere)

@@ -44,13 +44,14 @@ std::map<int, long long> levelScores(const TRCMFile& player, int stageId)
 }
 
 // The run's lines without those of the awards given, and those apart.
-std::vector<std::string> withoutAwards(const std::vector<std::string>& lines,
-                                       std::vector<std::string>& awards)
+std::vector<std::string> awardLinesOf(const std::string& out)
 {
-    std::vector<std::string> rest;
-    for (const std::string& line : lines)
-        (line.rfind("award ", 0) == 0 ? awards : rest).push_back(line);
-    return rest;
+    std::vector<std::string> awards;
+    for (const std::string& line : e2e::linesOf(out)) {
+        if (line.rfind("award ", 0) == 0)
+            awards.push_back(line);
+    }
+    return awards;
 }
 
 // The ids of the awards in the player's file, in the order won.
@@ -66,18 +67,18 @@ std::vector<int> awardsHeld(const TRCMFile& player)
 TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
 {
     TempFolder t;
-    // With this seed stage 1 ends near frame 9 480 (three award announcements of about 140
-    // frames each among them); by frame 9 950 our player has pressed Play on the map of stage 2
+    // With this seed stage 1 ends near frame 10 200 (its lessons, each read and closed, and two
+    // visits to the shop); by frame 10 800 our player has pressed Play on the map of stage 2
     // and its first level is in play.
     e2e::Run run = e2e::runGame(game,
-                                {"--headless", "--fixed-step", "--seed", "3", "--frames", "9950",
+                                {"--headless", "--fixed-step", "--seed", "3", "--frames", "10800",
                                  "--autoplay", "--profile", "anna", "--user-dir", t / "user"},
-                                runDir, {}, 240);
+                                runDir, {}, 290);
     ASSERT_FALSE(run.timedOut);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    std::vector<std::string> awardLines;
-    const std::vector<std::string> lines = withoutAwards(e2e::linesOf(run.out), awardLines);
+    const std::vector<std::string> awardLines = awardLinesOf(run.out);
+    const std::vector<std::string> lines = e2e::playLines(run.out);
     // The first table cleared, the first drive of six (level 5) and the stage cleared with its
     // goals met, each announced as it came.
     EXPECT_EQ(awardLines, (std::vector<std::string>{"award 8 Clean Table", "award 4 First Spark",
@@ -162,8 +163,8 @@ TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
                      runDir, {}, 240);
     ASSERT_FALSE(run.timedOut);
     ASSERT_EQ(run.status, 0) << run.err;
-    std::vector<std::string> awardLines;
-    const std::vector<std::string> lines = withoutAwards(e2e::linesOf(run.out), awardLines);
+    const std::vector<std::string> awardLines = awardLinesOf(run.out);
+    const std::vector<std::string> lines = e2e::playLines(run.out);
     ASSERT_GE(lines.size(), 2u) << run.out;
     EXPECT_EQ(lines[0].rfind("level data/levels/stage-08/level-10.lvl score ", 0), 0u) << lines[0];
     EXPECT_EQ(lines[1].rfind("stage 8 won total ", 0), 0u) << lines[1];

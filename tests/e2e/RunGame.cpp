@@ -132,6 +132,15 @@ std::vector<std::string> linesOf(const std::string& text)
     return out;
 }
 
+std::vector<std::string> playLines(const std::string& text)
+{
+    std::vector<std::string> out = linesOf(text);
+    std::erase_if(out, [](const std::string& line) {
+        return line.rfind("lesson ", 0) == 0 || line.rfind("award ", 0) == 0;
+    });
+    return out;
+}
+
 std::string output(const std::string& command)
 {
     std::string out;

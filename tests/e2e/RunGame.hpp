@@ -55,6 +55,9 @@ Run runGame(const std::string& exe, const std::vector<std::string>& args, const 
 
 // The lines of `text` that are not empty.
 std::vector<std::string> linesOf(const std::string& text);
+// The same without the lines of lessons and awards ("lesson <id>", "award <id> <title>"): the
+// results of play.
+std::vector<std::string> playLines(const std::string& text);
 
 // What a shell command printed.
 std::string output(const std::string& command);

@@ -7,6 +7,7 @@
 #include "data/Language.hpp"
 #include "levels/Levels.hpp"
 #include "screens/Awards.hpp"
+#include "screens/ShopItems.hpp"
 #include "screens/TProfile.hpp"
 #include "support/CardFixture.hpp"
 
@@ -66,6 +67,8 @@ protected:
         f.folder().write("data/awards.dat", awards + "}\n");
         f.folder().write("txt/en/awards.txt", texts);
         loadAwards();
+        // The shop's catalogue the item ids are looked up in.
+        shopItems() = {TShopItem(4, "HINT"), TShopItem(6, "LICZNIK"), TShopItem(9, "UNDO-1")};
         f.reports.clear(); // the fixture's own content has no pictures: not what is tested
     }
 
@@ -113,7 +116,7 @@ protected:
         p.magicCards = {cardDataById(301), cardDataById(340)};
         p.awaitingMagicCards = {cardDataById(305)};
         p.stageCards = {cardDataById(301)};
-        p.items = {{4, ""}, {9, ""}};
+        p.items = {*findShopItem(4), *findShopItem(9)};
         p.lekcjeTutoriala = {{"SHOP"}, {"MAP"}};
         p.awards = {*findAward(3), *findAward(7)};
         return p;
@@ -224,6 +227,10 @@ TEST_F(ProfileFiles, EveryFieldIsWrittenAsItsKeyAndComesBackByteForByte)
     EXPECT_EQ(loaded->ALL_SCORES, 2000000001.0);
     EXPECT_EQ(loaded->stages, original.stages);
     EXPECT_EQ(loaded->items, original.items);
+    // The file keeps only ids; what the aids do comes back from the catalogue.
+    EXPECT_NE(loaded->getMyItem("HINT"), nullptr);
+    loaded->resetUndos();
+    EXPECT_EQ(loaded->undos, 2);
     EXPECT_EQ(loaded->awards, original.awards);
     EXPECT_EQ(loaded->lekcjeTutoriala, original.lekcjeTutoriala);
     EXPECT_EQ(loaded->magicCards, original.magicCards);
@@ -403,7 +410,12 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"unknown item", profileWith("\titems {\n\t\ti = 2\n\t\titem1 = 0\n\t\titem2 = 6\n\t}\n"),
                    "item1",
                    [](const TProfile& p) {
-                       EXPECT_EQ(p.items, (std::vector<TShopItem>{{6, ""}}));
+                       EXPECT_EQ(p.items, (std::vector<TShopItem>{{6, "LICZNIK"}}));
+                   }},
+        DamageCase{"item the shop does not sell",
+                   profileWith("\titems {\n\t\ti = 2\n\t\titem1 = 7\n\t\titem2 = 9\n\t}\n"), "item1",
+                   [](const TProfile& p) {
+                       EXPECT_EQ(p.items, (std::vector<TShopItem>{{9, "UNDO-1"}}));
                    }},
         DamageCase{"stage beyond the content",
                    "profile {\n\tname = \"ANNA\"\n\tstageID = 9\n\tlevelId = 12\n\ttryb = \"QUEST\"\n}\n",

@@ -5,6 +5,7 @@
 #include "cards/Cards.hpp"
 #include "cards/Swords.hpp"
 #include "cards/TCardData.hpp"
+#include "levels/TLevel.hpp"
 #include "screens/TProfileManager.hpp"
 #include "support/CardFixture.hpp"
 
@@ -167,6 +168,33 @@ TEST(Undos, ALevelStartsWithOneAndOneMoreForEachUndoItem)
     profile().undos = 0;
     profile().loadMyLevel();
     EXPECT_EQ(profile().undos, 2);
+}
+
+// The flame aid starts every quest level with the multiplier at 1.5, and the rules take it so.
+TEST(MultiStart, AQuestLevelStartsWithTheMultiplierAtOneAndAHalfOnlyWithTheAid)
+{
+    CardFixture f;
+    f.folder().write(TProfile::levelPath(1, 1),
+                     "level {\n\tdeck {\n\t\ti = 1\n\t\tdeckCard1 = 5\n\t}\n"
+                     "\tcards {\n\t\ti = 1\n\t\tcard1 {\n\t\t\tid = 4\n\t\t\tdim = 300, 330\n\t\t}\n\t}\n"
+                     "\tspot {\n\t\ti = 1\n\t\tspotCard1 = 9\n\t}\n}\n");
+    struct Case
+    {
+        std::vector<std::string> items;
+        int tenths;
+    };
+    for (const Case& c : {Case{{}, 10}, Case{{"MULTI-START"}, 15}, Case{{"HINT", "UNDO-1"}, 10}}) {
+        TProfile& p = profile();
+        p.tryb = "QUEST";
+        p.stageID = 1;
+        p.levelID = 1;
+        p.items.clear();
+        for (const std::string& item : c.items)
+            p.items.push_back({0, item});
+        p.loadMyLevel();
+        ASSERT_TRUE(p.questLevel);
+        EXPECT_EQ(p.layoutFor(*p.questLevel).multiplierTenths, c.tenths) << ::testing::PrintToString(c.items);
+    }
 }
 
 TEST(Deal, TheFillerMayDrawFromEveryResourceTypeLoaded)

@@ -1,6 +1,7 @@
 // CardBacks.cpp: the five card backs, the golden back of magic cards, and the hammer card
 // (the special card that unlocks rocks), which the game draws at half scale.
 
+#include "CardBacks.hpp"
 #include "CardArt.hpp"
 
 #include "Context.hpp"
@@ -684,6 +685,11 @@ Image hammerCard()
     return cutToOutline(card, s);
 }
 } // namespace
+
+Image latticeBack()
+{
+    return backLattice();
+}
 
 void addCardBacks(Registry& registry)
 {

@@ -6,6 +6,7 @@
 // corner still reads. Pips, the ace's symbol and the court panels keep to the middle band
 // between the two corner columns.
 
+#include "CardFaces.hpp"
 #include "CardArt.hpp"
 
 #include "Context.hpp"
@@ -869,6 +870,16 @@ void swordSheet(Context& context)
     context.save(strip(cells), "gfx/cards/swords.png");
 }
 } // namespace
+
+Image suitFace(Context& context, Suit suit, int rank, bool gilded)
+{
+    return face(context, suit, rank, gilded ? Stock::Gold : Stock::Ivory);
+}
+
+Image swordCard(Context& context, int rank)
+{
+    return swordFace(context, rank);
+}
 
 void addCardFaces(Registry& registry)
 {

@@ -1,6 +1,7 @@
 // CardOverlays.cpp: the card mask, the hover glow, the magic outlines, and the snow, ice and
 // rock overlays the game draws over a card.
 
+#include "CardOverlays.hpp"
 #include "CardArt.hpp"
 
 #include "Context.hpp"
@@ -498,6 +499,16 @@ void rocks(Context& context)
     context.save(strip(frames), "gfx/cards/card-rocks.png");
 }
 } // namespace
+
+Image rocksCover()
+{
+    return rockFrame(0, stones());
+}
+
+Image iceCover()
+{
+    return iceFrame(0, cracks());
+}
 
 void addCardOverlays(Registry& registry)
 {

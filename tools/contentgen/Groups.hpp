@@ -24,6 +24,11 @@ void addLogoArt(Registry& registry);      // LogoArt.cpp: the game's name on the
 void addPanelArt(Registry& registry);     // PanelArt.cpp: menu board, scrolls, player list, volume bar
 void addStoryArt(Registry& registry);     // StoryArt.cpp: gfx/story/, the layers of the story and outro
 void addMapArt(Registry& registry);       // MapArt.cpp: the quest map, its frame, stage pictures, runes
+void addShopArt(Registry& registry);      // ShopArt.cpp: gfx/gui/screen-sklep/, the stall and its lights
+void addShopItemArt(Registry& registry);  // ShopItemArt.cpp: gfx/gui/screen-sklep/items/, the wares
+void addAwardArt(Registry& registry);     // AwardArt.cpp: gfx/gui/awards/, the medallions
+void addTutorialArt(Registry& registry);  // TutorialArt.cpp: gfx/gui/tutorial/, the lessons' pictures
+void addMagicCardArt(Registry& registry); // MagicCardArt.cpp: gfx/gui/magic-cards/, the collection's board
 void addSoundEffects(Registry& registry); // SoundEffects.cpp: sfx/ (group "sounds")
 void addMusic(Registry& registry);        // Music.cpp (+ MusicScore): music/ (group "sounds")
 } // namespace contentgen

@@ -53,6 +53,19 @@ Pattern giltAround(double cx, double cy, double r)
     return paint::linearGradient(cx - r, cy - r, cx + r, cy + r,
                                  {{0.0, goldPale}, {0.35, goldLight}, {0.7, gold}, {1.0, goldDeep}});
 }
+// Adds the front (lower) half of an ellipse round (x, y) to the path, left to right or back.
+void frontArc(cairo_t* cr, double x, double y, double rx, double ry, bool rightwards)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, rx, ry);
+    if (rightwards) {
+        cairo_arc_negative(cr, 0, 0, 1, pi, 0);
+    } else {
+        cairo_arc(cr, 0, 0, 1, 0, pi);
+    }
+    cairo_restore(cr);
+}
 } // namespace
 
 Outline roundedBox(double x, double y, double w, double h, double r)
@@ -366,6 +379,65 @@ void coinFace(cairo_t* cr, double cx, double cy, double r, const Metal& metal, S
     cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
     paint::softGlow(cr, cx - face * 0.55, cy - face * 0.55, r * 0.45, Colour{1, 1, 1, 0.55});
     cairo_restore(cr);
+}
+
+void coinStack(cairo_t* cr, double x, double base, double rx, int count)
+{
+    const double ry = rx * 0.36;
+    const double thick = 4.4;
+    Pattern side = paint::linearGradient(x - rx, 0, x + rx, 0,
+                                         {{0.0, goldDeep}, {0.3, goldLight}, {0.55, gold}, {1.0, goldDeep}});
+    cairo_set_line_width(cr, 1.1);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    for (int i = 0; i < count; ++i) {
+        // The coin's edge: the band between the fronts of its lower and upper faces.
+        const double y = base - i * thick;
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - rx, y - thick);
+        cairo_line_to(cr, x - rx, y);
+        frontArc(cr, x, y, rx, ry, true);
+        cairo_line_to(cr, x + rx, y - thick);
+        frontArc(cr, x, y - thick, rx, ry, false);
+        cairo_close_path(cr);
+        cairo_set_source(cr, side.get());
+        cairo_fill_preserve(cr);
+        paint::setColour(cr, ink);
+        cairo_stroke(cr);
+    }
+    // The top coin's face, with its rim.
+    const double top = base - count * thick;
+    for (const double k : {1.0, 0.72}) {
+        cairo_new_path(cr);
+        cairo_save(cr);
+        cairo_translate(cr, x, top);
+        cairo_scale(cr, rx * k, ry * k);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * pi);
+        cairo_restore(cr);
+        if (k == 1.0) {
+            Pattern face =
+                paint::linearGradient(x - rx, top - ry, x + rx, top + ry, {{0.0, goldPale}, {1.0, gold}});
+            cairo_set_source(cr, face.get());
+            cairo_fill_preserve(cr);
+            paint::setColour(cr, ink);
+        } else {
+            paint::setColour(cr, goldDeep);
+        }
+        cairo_stroke(cr);
+    }
+}
+
+void glint(cairo_t* cr, double x, double y, double size)
+{
+    cairo_new_path(cr);
+    cairo_move_to(cr, x, y - size);
+    cairo_curve_to(cr, x + size * 0.12, y - size * 0.12, x + size * 0.12, y - size * 0.12, x + size, y);
+    cairo_curve_to(cr, x + size * 0.12, y + size * 0.12, x + size * 0.12, y + size * 0.12, x, y + size);
+    cairo_curve_to(cr, x - size * 0.12, y + size * 0.12, x - size * 0.12, y + size * 0.12, x - size, y);
+    cairo_curve_to(cr, x - size * 0.12, y - size * 0.12, x - size * 0.12, y - size * 0.12, x, y - size);
+    cairo_close_path(cr);
+    paint::setColour(cr, goldPale);
+    cairo_fill(cr);
+    paint::softGlow(cr, x, y, size * 0.6, Colour{1, 1, 1, 0.8});
 }
 
 Image mirrored(const Image& image)

@@ -109,6 +109,12 @@ void coinFace(cairo_t* cr, double cx, double cy, double r, const Metal& metal, S
 // first tip straight up.
 void starPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points);
 
+// A stack of `count` gold coins of radius rx seen at a slant, the lowest one's centre at (x, base).
+void coinStack(cairo_t* cr, double x, double base, double rx, int count);
+
+// A four-pointed glint of pale gold, `size` from its centre to each tip.
+void glint(cairo_t* cr, double x, double y, double size);
+
 // The picture turned left to right.
 Image mirrored(const Image& image);
 

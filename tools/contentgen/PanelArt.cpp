@@ -20,6 +20,7 @@
 #include "Image.hpp"
 #include "Maths.hpp"
 #include "Paint.hpp"
+#include "Paper.hpp"
 #include "Random.hpp"
 #include "Registry.hpp"
 #include "TitleLayout.hpp"
@@ -37,95 +38,6 @@ namespace
 using namespace gui; // the palette and the carved wood
 
 constexpr double pi = std::numbers::pi;
-
-constexpr Colour paperLight = Colour::bytes(250, 240, 212);
-constexpr Colour paperMid = Colour::bytes(240, 224, 184);
-constexpr Colour paperEdge = Colour::bytes(206, 176, 126);
-constexpr Colour paperBurn = Colour::bytes(132, 86, 44);
-
-// Old paper in the shape of `field` on `target`: warm, mottled, pale in the middle and browned
-// towards its edges. `tint` warms (above 1) or cools the whole sheet a little.
-void parchment(Canvas& target, const Outline& field, std::uint64_t seed, double tint = 1.0)
-{
-    const Box box = boxOf(field);
-    const double cx = (box.left + box.right) / 2.0;
-    const double cy = (box.top + box.bottom) / 2.0;
-    const double reach = std::max(box.right - box.left, box.bottom - box.top) * 0.62;
-    Canvas paper(target.width(), target.height());
-    cairo_t* pc = paper.cr();
-    cairo_new_path(pc);
-    field(pc, 0.0);
-    Pattern fill = paint::radialGradient(
-        cx, cy, 0.0, reach,
-        {{0.0, paperLight}, {0.55, paperLight.mix(paperMid, 0.5)}, {0.85, paperMid}, {1.0, paperEdge}});
-    cairo_set_source(pc, fill.get());
-    cairo_fill(pc);
-    // The edges browned with age, inside the outline.
-    cairo_save(pc);
-    cairo_new_path(pc);
-    field(pc, 0.0);
-    cairo_clip(pc);
-    field(pc, 0.0);
-    cairo_set_line_width(pc, 16.0);
-    paint::setColour(pc, paperBurn.withAlpha(0.22));
-    cairo_stroke(pc);
-    cairo_restore(pc);
-    Image image = paper.toImage();
-    // Soften the browning, then bring back the sheet's hard outline.
-    Image edge = image;
-    paint::blur(edge, 6.0);
-    const ValueNoise fibres(seed);
-    for (std::size_t i = 0; i < image.pixels().size(); ++i) {
-        Pixel& p = image.pixels()[i];
-        if (p.a == 0) {
-            continue;
-        }
-        const Pixel& s = edge.pixels()[i];
-        const int x = static_cast<int>(i % static_cast<std::size_t>(image.width()));
-        const int y = static_cast<int>(i / static_cast<std::size_t>(image.width()));
-        // Long faint fibres across the sheet, and warmth.
-        const double fibre = 1.0 + (fibres.fbm(x / 50.0, y / 4.0, 3) - 0.5) * 0.03;
-        p.r = toByte(s.r * fibre * std::min(1.06, tint));
-        p.g = toByte(s.g * fibre);
-        p.b = toByte(s.b * fibre / std::max(0.94, tint));
-    }
-    paint::mottle(image, seed, 11.0, 8.0, 4, 0.1);
-    target.paint(Canvas(image));
-}
-
-// The outline of a sheet from x0 to x1 and y0 to y1 whose side edges waver a little, as cut
-// paper does.
-Outline sheet(double x0, double y0, double x1, double y1, std::uint64_t seed)
-{
-    return [=](cairo_t* cr, double inset) {
-        const ValueNoise noise(seed);
-        auto wave = [&](double y, double offset) {
-            return 2.4 * (noise.fbm(y / 40.0, offset, 2) - 0.5) * 2.0;
-        };
-        cairo_new_sub_path(cr);
-        cairo_move_to(cr, x0 + inset + wave(y0, 1.0), y0 + inset);
-        cairo_line_to(cr, x1 - inset + wave(y0, 5.0), y0 + inset);
-        for (double y = y0 + inset; y <= y1 - inset; y += 4.0) {
-            cairo_line_to(cr, x1 - inset + wave(y, 5.0), y);
-        }
-        cairo_line_to(cr, x1 - inset + wave(y1, 5.0), y1 - inset);
-        cairo_line_to(cr, x0 + inset + wave(y1, 1.0), y1 - inset);
-        for (double y = y1 - inset; y >= y0 + inset; y -= 4.0) {
-            cairo_line_to(cr, x0 + inset + wave(y, 1.0), y);
-        }
-        cairo_close_path(cr);
-    };
-}
-
-// A soft shadow under whatever `shape` draws, offset down by `drop`.
-void shadowUnder(Canvas& target, const std::function<void(cairo_t*)>& shape, double radius, double drop,
-                 double strength)
-{
-    Canvas silhouette(target.width(), target.height());
-    paint::setColour(silhouette.cr(), Colour{0, 0, 0, 1});
-    shape(silhouette.cr());
-    target.paint(paint::shadowOf(silhouette, radius, Colour::bytes(4, 6, 12, strength)), 0.0, drop);
-}
 
 // ---------------------------------------------------------------------------------------------
 // Scrolls.
@@ -726,5 +638,13 @@ void addPanelArt(Registry& registry)
     registry.add("panels", "gfx/gui/screen-endLevel/on.png", tickOnPicture);
     registry.add("panels", "gfx/gui/screen-endLevel/off.png", tickOffPicture);
     registry.add("panels", "gfx/gui/screen-endLevel/line.png", summaryRule);
+    // The tutorial's lesson panels, held by their middle: the large and the middle one rolled
+    // on wooden rollers, the small one (shown while play goes on) a curled sheet.
+    registry.add("panels", "gfx/gui/tutorial/panel.png",
+                 [](Context& c) { c.save(rolledScroll(640, 360, 0x7a01), "gfx/gui/tutorial/panel.png"); });
+    registry.add("panels", "gfx/gui/tutorial/panel-2.png",
+                 [](Context& c) { c.save(rolledScroll(480, 280, 0x7a02), "gfx/gui/tutorial/panel-2.png"); });
+    registry.add("panels", "gfx/gui/tutorial/panel-3.png",
+                 [](Context& c) { c.save(curledScroll(350, 210, 0x7a03), "gfx/gui/tutorial/panel-3.png"); });
 }
 } // namespace contentgen

@@ -29,6 +29,11 @@ Registry Registry::all()
     addPanelArt(registry);
     addStoryArt(registry);
     addMapArt(registry);
+    addShopArt(registry);
+    addShopItemArt(registry);
+    addAwardArt(registry);
+    addTutorialArt(registry);
+    addMagicCardArt(registry);
     return registry;
 }
 
