@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace
@@ -67,22 +68,25 @@ std::vector<int> awardsHeld(const TRCMFile& player)
 TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
 {
     TempFolder t;
-    // With this seed stage 1 ends near frame 10 200 (its lessons, each read and closed, and two
-    // visits to the shop); by frame 10 800 our player has pressed Play on the map of stage 2
-    // and its first level is in play.
-    e2e::Run run = e2e::runGame(game,
-                                {"--headless", "--fixed-step", "--seed", "3", "--frames", "10800",
-                                 "--autoplay", "--profile", "anna", "--user-dir", t / "user"},
-                                runDir, {}, 290);
+    // With this seed stage 1 ends near frame 11 400 (its lessons, each read and closed, the
+    // awards announced, the shop visited and the magic cards looked at on the way); by frame
+    // 11 700 our player has pressed Play on the map of stage 2 and its first level is in play.
+    e2e::Run run =
+        e2e::runGame(game,
+                     {"--headless", "--fixed-step", "--seed", "3", "--frames", "11700", "--autoplay",
+                      "--profile", "anna", "--user-dir", t / "user", "--trace", t / "trace.txt"},
+                     runDir, {}, 290);
     ASSERT_FALSE(run.timedOut);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> awardLines = awardLinesOf(run.out);
     const std::vector<std::string> lines = e2e::playLines(run.out);
-    // The first table cleared, the first drive of six (level 5) and the stage cleared with its
-    // goals met, each announced as it came.
-    EXPECT_EQ(awardLines, (std::vector<std::string>{"award 8 Clean Table", "award 4 First Spark",
-                                                    "award 1 Apprentice of the Lake"}));
+    // The first table cleared, the drives of level 4 (the longest of 15 cards) and the stage
+    // cleared with its goals met, each given as it came.
+    const std::vector<std::string> awardsGiven = {"award 8 Clean Table", "award 4 First Spark",
+                                                  "award 5 Steady Flame", "award 6 Roaring Fire",
+                                                  "award 1 Apprentice of the Lake"};
+    EXPECT_EQ(awardLines, awardsGiven);
     const std::vector<std::string> all = e2e::linesOf(run.out);
     const auto stageLine = std::find_if(all.begin(), all.end(),
                                         [](const std::string& l) { return l.rfind("stage 1 ", 0) == 0; });
@@ -115,7 +119,41 @@ TEST(Quest, OurPlayerPlaysTheFirstStageAndItsRecordAddsUpToTheStageTotal)
     EXPECT_EQ(player.getInt("Profile::levelId"), 1);
     EXPECT_EQ(player.getString("profile::where"), "MAIN-GAME");
     EXPECT_TRUE(levelScores(player, 2).empty());
-    EXPECT_EQ(awardsHeld(player), (std::vector<int>{8, 4, 1}));
+    EXPECT_EQ(awardsHeld(player), (std::vector<int>{8, 4, 5, 6, 1}));
+
+    // The lessons shown on the way are no longer pending; those whose moment never came are.
+    std::set<std::string> shown;
+    for (const std::string& line : e2e::linesOf(run.out)) {
+        if (line.rfind("lesson ", 0) == 0)
+            shown.insert(line.substr(7));
+    }
+    EXPECT_TRUE(shown.count("START") && shown.count("SHOP") && shown.count("SUMMARY")) << run.out;
+    std::set<std::string> pending;
+    for (int k = 1; k <= player.getInt("profile::tutorial::i"); ++k)
+        pending.insert(player.getString("profile::tutorial::tut" + std::to_string(k)));
+    EXPECT_FALSE(pending.empty()) << "the skipped card's lesson stays for ever";
+    for (const std::string& id : shown)
+        EXPECT_EQ(pending.count(id), 0u) << id << " was shown and is still pending";
+
+    // Our player bought the extra undo at a summary, and every level dealt after that plays with
+    // it: the trace names the aid and the undo allowance it brings, and no level before it did.
+    std::vector<int> items;
+    for (int k = 1; k <= player.getInt("profile::items::i"); ++k)
+        items.push_back(player.getInt("profile::items::item" + std::to_string(k)));
+    ASSERT_FALSE(items.empty()) << "nothing bought";
+    EXPECT_EQ(items.front(), 2) << "the extra undo first";
+    const std::vector<std::string> trace = e2e::linesOf(media::fs::readText(t / "trace.txt").value_or(""));
+    std::vector<std::string> dealtWith; // the aids line before each deal, or ""
+    for (std::size_t k = 0; k < trace.size(); ++k) {
+        if (trace[k].find(" event=deal ") == std::string::npos)
+            continue;
+        dealtWith.push_back(k > 0 && trace[k - 1].find(" event=aids ") != std::string::npos ? trace[k - 1]
+                                                                                            : "");
+    }
+    ASSERT_EQ(dealtWith.size(), 11u) << "ten levels of stage 1 and the first of stage 2";
+    EXPECT_EQ(dealtWith.front(), "") << "the first level is dealt with no aid";
+    EXPECT_NE(dealtWith.back().find(" items=UNDO-1"), std::string::npos) << dealtWith.back();
+    EXPECT_NE(dealtWith.back().find(" undos=2"), std::string::npos) << dealtWith.back();
 }
 
 TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
@@ -158,7 +196,7 @@ TEST(Quest, AfterTheLastStageTheOutroAndTheCreditsPlayAndTheQuestBeginsAnew)
 
     e2e::Run run =
         e2e::runGame(game,
-                     {"--headless", "--fixed-step", "--seed", "3", "--frames", "2000", "--autoplay",
+                     {"--headless", "--fixed-step", "--seed", "3", "--frames", "3000", "--autoplay",
                       "--profile", "anna", "--user-dir", user, "--trace", t / "trace.txt"},
                      runDir, {}, 240);
     ASSERT_FALSE(run.timedOut);

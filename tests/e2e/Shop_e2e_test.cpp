@@ -63,12 +63,12 @@ TEST(Shop, OurPlayerBuysTheFlameAtTheSummaryAndTheNextLevelStartsWithIt)
 
     e2e::Run run =
         e2e::runGame(game,
-                     {"--headless", "--fixed-step", "--seed", "3", "--frames", "1400", "--autoplay",
+                     {"--headless", "--fixed-step", "--seed", "3", "--frames", "1800", "--autoplay",
                       "--profile", "anna", "--user-dir", user, "--trace", t / "trace.txt"},
                      runDir, {}, 240);
     ASSERT_FALSE(run.timedOut);
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> lines = e2e::linesOf(run.out);
+    const std::vector<std::string> lines = e2e::playLines(run.out);
     ASSERT_EQ(lines.size(), 1u) << "the first level ends, the second is in play: " << run.out;
 
     // Bought once, paid for once: the coins are the 8 000, the first level's total (its record

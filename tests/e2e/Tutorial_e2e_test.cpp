@@ -55,12 +55,13 @@ TEST(Tutorial, TheFirstLevelsTeachTheirLessonsInTurnAndEachLeavesTheList)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> lines = e2e::linesOf(run.out);
-    // The opening lessons before the first level's line, the summary's after it, the sword's
-    // on level 2 (its level holds one).
+    // The opening lessons before the first level's line, the summary's after it (once the award
+    // of the clean table has been given), the sword's on level 2 (its level holds one).
     const std::vector<std::string> expected = {
         "lesson START",
         "lesson DECK",
         "level data/levels/stage-01/level-01.lvl",
+        "award 8 Clean Table",
         "lesson SUMMARY",
         "lesson WILD-CARDS",
         "level data/levels/stage-01/level-02.lvl",
