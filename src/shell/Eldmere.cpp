@@ -85,7 +85,8 @@ void readMarkerFiles()
 {
     // Only its presence counts, and a folder of that name counts too.
     cheatsOn = static_cast<int>(media::fs::pathType("cheats.txt"));
-    base::program().noTutorial = media::fs::pathType("noTutorial.txt") != media::fs::PathType::Absent;
+    if (base::hasProgram())
+        base::program().noTutorial = media::fs::pathType("noTutorial.txt") != media::fs::PathType::Absent;
 }
 
 int Eldmere::fail(const std::string& message)

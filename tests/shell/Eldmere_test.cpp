@@ -35,6 +35,19 @@ TEST(MarkerFiles, PresenceOfAFileOrAFolderCounts)
     cheatsOn = 0;
 }
 
+TEST(MarkerFiles, NoTutorialTurnsTheLessonsOffForTheRun)
+{
+    TempFolder folder;
+    InFolder here(folder.path());
+    TestProgram t;
+    shell::readMarkerFiles();
+    EXPECT_FALSE(t.program().noTutorial);
+    std::ofstream(folder / "noTutorial.txt");
+    shell::readMarkerFiles();
+    EXPECT_TRUE(t.program().noTutorial);
+    cheatsOn = 0;
+}
+
 TEST(DataFolder, MadeWithItsSubfoldersWhereverAsked)
 {
     TempFolder folder;
